@@ -1,0 +1,36 @@
+#include "app_state.h"
+
+namespace zyt {
+
+AppState::AppState()
+{
+    Field_Msgs[0] = QStringLiteral("This Field can not be Blank / Empty.");
+    Field_Msgs[1] = QStringLiteral("Note: This Field can not be Blank / Empty and,\r\n"
+                                   "Must have a Numerical Value other than Zero.");
+}
+
+void AppState::Set_Decimal_Separators(QChar decimal, QChar group)
+{
+    Locale_Decimal = decimal;
+    Locale_Group = group;
+    Decimal_Comma = decimal == u',' ? 1 : 0;
+}
+
+int AppState::message(const QString &text, MsgButtons buttons, MsgIcon icon)
+{
+    return message(MsgRequest{text, buttons, icon, std::nullopt});
+}
+
+int AppState::message(const MsgRequest &request)
+{
+    Q_ASSERT(platform.messages);
+    return platform.messages->show(request);
+}
+
+void AppState::beep()
+{
+    if (platform.beeper)
+        platform.beeper->beep();
+}
+
+} // namespace zyt

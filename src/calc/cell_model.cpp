@@ -1,0 +1,82 @@
+#include "cell_model.h"
+
+namespace zyt {
+
+int CellLayout::addArray(const QString &name, int first, int last)
+{
+    Q_ASSERT(first <= last);
+    arrays_.push_back(Array{name, first, last, int(slots_.size())});
+    slots_.resize(slots_.size() + size_t(last - first + 1), -1);
+    return int(arrays_.size()) - 1;
+}
+
+int CellLayout::addCell(int array, int index, CellSpec spec)
+{
+    const Array &a = arrays_[size_t(array)];
+    Q_ASSERT(index >= a.first && index <= a.last);
+    int &slot = slots_[size_t(a.slotBase + index - a.first)];
+    if (slot >= 0) {
+        specs_[size_t(slot)] = std::move(spec);
+        return slot;
+    }
+    slot = int(specs_.size());
+    specs_.push_back(std::move(spec));
+    where_.push_back(Where{array, index});
+    return slot;
+}
+
+int CellLayout::findArray(QStringView name) const
+{
+    for (size_t i = 0; i < arrays_.size(); ++i)
+        if (arrays_[i].name == name)
+            return int(i);
+    for (size_t i = 0; i < arrays_.size(); ++i)
+        if (name.compare(arrays_[i].name, Qt::CaseInsensitive) == 0)
+            return int(i);
+    return -1;
+}
+
+int CellLayout::find(QStringView name, int index) const
+{
+    const int array = findArray(name);
+    return array < 0 ? -1 : id(array, index);
+}
+
+CellModel::CellModel(const CellLayout &layout, QString windowName, QObject *parent)
+    : QObject(parent), layout_(layout), windowName_(std::move(windowName))
+{
+    texts_.resize(size_t(layout_.cellCount()));
+    resetToDefaults();
+}
+
+void CellModel::setText(int id, const QString &text)
+{
+    QString &cell = texts_[size_t(id)];
+    if (cell == text)
+        return;
+    cell = text;
+    emit cellChanged(id);
+}
+
+const QString *CellModel::text(QStringView array, int index) const
+{
+    const int id = find(array, index);
+    return id < 0 ? nullptr : &texts_[size_t(id)];
+}
+
+bool CellModel::setText(QStringView array, int index, const QString &text)
+{
+    const int id = find(array, index);
+    if (id < 0)
+        return false;
+    setText(id, text);
+    return true;
+}
+
+void CellModel::resetToDefaults()
+{
+    for (int id = 0; id < layout_.cellCount(); ++id)
+        setText(id, layout_.spec(id).defaultText);
+}
+
+} // namespace zyt

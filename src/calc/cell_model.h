@@ -1,0 +1,108 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringView>
+
+#include <cstdint>
+#include <vector>
+
+namespace zyt {
+
+enum class CellKind : std::uint8_t { Label, Input, Result, Header, Blank };
+
+// What a window shows in one cell and how it may be edited.
+struct CellSpec {
+    QString defaultText;
+    CellKind kind = CellKind::Blank;
+    bool readOnly = true;
+    bool tabStop = false;
+    bool numeric = false; // holds a number; free text never takes part in number walks
+    bool multiline = false;
+    int maxLength = 0;                  // 0: no limit
+    std::uint32_t foreColor = 0x000000; // 0xRRGGBB
+    std::uint32_t backColor = 0xFFFFFF;
+    int tabOrder = -1; // place in the window's tab chain, -1 outside it
+};
+
+// The cell arrays of one kind of window: names, present indexes and the spec
+// of every present cell. Single cells are arrays whose only index is -1.
+class CellLayout {
+public:
+    static constexpr int Single = -1;
+
+    int addArray(const QString &name, int first, int last);
+    int addSingle(const QString &name) { return addArray(name, Single, Single); }
+    // Makes (array, index) present with the given spec; returns its id.
+    int addCell(int array, int index, CellSpec spec);
+
+    int arrayCount() const { return int(arrays_.size()); }
+    const QString &arrayName(int array) const { return arrays_[size_t(array)].name; }
+    // Exact name first, then ignoring letter case; -1 when there is none.
+    int findArray(QStringView name) const;
+    // Id of a present cell, -1 when the array has no such index.
+    int id(int array, int index) const
+    {
+        const Array &a = arrays_[size_t(array)];
+        if (index < a.first || index > a.last)
+            return -1;
+        return slots_[size_t(a.slotBase + index - a.first)];
+    }
+    int find(QStringView name, int index) const;
+
+    int cellCount() const { return int(specs_.size()); }
+    const CellSpec &spec(int id) const { return specs_[size_t(id)]; }
+    CellSpec &spec(int id) { return specs_[size_t(id)]; }
+    int arrayOf(int id) const { return where_[size_t(id)].array; }
+    int indexOf(int id) const { return where_[size_t(id)].index; }
+
+private:
+    struct Array {
+        QString name;
+        int first;
+        int last;
+        int slotBase;
+    };
+    struct Where {
+        int array;
+        int index;
+    };
+    std::vector<Array> arrays_;
+    std::vector<int> slots_;
+    std::vector<CellSpec> specs_;
+    std::vector<Where> where_;
+};
+
+// The cells of one window: the text of every present cell. Windows are views
+// of it; calculations, files and reports work on it with no window shown.
+class CellModel : public QObject {
+    Q_OBJECT
+
+public:
+    CellModel(const CellLayout &layout, QString windowName, QObject *parent = nullptr);
+
+    const CellLayout &layout() const { return layout_; }
+    const QString &windowName() const { return windowName_; }
+
+    int find(QStringView array, int index) const { return layout_.find(array, index); }
+    const QString &text(int id) const { return texts_[size_t(id)]; }
+    void setText(int id, const QString &text);
+
+    // By array name and index; an absent cell reads as nothing and refuses
+    // a write.
+    bool has(QStringView array, int index) const { return find(array, index) >= 0; }
+    const QString *text(QStringView array, int index) const;
+    bool setText(QStringView array, int index, const QString &text);
+
+    void resetToDefaults();
+
+signals:
+    void cellChanged(int id);
+
+private:
+    const CellLayout &layout_;
+    QString windowName_;
+    std::vector<QString> texts_;
+};
+
+} // namespace zyt

@@ -1,0 +1,15 @@
+#pragma once
+
+namespace zyt {
+
+class MessageBoxes;
+class Beeper;
+
+// The services the program needs of the desktop. Each points at either the
+// real implementation or a scripted stand-in for tests; none is owned here.
+struct Platform {
+    MessageBoxes *messages = nullptr;
+    Beeper *beeper = nullptr;
+};
+
+} // namespace zyt
