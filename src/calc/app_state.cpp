@@ -1,5 +1,7 @@
 #include "app_state.h"
 
+#include "cell_model.h"
+
 namespace zyt {
 
 AppState::AppState()
@@ -14,6 +16,14 @@ void AppState::Set_Decimal_Separators(QChar decimal, QChar group)
     Locale_Decimal = decimal;
     Locale_Group = group;
     Decimal_Comma = decimal == u',' ? 1 : 0;
+}
+
+bool AppState::Metric() const
+{
+    if (!Main)
+        return false;
+    const QString *check = Main->text(u"Check2", CellLayout::Single);
+    return check && *check == u"1";
 }
 
 int AppState::message(const QString &text, MsgButtons buttons, MsgIcon icon)

@@ -10,6 +10,20 @@
 
 namespace zyt {
 
+class CellModel;
+
+// The prepared valve, stem, throat and seat geometry of one side of the
+// sheet calculated last, in inches.
+struct Valve_Geometry {
+    double Valve_Dia = 0.0;
+    double Seat_Angle = 0.0; // degrees
+    double Seat_Width = 0.0;
+    double Seat_Width_Cos = 0.0;
+    double Seat_Sin = 0.0;
+    double Seat_Cos = 0.0;
+    double Net_Throat_Area = 0.0; // all valves of the side together
+};
+
 // The program-wide values every window and routine shares. One instance lives
 // for the whole run; tests make their own.
 struct AppState {
@@ -34,6 +48,28 @@ struct AppState {
     int Skip_Focus_Select = 0;
 
     std::array<QString, 2> Field_Msgs;
+
+    // The main window's cells; its "Metric" check box says which units every
+    // sheet is in. Without a main window the units are standard.
+    const CellModel *Main = nullptr;
+    bool Metric() const;
+
+    // Calculation state shared by the five sheets; it describes the sheet
+    // calculated last.
+    int Valves_In = 1;
+    int Valves_Ex = 1;
+    double Ratio_Sum = 0.0;
+    int Ratio_Count = 0;
+    double Avg_Ratio_Sum = 0.0;
+    int Avg_Ratio_Count = 0;
+    double In_Flow_Sum = 0.0;
+    double Ex_Flow_Sum = 0.0;
+    int In_Flow_Count = 0;
+    int Ex_Flow_Count = 0;
+    Valve_Geometry Intake_Geometry;
+    Valve_Geometry Exhaust_Geometry;
+    double Curtain_Area = 0.0; // square inches, from the last curtain-area call
+    QString Error_Msg;
 
     // Takes the separators of the locale and settles Decimal_Comma from them.
     void Set_Decimal_Separators(QChar decimal, QChar group);

@@ -9,7 +9,9 @@
 
 namespace zyt {
 
-enum class CellKind : std::uint8_t { Label, Input, Result, Header, Blank };
+// A check box or option holds its value as text: "0" or "1" (an option
+// group its chosen index).
+enum class CellKind : std::uint8_t { Label, Input, Result, Header, Blank, Check };
 
 // What a window shows in one cell and how it may be edited.
 struct CellSpec {

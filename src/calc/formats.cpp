@@ -64,21 +64,29 @@ QString formatNumber(double value, int minDecimals, int maxDecimals, bool groupi
     while (fractionLength > size_t(minDecimals) && whole[integerLength + fractionLength - 1] == '0')
         --fractionLength;
 
-    QString out;
-    out.reserve(int(integerLength + integerLength / 3 + fractionLength + 2));
+    // Built in place and copied into the string once.
+    char16_t stackBuffer[64];
+    std::u16string heapBuffer;
+    const size_t needed = 2 + integerLength + integerLength / 3 + 1 + fractionLength;
+    char16_t *out = stackBuffer;
+    if (needed > sizeof stackBuffer / sizeof stackBuffer[0]) {
+        heapBuffer.resize(needed);
+        out = heapBuffer.data();
+    }
+    size_t n = 0;
     if (negative)
-        out += u'-';
+        out[n++] = u'-';
     for (size_t i = 0; i < integerLength; ++i) {
         if (grouping && i > 0 && (integerLength - i) % 3 == 0)
-            out += group;
-        out += QLatin1Char(whole[i]);
+            out[n++] = group.unicode();
+        out[n++] = char16_t(whole[i]);
     }
     if (fractionLength > 0) {
-        out += decimal;
+        out[n++] = decimal.unicode();
         for (size_t i = 0; i < fractionLength; ++i)
-            out += QLatin1Char(whole[integerLength + i]);
+            out[n++] = char16_t(whole[integerLength + i]);
     }
-    return out;
+    return QString(reinterpret_cast<const QChar *>(out), qsizetype(n));
 }
 
 namespace {

@@ -38,6 +38,9 @@ ParsedNumber scanNumber(QStringView text, QChar decimal)
     }
     int mantissaDigits = 0;
     int integerDigits = 0; // significant digits before the separator
+    int significantDigits = 0;
+    int decimals = 0;
+    std::uint64_t mantissa = 0;
     bool seenSeparator = false;
     bool seenNonZero = false;
     for (; pos < end; ++pos) {
@@ -48,6 +51,10 @@ ParsedNumber scanNumber(QStringView text, QChar decimal)
                 seenNonZero = true;
             if (!seenSeparator && seenNonZero)
                 ++integerDigits;
+            if (seenNonZero && ++significantDigits <= 15)
+                mantissa = mantissa * 10 + (c.unicode() - u'0');
+            if (seenSeparator)
+                ++decimals;
         } else if (c == decimal && !seenSeparator) {
             seenSeparator = true;
         } else {
@@ -79,6 +86,17 @@ ParsedNumber scanNumber(QStringView text, QChar decimal)
     }
     if (pos != end)
         return {ParseStatus::NotANumber, 0.0};
+
+    // The usual cell text: a few digits and no exponent. Both the digits as a
+    // whole number and the power of ten are exact doubles, so one division
+    // gives the correctly rounded value.
+    static constexpr double powersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                             1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                             1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    if (exponent == 0 && significantDigits <= 15 && decimals <= 22) {
+        const double value = double(mantissa) / powersOfTen[decimals];
+        return {ParseStatus::Ok, negative ? -value : value};
+    }
 
     double value = 0.0;
     const auto [ptr, ec] = std::from_chars(buffer, buffer + length, value);

@@ -1,0 +1,88 @@
+#include "flow_area.h"
+
+#include "app_state.h"
+#include "flow_test_sheet.h"
+#include "platform/numbers.h"
+
+#include <cmath>
+
+namespace zyt {
+
+namespace {
+
+using S = Flow_Test_Sheet;
+
+constexpr double Pi = 3.14159265358979;
+constexpr double Degree = 0.017453292519943278; // Pi / 180 with the same Pi
+constexpr double Mm_Per_Inch = 25.4;
+
+Checked squared(Checked x) { return x * x; }
+
+void prepareSide(const S &sheet, AppState &st, S::Array valveColumn, S::Array seatColumn,
+                 int valves, Valve_Geometry &g)
+{
+    const bool metric = st.Metric();
+    auto length = [&](S::Array a, int i) {
+        const Checked v = parseNumber(sheet.cell(a, i), st.Locale_Decimal);
+        return metric ? v / Mm_Per_Inch : v;
+    };
+    const Checked throat = length(valveColumn, 6);
+    const Checked stem = length(valveColumn, 4);
+    const Checked throatArea = Checked(Pi) * squared(throat / 2.0);
+    const Checked stemArea = Checked(Pi) * squared(stem / 2.0);
+    g.Net_Throat_Area = ((throatArea - stemArea) * double(valves)).value();
+    g.Valve_Dia = length(valveColumn, 3).value();
+    g.Seat_Angle = parseNumber(sheet.cell(seatColumn, 4), st.Locale_Decimal);
+    g.Seat_Width = length(seatColumn, 5).value();
+    g.Seat_Sin = std::sin(g.Seat_Angle * Degree);
+    g.Seat_Cos = std::cos(g.Seat_Angle * Degree);
+    g.Seat_Width_Cos = (Checked(g.Seat_Cos) * g.Seat_Width).value();
+}
+
+void curtain(double lift, const Valve_Geometry &g, int valves, AppState &st)
+{
+    const Checked L = st.Metric() ? Checked(lift) * 1000.0 / Mm_Per_Inch : Checked(lift);
+    const Checked D = g.Valve_Dia;
+    const Checked w = g.Seat_Width;
+    const Checked s = g.Seat_Sin;
+    const Checked c = g.Seat_Cos;
+    const Checked wc = g.Seat_Width_Cos;
+    const Checked n = double(valves);
+    const Checked pi = Pi;
+    const Checked two = 2.0;
+
+    const Checked a1 = n * pi * (L * c) * (D - two * wc + L * s * c);
+    Checked h = 0.0;
+    if (L > Checked(0.0)) {
+        h = pow(squared(L - w * s) + squared(wc), 0.5);
+    }
+    const Checked a2 = n * pi * (D - wc) * h;
+    const Checked boundary = w / s;
+
+    if (boundary > L)
+        st.Curtain_Area = a1.value();
+    else if (Checked(g.Net_Throat_Area) < a2)
+        st.Curtain_Area = g.Net_Throat_Area;
+    else
+        st.Curtain_Area = a2.value();
+}
+
+} // namespace
+
+void Calc_Valve_Geometry(const Flow_Test_Sheet &sheet, AppState &st)
+{
+    prepareSide(sheet, st, S::Text102, S::Text202, st.Valves_In, st.Intake_Geometry);
+    prepareSide(sheet, st, S::Text104, S::Text204, st.Valves_Ex, st.Exhaust_Geometry);
+}
+
+void Calc_Intake_Curtain_Area(double lift, AppState &st)
+{
+    curtain(lift, st.Intake_Geometry, st.Valves_In, st);
+}
+
+void Calc_Exhaust_Curtain_Area(double lift, AppState &st)
+{
+    curtain(lift, st.Exhaust_Geometry, st.Valves_Ex, st);
+}
+
+} // namespace zyt
