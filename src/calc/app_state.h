@@ -4,6 +4,7 @@
 #include "platform/platform.h"
 
 #include <QChar>
+#include <QHash>
 #include <QString>
 
 #include <array>
@@ -48,6 +49,9 @@ struct AppState {
     int Skip_Focus_Select = 0;
 
     std::array<QString, 2> Field_Msgs;
+
+    // Hover-help texts by name ("Help_Calculate", ...), filled at start-up.
+    QHash<QString, QString> Help_Texts;
 
     // The main window's cells; its "Metric" check box says which units every
     // sheet is in. Without a main window the units are standard.

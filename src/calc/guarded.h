@@ -1,0 +1,13 @@
+#pragma once
+
+#include <functional>
+
+namespace zyt {
+
+struct AppState;
+
+// Runs a user command. A run-time error that reaches it is shown as
+// "Error Number n -- description" in a critical box and the program goes on.
+void Run_Guarded(AppState &st, const std::function<void()> &command);
+
+} // namespace zyt

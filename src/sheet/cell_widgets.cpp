@@ -1,0 +1,237 @@
+#include "cell_widgets.h"
+
+#include "calc/app_state.h"
+#include "calc/cell_model.h"
+#include "calc/input_services.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScrollBar>
+
+namespace zyt {
+
+namespace {
+
+bool checkRunning = false;
+
+class LineEditBox final : public TextBox {
+public:
+    explicit LineEditBox(QLineEdit &edit) : edit_(edit) {}
+    QString text() const override { return edit_.text(); }
+    void setFocus() override
+    {
+        if (edit_.isVisible() && edit_.isEnabled())
+            edit_.setFocus(Qt::OtherFocusReason);
+    }
+    void setSelection(int start, int length) override { edit_.setSelection(start, length); }
+
+private:
+    QLineEdit &edit_;
+};
+
+class TextEditBox final : public TextBox {
+public:
+    explicit TextEditBox(QPlainTextEdit &edit) : edit_(edit) {}
+    QString text() const override { return edit_.toPlainText(); }
+    void setFocus() override { edit_.setFocus(Qt::OtherFocusReason); }
+    void setSelection(int start, int length) override
+    {
+        QTextCursor c = edit_.textCursor();
+        c.setPosition(start);
+        c.setPosition(start + length, QTextCursor::KeepAnchor);
+        edit_.setTextCursor(c);
+    }
+
+private:
+    QPlainTextEdit &edit_;
+};
+
+// Runs Select_All_Text as a cell gets the focus. A click keeps the caret
+// where it was put; the mouse flag is also cleared here when no button is
+// down, so a box that swallowed the release cannot leave it set.
+void selectOnFocus(TextBox &box, AppState &st, const QFocusEvent &event)
+{
+    if (event.reason() == Qt::ActiveWindowFocusReason || event.reason() == Qt::PopupFocusReason)
+        return;
+    if (QGuiApplication::mouseButtons() == Qt::NoButton)
+        st.Skip_Focus_Select = 0;
+    const int saved = st.Skip_Focus_Select;
+    if (event.reason() == Qt::MouseFocusReason)
+        st.Skip_Focus_Select = 1;
+    Select_All_Text(box, st);
+    st.Skip_Focus_Select = saved;
+}
+
+bool isRealFocusMove(Qt::FocusReason reason)
+{
+    return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+           reason == Qt::MouseFocusReason || reason == Qt::OtherFocusReason;
+}
+
+} // namespace
+
+bool Focus_Check_Running() { return checkRunning; }
+
+int Key_Code(const QKeyEvent &event)
+{
+    if (event.matches(QKeySequence::Copy))
+        return 3;
+    if (event.matches(QKeySequence::Paste))
+        return 22;
+    if (event.matches(QKeySequence::Cut))
+        return 24;
+    const QString text = event.text();
+    if (text.isEmpty() || text.front() == QChar(127))
+        return 0;
+    return text.front().unicode();
+}
+
+CellLineEdit::CellLineEdit(CellModel &model, int id, AppState &st, const CellRules &rules,
+                           QWidget *parent)
+    : QLineEdit(parent), model_(model), id_(id), st_(st), rules_(rules),
+      maxLength_(model.layout().spec(id).maxLength)
+{
+    const CellSpec &spec = model.layout().spec(id);
+    setReadOnly(spec.readOnly);
+    if (spec.numeric || rules_.filter != KeyFilter::None) {
+        setAttribute(Qt::WA_InputMethodEnabled, false);
+        setAcceptDrops(false);
+    }
+    setText(model.text(id));
+    setCursorPosition(0);
+    connect(this, &QLineEdit::textEdited, this,
+            [this](const QString &text) { model_.setText(id_, text); });
+}
+
+void CellLineEdit::refresh()
+{
+    const QString &text = model_.text(id_);
+    if (QLineEdit::text() != text) {
+        setText(text);
+        setCursorPosition(0);
+    }
+}
+
+void CellLineEdit::keyPressEvent(QKeyEvent *event)
+{
+    int code = Key_Code(*event);
+    if (code != 0 && rules_.filter != KeyFilter::None && !isReadOnly()) {
+        switch (rules_.filter) {
+        case KeyFilter::Integer:
+            code = Key_Integer(code, st_);
+            break;
+        case KeyFilter::Decimal:
+            code = Key_Decimal(QLineEdit::text(), code, st_);
+            break;
+        case KeyFilter::Signed:
+            code = Key_Signed_Decimal(QLineEdit::text(), code, st_);
+            break;
+        case KeyFilter::None:
+            break;
+        }
+        if (code == 0) {
+            event->accept();
+            return;
+        }
+    }
+    // A cell with a length limit refuses a character beyond it; a text
+    // longer than the limit may still come from a file.
+    if (maxLength_ > 0 && code >= 32 && !isReadOnly() &&
+        QLineEdit::text().size() - selectedText().size() >= maxLength_) {
+        st_.beep();
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void CellLineEdit::focusInEvent(QFocusEvent *event)
+{
+    QLineEdit::focusInEvent(event);
+    hadFocus_ = true;
+    if (rules_.selectOnFocus) {
+        LineEditBox box(*this);
+        selectOnFocus(box, st_, *event);
+    }
+}
+
+void CellLineEdit::focusOutEvent(QFocusEvent *event)
+{
+    QLineEdit::focusOutEvent(event);
+    // Qt tells a cell it lost the focus also when the focus is taken back
+    // from it before it ever had it; only a cell that had it is checked.
+    const bool had = std::exchange(hadFocus_, false);
+    if (!had || checkRunning || !isRealFocusMove(event->reason()))
+        return;
+    if (rules_.check == FocusCheck::None && !extra_)
+        return;
+    checkRunning = true;
+    LineEditBox box(*this);
+    if (rules_.check == FocusCheck::NotEmpty)
+        Check_Not_Empty(box, st_);
+    else if (rules_.check == FocusCheck::NotZero)
+        Check_Not_Zero(box, st_);
+    if (extra_)
+        extra_(*this);
+    checkRunning = false;
+}
+
+void CellLineEdit::mousePressEvent(QMouseEvent *event)
+{
+    if (rules_.edited)
+        st_.Skip_Focus_Select = 1;
+    QLineEdit::mousePressEvent(event);
+}
+
+void CellLineEdit::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (rules_.edited)
+        st_.Skip_Focus_Select = 0;
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+CellTextEdit::CellTextEdit(CellModel &model, int id, AppState &st, QWidget *parent)
+    : QPlainTextEdit(parent), model_(model), id_(id), st_(st)
+{
+    setTabChangesFocus(true);
+    refresh();
+    connect(this, &QPlainTextEdit::textChanged, this, [this] {
+        if (updating_)
+            return;
+        QString text = toPlainText();
+        text.replace(u'\n', QStringLiteral("\r\n"));
+        model_.setText(id_, text);
+    });
+}
+
+void CellTextEdit::refresh()
+{
+    QString text = model_.text(id_);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (toPlainText() == text)
+        return;
+    updating_ = true;
+    setPlainText(text);
+    updating_ = false;
+}
+
+void CellTextEdit::focusInEvent(QFocusEvent *event)
+{
+    QPlainTextEdit::focusInEvent(event);
+    TextEditBox box(*this);
+    selectOnFocus(box, st_, *event);
+}
+
+void CellTextEdit::mousePressEvent(QMouseEvent *event)
+{
+    st_.Skip_Focus_Select = 1;
+    QPlainTextEdit::mousePressEvent(event);
+}
+
+void CellTextEdit::mouseReleaseEvent(QMouseEvent *event)
+{
+    st_.Skip_Focus_Select = 0;
+    QPlainTextEdit::mouseReleaseEvent(event);
+}
+
+} // namespace zyt

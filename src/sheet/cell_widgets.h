@@ -1,0 +1,78 @@
+#pragma once
+
+#include "sheet_rules.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+#include <functional>
+
+namespace zyt {
+
+struct AppState;
+class CellModel;
+
+// One text cell of a window: shows the model's text, writes what the user
+// types straight back, and runs the cell's key filter, focus selection and
+// focus-loss check.
+class CellLineEdit : public QLineEdit {
+    Q_OBJECT
+
+public:
+    CellLineEdit(CellModel &model, int id, AppState &st, const CellRules &rules,
+                 QWidget *parent = nullptr);
+
+    int cellId() const { return id_; }
+    const CellRules &rules() const { return rules_; }
+    // Runs after the cell's check when the focus leaves it.
+    void setExtraRule(std::function<void(CellLineEdit &)> rule) { extra_ = std::move(rule); }
+    // Shows the model's text.
+    void refresh();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    CellModel &model_;
+    int id_;
+    AppState &st_;
+    CellRules rules_;
+    int maxLength_ = 0;
+    bool hadFocus_ = false;
+    std::function<void(CellLineEdit &)> extra_;
+};
+
+// The multi-line comments cell; the model keeps CR LF line breaks.
+class CellTextEdit : public QPlainTextEdit {
+    Q_OBJECT
+
+public:
+    CellTextEdit(CellModel &model, int id, AppState &st, QWidget *parent = nullptr);
+    void refresh();
+
+protected:
+    void focusInEvent(QFocusEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    CellModel &model_;
+    int id_;
+    AppState &st_;
+    bool updating_ = false;
+};
+
+// The character code of a key press as the filters know it: copy, paste and
+// cut are 3, 22 and 24; a key without a character (arrows, Delete, function
+// keys) is 0.
+int Key_Code(const QKeyEvent &event);
+
+// True while a focus check runs, so the focus moves it makes do not start
+// other checks.
+bool Focus_Check_Running();
+
+} // namespace zyt

@@ -1,0 +1,535 @@
+#include "sheet_window.h"
+
+#include "calc/app_state.h"
+#include "calc/calculate_sheet.h"
+#include "calc/guarded.h"
+#include "cell_widgets.h"
+#include "platform/numbers.h"
+#include "sort_clear.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace zyt {
+
+namespace {
+
+using S = Flow_Test_Sheet;
+
+// Cell grid in pixels.
+constexpr int CellWidth = 88;
+constexpr int RowHeight = 20;
+constexpr int Margin = 6;
+constexpr int Columns = 15;
+constexpr int Rows = 31;
+constexpr int PageTwoColumn = 3; // page 2 covers from the Text104 column on
+constexpr int BandTop = Margin + Rows * RowHeight + 4;
+constexpr int BandHeight = 3 * RowHeight;
+constexpr int PathTop = BandTop + BandHeight + 4;
+constexpr int WindowWidth = 2 * Margin + Columns * CellWidth;
+constexpr int WindowHeight = PathTop + RowHeight + Margin;
+constexpr int MarkWidth = 9; // the red marks beside labels that carry help
+
+int columnX(int column) { return Margin + column * CellWidth; }
+int rowY(int row) { return Margin + row * RowHeight; }
+
+QColor rgb(std::uint32_t c)
+{
+    return QColor(int(c >> 16) & 0xFF, int(c >> 8) & 0xFF, int(c) & 0xFF);
+}
+
+// The page-2 columns, left to right.
+constexpr S::Array pageTwoColumns[] = {S::Text201, S::Text202, S::Text203, S::Text204,
+                                       S::text205, S::Text206, S::Text208, S::Text209,
+                                       S::Text207, S::Text210, S::Text211};
+
+// A push button whose caption wraps over several lines.
+class WrappedButton final : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QStylePainter p(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        const QString caption = option.text;
+        option.text.clear();
+        p.drawControl(QStyle::CE_PushButton, option);
+        p.drawText(rect().adjusted(6, 4, -6, -4), Qt::AlignCenter | Qt::TextWordWrap, caption);
+    }
+};
+
+struct HelpMark {
+    S::Array array;
+    int index;
+    const char *help;
+};
+
+const HelpMark helpMarks[] = {
+    {S::Text105, 0, "Help_Radius_Top_In"},    {S::Text105, 1, "Help_Radius_Bot_In"},
+    {S::Text105, 4, "Help_Area_Ratio_In"},    {S::Text105, 5, "Help_Area_Ratio_Ex"},
+    {S::Text107, 0, "Help_Radius_Top_Ex"},    {S::Text107, 1, "Help_Radius_Bot_Ex"},
+    {S::Text109, 2, "Help_Manifold_Area_In"}, {S::Text109, 3, "Help_Manifold_Area_Ex"},
+};
+
+} // namespace
+
+void Fill_Sheet_Help_Texts(AppState &st)
+{
+    const QString manifold =
+        QStringLiteral("Area at manifold face or enter height and width at percieved choke point.");
+    QHash<QString, QString> &h = st.Help_Texts;
+    h.insert(QStringLiteral("Help_Calculate"),
+             QStringLiteral("Clicking this button causes the program to Calculate your results "
+                            "using your flow data."));
+    h.insert(QStringLiteral("Help_Sort"),
+             QStringLiteral(
+                 "Clicking this button causes the program to Sort the Flow Data using the Lift "
+                 "Field. Placing a Zero in the Lift Data Field will cause that field to be moved "
+                 "to the bottom and shifting the lines below it up. Placing 450 in the bottom "
+                 "line will cause it to be moved up after 400 and moving all the other lines "
+                 "down."));
+    h.insert(QStringLiteral("Help_Area_Ratio_In"),
+             QStringLiteral("This is the ratio of the valve area versus the port area.\r\nFor a "
+                            "typical V8 pushrod engines heads best results are usually seen when "
+                            "this number is between 0.8 to 0.9"));
+    h.insert(
+        QStringLiteral("Help_Area_Ratio_Ex"),
+        QStringLiteral(
+            "This is the ratio of the valve area versus the port area. ------- For typical short "
+            "exhaust ports (less than 3 inches long) an optimum area ratio of between 1.0 for "
+            "higher torque at lower rpm for real street use to 1.2 -1.25 for drag racing. For "
+            "longer ports (4 inches or more) for all out race engines this number needs to fall "
+            "into the 1.25 to 1.35 range."));
+    h.insert(QStringLiteral("Help_Manifold_Area_In"), manifold);
+    h.insert(QStringLiteral("Help_Manifold_Area_Ex"), manifold);
+    h.insert(QStringLiteral("Help_Radius_Top_In"),
+             QStringLiteral("This is the Top Corner Radius of the Intake Port"));
+    h.insert(QStringLiteral("Help_Radius_Bot_In"),
+             QStringLiteral("This is the Bottom Corner Radius of the Intake Port"));
+    h.insert(QStringLiteral("Help_Radius_Top_Ex"),
+             QStringLiteral("This is the Top Corner Radius of the Exhaust Port"));
+    h.insert(QStringLiteral("Help_Radius_Bot_Ex"),
+             QStringLiteral("This is the Bottom Corner Radius of the Exhaust Port"));
+}
+
+Flow_Test_Sheet_Window::Flow_Test_Sheet_Window(Flow_Test_Sheet &sheet, AppState &st,
+                                               QWidget *parent)
+    : QMainWindow(parent), sheet_(sheet), st_(st)
+{
+    setObjectName(sheet.windowName());
+    connect(&sheet_, &CellModel::cellChanged, this, &Flow_Test_Sheet_Window::cellChanged);
+}
+
+void Flow_Test_Sheet_Window::setVisible(bool visible)
+{
+    if (visible)
+        ensureBuilt();
+    QMainWindow::setVisible(visible);
+}
+
+void Flow_Test_Sheet_Window::ensureBuilt()
+{
+    if (built_)
+        return;
+    built_ = true;
+    build();
+}
+
+QWidget *Flow_Test_Sheet_Window::cellWidget(Flow_Test_Sheet::Array array, int index) const
+{
+    const int id = sheet_.id(array, index);
+    if (id < 0 || size_t(id) >= cells_.size())
+        return nullptr;
+    return cells_[size_t(id)];
+}
+
+QPushButton *Flow_Test_Sheet_Window::button(const QString &name) const
+{
+    return findChild<QPushButton *>(name);
+}
+
+void Flow_Test_Sheet_Window::build()
+{
+    setUpdatesEnabled(false);
+    QFont font = this->font();
+    font.setPointSizeF(8.0);
+    setFont(font);
+
+    central_ = new QWidget(this);
+    central_->setObjectName(QStringLiteral("Background"));
+    central_->setAutoFillBackground(true);
+    central_->setMouseTracking(true);
+    central_->installEventFilter(this);
+    setCentralWidget(central_);
+    cells_.assign(size_t(sheet_.layout().cellCount()), nullptr);
+
+    buildMenus();
+    placePageOne(central_);
+    placePageTwo();
+    setupHover();
+    setupTabChain();
+
+    setFixedSize(WindowWidth, WindowHeight + menuBar()->sizeHint().height());
+    // Centred on the screen when it is made.
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.left() + (area.width() - width()) / 2,
+             area.top() + (area.height() - height()) / 2);
+    }
+    showPage(pageTwo_);
+    setUpdatesEnabled(true);
+}
+
+void Flow_Test_Sheet_Window::buildMenus()
+{
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("File"));
+    QMenu *clear = file->addMenu(QStringLiteral("Clear Data Fields"));
+    clear->setObjectName(QStringLiteral("Clear_Data"));
+    clear
+        ->addAction(QStringLiteral("Clear Flow Number Fields"), this,
+                    &Flow_Test_Sheet_Window::Clear_All_Input_Flow_Number_Fields_Click)
+        ->setObjectName(QStringLiteral("Clear_All_Input_Flow_Number_Fields"));
+    clear
+        ->addAction(QStringLiteral("Clear Lift Number Fields"), this,
+                    &Flow_Test_Sheet_Window::Clear_All_Lift_Number_Fields_Click)
+        ->setObjectName(QStringLiteral("Clear_All_Lift_Number_Fields"));
+    clear
+        ->addAction(QStringLiteral("Clear Swirl Number Fields"), this,
+                    &Flow_Test_Sheet_Window::Clear_All_Swirl_Number_Fields_Click)
+        ->setObjectName(QStringLiteral("Clear_All_Swirl_Number_Fields"));
+    file->addAction(QStringLiteral("Quit / Close"), this, &Flow_Test_Sheet_Window::subend_Click)
+        ->setObjectName(QStringLiteral("subend"));
+}
+
+QWidget *Flow_Test_Sheet_Window::makeCell(int id, QWidget *parent, QRect geometry)
+{
+    const CellLayout &layout = sheet_.layout();
+    const CellSpec &spec = layout.spec(id);
+    const auto array = S::Array(layout.arrayOf(id));
+    const int index = layout.indexOf(id);
+    QWidget *w = nullptr;
+    if (array == S::Text38) {
+        w = new CellTextEdit(sheet_, id, st_, parent);
+        w->setFocusPolicy(Qt::ClickFocus);
+    } else {
+        auto *edit = new CellLineEdit(sheet_, id, st_, Sheet_Cell_Rules(array, index), parent);
+        edit->setAlignment(Qt::AlignCenter);
+        if (array == S::Text39) {
+            edit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+            edit->setFocusPolicy(Qt::ClickFocus);
+        } else {
+            edit->setFocusPolicy(spec.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+        }
+        if (edit->rules().extra == ExtraRule::LiftCopy) {
+            edit->setExtraRule([this, index](CellLineEdit &cell) {
+                sheet_.setCell(S::Text108, index, cell.text());
+            });
+        } else if (edit->rules().extra == ExtraRule::IntakeValveCount) {
+            edit->setExtraRule([this, id](CellLineEdit &) {
+                valveCount(id, QStringLiteral("Number of Intake Valves Must be 1 to 4"));
+            });
+        } else if (edit->rules().extra == ExtraRule::ExhaustValveCount) {
+            edit->setExtraRule([this, id](CellLineEdit &) {
+                valveCount(id, QStringLiteral("Number of Exhaust Valves Must be 1 to 4"));
+            });
+        }
+        w = edit;
+    }
+    w->setObjectName(index == CellLayout::Single
+                         ? layout.arrayName(array)
+                         : layout.arrayName(array) + u'_' + QString::number(index));
+    QPalette palette = w->palette();
+    palette.setColor(QPalette::Base, rgb(spec.backColor));
+    palette.setColor(QPalette::Window, rgb(spec.backColor));
+    palette.setColor(QPalette::Text, rgb(spec.foreColor));
+    w->setPalette(palette);
+    w->setGeometry(geometry);
+    cells_[size_t(id)] = w;
+    return w;
+}
+
+void Flow_Test_Sheet_Window::placePageOne(QWidget *central)
+{
+    const CellLayout &layout = sheet_.layout();
+    for (int array = S::Text101; array <= S::Text115; ++array) {
+        for (int index = 0; index < Rows; ++index) {
+            const int id = layout.id(array, index);
+            const CellSpec &spec = layout.spec(id);
+            int column = array - S::Text101;
+            // Row 9 shows the exhaust 0.25D lift where the other rows show
+            // Text104.
+            if (index == 9 && array == S::Text103)
+                column = S::Text104 - S::Text101;
+            const QRect geometry(columnX(column), rowY(index), CellWidth, RowHeight);
+            if (spec.kind == CellKind::Blank) {
+                if (spec.backColor == 0xFFFFFF)
+                    continue;
+                // A blank cell with a colour of its own shows as a plain block.
+                auto *block = new QFrame(central);
+                block->setAutoFillBackground(true);
+                QPalette palette = block->palette();
+                palette.setColor(QPalette::Window, rgb(spec.backColor));
+                block->setPalette(palette);
+                block->setGeometry(geometry);
+                continue;
+            }
+            makeCell(id, central, geometry);
+        }
+    }
+
+    for (const HelpMark &m : helpMarks) {
+        auto *mark = new QLabel(central);
+        mark->setObjectName(QStringLiteral("Label2_%1").arg(&m - helpMarks));
+        mark->setAutoFillBackground(true);
+        QPalette palette = mark->palette();
+        palette.setColor(QPalette::Window, Qt::red);
+        mark->setPalette(palette);
+        const QWidget *cell = cellWidget(m.array, m.index);
+        mark->setGeometry(cell->geometry().right() - MarkWidth + 1, cell->y(), MarkWidth,
+                          RowHeight);
+        mark->raise();
+    }
+
+    nextPage_ = new WrappedButton(
+        QStringLiteral(
+            "For Valve Seat Dimensions, Swirl, and Floating Depression Entry Next Page (2)"),
+        central);
+    nextPage_->setObjectName(QStringLiteral("NextPage"));
+    nextPage_->setGeometry(columnX(12) + 4, rowY(0) + 2, 3 * CellWidth - 8, 6 * RowHeight - 4);
+    connect(nextPage_, &QPushButton::clicked, this, &Flow_Test_Sheet_Window::NextPage_Click);
+
+    const int buttonWidth = 120;
+    label7_ = new QLabel(central);
+    label7_->setObjectName(QStringLiteral("Label7"));
+    label7_->setWordWrap(true);
+    label7_->setAutoFillBackground(true);
+    QPalette palette = label7_->palette();
+    palette.setColor(QPalette::Window, QColor(255, 255, 0));
+    palette.setColor(QPalette::WindowText, Qt::black);
+    label7_->setPalette(palette);
+    label7_->setGeometry(Margin, BandTop, WindowWidth - 2 * Margin - 2 * buttonWidth - 16,
+                         BandHeight);
+    label7_->hide();
+
+    command1_ = new QPushButton(QStringLiteral("&Calculate"), central);
+    command1_->setObjectName(QStringLiteral("Command1"));
+    command1_->setGeometry(WindowWidth - Margin - 2 * buttonWidth - 8, BandTop + 10, buttonWidth,
+                           RowHeight * 2);
+    connect(command1_, &QPushButton::clicked, this, &Flow_Test_Sheet_Window::Command1_Click);
+    sort_ = new QPushButton(QStringLiteral("Sort Data"), central);
+    sort_->setObjectName(QStringLiteral("Sort"));
+    sort_->setGeometry(WindowWidth - Margin - buttonWidth, BandTop + 10, buttonWidth,
+                       RowHeight * 2);
+    connect(sort_, &QPushButton::clicked, this, &Flow_Test_Sheet_Window::Sort_Click);
+
+    makeCell(sheet_.id(S::Text39, CellLayout::Single), central,
+             QRect(Margin, PathTop, WindowWidth - 2 * Margin, RowHeight));
+
+    // Everything on page 1 that page 2 lies over.
+    const QRect pageTwoArea(columnX(PageTwoColumn), 0, WindowWidth, BandTop);
+    for (QObject *child : central->children()) {
+        auto *w = qobject_cast<QWidget *>(child);
+        if (w && pageTwoArea.intersects(w->geometry()))
+            covered_.push_back(w);
+    }
+}
+
+void Flow_Test_Sheet_Window::placePageTwo()
+{
+    frame1_ = new QFrame(central_);
+    frame1_->setObjectName(QStringLiteral("Frame1"));
+    frame1_->setAutoFillBackground(true);
+    QPalette palette = frame1_->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    frame1_->setPalette(palette);
+    frame1_->setMouseTracking(true);
+    frame1_->installEventFilter(this);
+    const int left = columnX(PageTwoColumn);
+    frame1_->setGeometry(left, 0, WindowWidth - left, BandTop - 2);
+
+    const CellLayout &layout = sheet_.layout();
+    auto x = [](int column) { return column * CellWidth; };
+    for (size_t column = 0; column < std::size(pageTwoColumns); ++column) {
+        const S::Array array = pageTwoColumns[column];
+        for (int index = 3; index < Rows; ++index) {
+            const int id = layout.id(array, index);
+            if (id < 0 || layout.spec(id).kind == CellKind::Blank)
+                continue;
+            makeCell(id, frame1_, QRect(x(int(column)), rowY(index), CellWidth, RowHeight));
+        }
+    }
+
+    auto *label38 = new QLabel(QStringLiteral("Comments:"), frame1_);
+    label38->setObjectName(QStringLiteral("Label38"));
+    label38->setGeometry(x(4), rowY(0), 2 * CellWidth, RowHeight);
+    makeCell(sheet_.id(S::Text38, CellLayout::Single), frame1_,
+             QRect(x(4), rowY(1), 7 * CellWidth, 11 * RowHeight));
+
+    exit_ = new QPushButton(QStringLiteral("E&xit Page 2"), frame1_);
+    exit_->setObjectName(QStringLiteral("Exit"));
+    exit_->setGeometry(x(0) + 4, rowY(8), 3 * CellWidth - 8, 2 * RowHeight);
+    connect(exit_, &QPushButton::clicked, this, &Flow_Test_Sheet_Window::Exit_Click);
+    frame1_->hide();
+}
+
+void Flow_Test_Sheet_Window::setupHover()
+{
+    command1_->installEventFilter(this);
+    helpShow_.push_back({command1_, QStringLiteral("Help_Calculate")});
+    sort_->installEventFilter(this);
+    helpShow_.push_back({sort_, QStringLiteral("Help_Sort")});
+    for (const HelpMark &m : helpMarks) {
+        QWidget *cell = cellWidget(m.array, m.index);
+        cell->installEventFilter(this);
+        helpShow_.push_back({cell, QString::fromLatin1(m.help)});
+    }
+    for (S::Array a :
+         {S::Text104, S::Text105, S::Text106, S::Text107, S::Text108, S::Text109, S::Text110}) {
+        for (int index = 0; index < Rows; ++index) {
+            QWidget *cell = cellWidget(a, index);
+            if (!cell)
+                continue;
+            const bool shows = std::any_of(helpShow_.begin(), helpShow_.end(),
+                                           [cell](const auto &h) { return h.first == cell; });
+            if (shows)
+                continue;
+            cell->installEventFilter(this);
+            helpHide_.push_back(cell);
+        }
+    }
+}
+
+void Flow_Test_Sheet_Window::setupTabChain()
+{
+    const CellLayout &layout = sheet_.layout();
+    std::vector<std::pair<int, QWidget *>> chain;
+    for (int id = 0; id < layout.cellCount(); ++id)
+        if (layout.spec(id).tabStop && cells_[size_t(id)])
+            chain.emplace_back(layout.spec(id).tabOrder, cells_[size_t(id)]);
+    std::sort(chain.begin(), chain.end(),
+              [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (size_t i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i - 1].second, chain[i].second);
+}
+
+bool Flow_Test_Sheet_Window::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Enter) {
+        for (const auto &[widget, name] : helpShow_) {
+            if (widget == watched) {
+                label7_->setText(st_.Help_Texts.value(name).replace(QStringLiteral("\r\n"),
+                                                                    QStringLiteral("\n")));
+                label7_->show();
+                return false;
+            }
+        }
+        if (std::find(helpHide_.begin(), helpHide_.end(), watched) != helpHide_.end())
+            label7_->hide();
+    } else if (event->type() == QEvent::MouseMove && (watched == central_ || watched == frame1_)) {
+        // Only the background itself: a move over a cell reaches it too.
+        auto *background = static_cast<QWidget *>(watched);
+        const auto *move = static_cast<QMouseEvent *>(event);
+        if (!background->childAt(move->position().toPoint()))
+            label7_->hide();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Flow_Test_Sheet_Window::closeEvent(QCloseEvent *event)
+{
+    // While the program runs the window only hides, keeping its data.
+    if (st_.Exiting == 0)
+        event->ignore();
+    else
+        event->accept();
+    subend_Click();
+}
+
+void Flow_Test_Sheet_Window::cellChanged(int id)
+{
+    if (!built_)
+        return;
+    QWidget *w = cells_[size_t(id)];
+    if (auto *edit = qobject_cast<CellLineEdit *>(w))
+        edit->refresh();
+    else if (auto *text = qobject_cast<CellTextEdit *>(w))
+        text->refresh();
+}
+
+void Flow_Test_Sheet_Window::showPage(bool two)
+{
+    pageTwo_ = two;
+    if (!built_)
+        return;
+    for (QWidget *w : covered_)
+        w->setVisible(!two);
+    frame1_->setVisible(two);
+    if (two)
+        frame1_->raise();
+}
+
+void Flow_Test_Sheet_Window::focusCell(Flow_Test_Sheet::Array array, int index)
+{
+    if (QWidget *w = cellWidget(array, index))
+        w->setFocus(Qt::OtherFocusReason);
+}
+
+void Flow_Test_Sheet_Window::valveCount(int id, const QString &message)
+{
+    const double count =
+        tryParseNumber(sheet_.text(id), st_.Locale_Decimal).value_or(0.0); // no number counts as 0
+    if (count < 1.0 || count > 4.0) {
+        st_.message(message);
+        if (QWidget *w = cells_[size_t(id)]; w && w->isVisible())
+            w->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void Flow_Test_Sheet_Window::Command1_Click()
+{
+    Run_Guarded(st_, [this] { Calculate_Sheet(sheet_, st_); });
+}
+
+void Flow_Test_Sheet_Window::Sort_Click()
+{
+    Run_Guarded(st_, [this] { Sort_Lift_Points(sheet_, st_); });
+    focusCell(S::Text101, S::First_Lift_Row);
+}
+
+void Flow_Test_Sheet_Window::NextPage_Click()
+{
+    showPage(true);
+    focusCell(S::Text207, S::Last_Lift_Row);
+}
+
+void Flow_Test_Sheet_Window::Exit_Click()
+{
+    showPage(false);
+    focusCell(S::Text101, S::First_Lift_Row);
+}
+
+void Flow_Test_Sheet_Window::Clear_All_Input_Flow_Number_Fields_Click()
+{
+    Clear_Flow_Fields(sheet_);
+}
+
+void Flow_Test_Sheet_Window::Clear_All_Lift_Number_Fields_Click() { Clear_Lift_Fields(sheet_); }
+
+void Flow_Test_Sheet_Window::Clear_All_Swirl_Number_Fields_Click() { Clear_Swirl_Fields(sheet_); }
+
+void Flow_Test_Sheet_Window::subend_Click() { hide(); }
+
+} // namespace zyt

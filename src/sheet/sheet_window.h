@@ -1,0 +1,88 @@
+#pragma once
+
+#include "calc/flow_test_sheet.h"
+
+#include <QMainWindow>
+
+#include <vector>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+
+namespace zyt {
+
+struct AppState;
+
+// The window of one flow test (Form1 to Form5): a view of its sheet's cells
+// on two pages, with the commands that calculate, sort and clear them. The
+// widgets are built the first time the window shows; until then the window
+// costs nothing and the cells live in the sheet alone.
+class Flow_Test_Sheet_Window : public QMainWindow {
+    Q_OBJECT
+
+public:
+    Flow_Test_Sheet_Window(Flow_Test_Sheet &sheet, AppState &st, QWidget *parent = nullptr);
+
+    Flow_Test_Sheet &sheet() { return sheet_; }
+    bool isBuilt() const { return built_; }
+    void ensureBuilt();
+
+    // The widget of a cell; nullptr before the window was built or for a
+    // blank cell.
+    QWidget *cellWidget(Flow_Test_Sheet::Array array, int index) const;
+    QLabel *helpLine() const { return label7_; }
+    QFrame *pageTwo() const { return frame1_; }
+    bool pageTwoShowing() const { return pageTwo_; }
+    QPushButton *button(const QString &name) const;
+
+    // The window's commands.
+    void Command1_Click(); // &Calculate
+    void Sort_Click();     // Sort Data
+    void NextPage_Click(); // page 2
+    void Exit_Click();     // back to page 1
+    void Clear_All_Input_Flow_Number_Fields_Click();
+    void Clear_All_Lift_Number_Fields_Click();
+    void Clear_All_Swirl_Number_Fields_Click();
+    void subend_Click(); // Quit / Close
+
+    void setVisible(bool visible) override;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void build();
+    void buildMenus();
+    QWidget *makeCell(int id, QWidget *parent, QRect geometry);
+    void placePageOne(QWidget *central);
+    void placePageTwo();
+    void setupHover();
+    void setupTabChain();
+    void showPage(bool two);
+    void focusCell(Flow_Test_Sheet::Array array, int index);
+    void cellChanged(int id);
+    void valveCount(int id, const QString &message);
+
+    Flow_Test_Sheet &sheet_;
+    AppState &st_;
+    bool built_ = false;
+    bool pageTwo_ = false;
+    std::vector<QWidget *> cells_;   // by cell id
+    std::vector<QWidget *> covered_; // page-1 widgets under page 2
+    QWidget *central_ = nullptr;
+    QFrame *frame1_ = nullptr;
+    QLabel *label7_ = nullptr;
+    QPushButton *command1_ = nullptr;
+    QPushButton *sort_ = nullptr;
+    QPushButton *nextPage_ = nullptr;
+    QPushButton *exit_ = nullptr;
+    std::vector<std::pair<QWidget *, QString>> helpShow_; // widget, help text name
+    std::vector<QWidget *> helpHide_;
+};
+
+// Puts the sheets' hover-help texts into st.Help_Texts.
+void Fill_Sheet_Help_Texts(AppState &st);
+
+} // namespace zyt

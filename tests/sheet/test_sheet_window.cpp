@@ -1,0 +1,455 @@
+#include "calc/app_state.h"
+#include "calc/calculate_sheet.h"
+#include "scripted_platform.h"
+#include "sheet/sheet_window.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace zyt;
+using S = Flow_Test_Sheet;
+
+namespace {
+
+// Message boxes that also note which widget had the focus when each showed.
+class FocusNotingBoxes final : public MessageBoxes {
+public:
+    explicit FocusNotingBoxes(test::ScriptedPlatform &inner) : inner_(inner) {}
+    int show(const MsgRequest &request) override
+    {
+        focusAtShow << QApplication::focusWidget();
+        return inner_.show(request);
+    }
+    QList<QWidget *> focusAtShow;
+
+private:
+    test::ScriptedPlatform &inner_;
+};
+
+struct Fixture {
+    Fixture() : boxes(platform)
+    {
+        st.platform = platform.platform();
+        st.platform.messages = &boxes;
+        Fill_Sheet_Help_Texts(st);
+        window = std::make_unique<Flow_Test_Sheet_Window>(sheet, st);
+    }
+    bool open()
+    {
+        window->show();
+        window->activateWindow();
+        return QTest::qWaitForWindowActive(window.get());
+    }
+    QLineEdit *cell(S::Array a, int i) const
+    {
+        return qobject_cast<QLineEdit *>(window->cellWidget(a, i));
+    }
+    void focus(S::Array a, int i) const
+    {
+        cell(a, i)->setFocus(Qt::TabFocusReason);
+        QCoreApplication::processEvents();
+    }
+
+    test::ScriptedPlatform platform;
+    FocusNotingBoxes boxes;
+    AppState st;
+    S sheet;
+    std::unique_ptr<Flow_Test_Sheet_Window> window;
+};
+
+} // namespace
+
+class TestSheetWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void builtOnlyWhenShown();
+    void modelAndViewMirror();
+    void pages();
+    void closingHides();
+    void hoverHelp();
+    void keyRefusals_data();
+    void keyRefusals();
+    void emptyLiftGivesFocusBackAndCopies();
+    void liftCopy();
+    void zeroChecks_data();
+    void zeroChecks();
+    void valveCounts_data();
+    void valveCounts();
+    void selectOnFocus();
+    void tabGoesRowByRow();
+    void sortCommand();
+    void sortErrorLeavesTheSheet();
+    void clearCommands();
+    void calculateTouchesOnlyItsSheet();
+};
+
+void TestSheetWindow::builtOnlyWhenShown()
+{
+    Fixture f;
+    QVERIFY(!f.window->isBuilt());
+    QVERIFY(!f.window->cellWidget(S::Text101, 16));
+    QVERIFY(f.open());
+    QVERIFY(f.window->isBuilt());
+    QVERIFY(f.window->cellWidget(S::Text101, 16));
+    QVERIFY(!f.window->cellWidget(S::Text104, 9)); // blank
+}
+
+void TestSheetWindow::modelAndViewMirror()
+{
+    Fixture f;
+    QVERIFY(f.open());
+    f.sheet.setCell(S::Text110, 6, QStringLiteral("650"));
+    QCOMPARE(f.cell(S::Text110, 6)->text(), QStringLiteral("650"));
+    f.focus(S::Text102, 3);
+    QTest::keyClicks(f.cell(S::Text102, 3), QStringLiteral("2.1"));
+    QCOMPARE(f.sheet.cell(S::Text102, 3), QStringLiteral("2.1"));
+    f.sheet.setCell(S::Text38, S::Single, QStringLiteral("one\r\ntwo"));
+    auto *comments = f.window->cellWidget(S::Text38, S::Single);
+    QCOMPARE(comments->property("plainText").toString(), QStringLiteral("one\ntwo"));
+}
+
+void TestSheetWindow::pages()
+{
+    Fixture f;
+    QVERIFY(f.open());
+    QVERIFY(!f.window->pageTwo()->isVisible());
+    QTest::mouseClick(f.window->button(QStringLiteral("NextPage")), Qt::LeftButton);
+    QVERIFY(f.window->pageTwoShowing());
+    QVERIFY(f.window->pageTwo()->isVisible());
+    QCOMPARE(QApplication::focusWidget(), f.window->cellWidget(S::Text207, 30));
+    // The first three columns stay beside page 2; the ones under it hide.
+    for (S::Array a : {S::Text101, S::Text102, S::Text103})
+        QVERIFY(f.cell(a, 20)->isVisible());
+    QVERIFY(!f.cell(S::Text104, 20)->isVisible());
+    QVERIFY(!f.cell(S::Text106, 20)->isVisible());
+    QVERIFY(!f.cell(S::Text103, 9)->isVisible()); // it stands in the Text104 column
+
+    QTest::mouseClick(f.window->button(QStringLiteral("Exit")), Qt::LeftButton);
+    QVERIFY(!f.window->pageTwo()->isVisible());
+    QVERIFY(f.cell(S::Text106, 20)->isVisible());
+    QCOMPARE(QApplication::focusWidget(), f.window->cellWidget(S::Text101, 16));
+}
+
+void TestSheetWindow::closingHides()
+{
+    Fixture f;
+    QVERIFY(f.open());
+    f.window->NextPage_Click();
+    f.sheet.setCell(S::Text39, S::Single, QStringLiteral("/data/flow1.dat"));
+    QVERIFY(!f.window->close());
+    QVERIFY(!f.window->isVisible());
+    QVERIFY(f.open());
+    QVERIFY(f.window->pageTwoShowing());
+    QVERIFY(f.window->pageTwo()->isVisible());
+    QCOMPARE(f.cell(S::Text39, S::Single)->text(), QStringLiteral("/data/flow1.dat"));
+
+    f.st.Exiting = 1;
+    QVERIFY(f.window->close());
+    QVERIFY(!f.window->isVisible());
+}
+
+void TestSheetWindow::hoverHelp()
+{
+    Fixture f;
+    QVERIFY(f.open());
+    QLabel *help = f.window->helpLine();
+    auto enter = [&](QWidget *w) {
+        QEnterEvent event(QPointF(2, 2), w->mapTo(f.window.get(), QPointF(2, 2)),
+                          w->mapToGlobal(QPointF(2, 2)));
+        QApplication::sendEvent(w, &event);
+    };
+    QVERIFY(!help->isVisible());
+    enter(f.window->button(QStringLiteral("Command1")));
+    QVERIFY(help->isVisible());
+    QCOMPARE(help->text(), f.st.Help_Texts.value(QStringLiteral("Help_Calculate")));
+    enter(f.cell(S::Text102, 20)); // leaves the line as it is
+    QVERIFY(help->isVisible());
+    QCOMPARE(help->text(), f.st.Help_Texts.value(QStringLiteral("Help_Calculate")));
+    enter(f.cell(S::Text105, 4));
+    QVERIFY(help->text().contains(u'\n'));
+    enter(f.cell(S::Text109, 2));
+    const QString in = help->text();
+    enter(f.cell(S::Text109, 3));
+    QCOMPARE(help->text(), in);
+    enter(f.cell(S::Text106, 3));
+    QVERIFY(!help->isVisible());
+
+    enter(f.window->button(QStringLiteral("Sort")));
+    QVERIFY(help->isVisible());
+    // A move over the background hides it, one over a cell does not.
+    QWidget *background = f.window->centralWidget();
+    const QPoint overCell = f.cell(S::Text113, 20)->geometry().center();
+    QTest::mouseMove(background, overCell);
+    QMouseEvent overCellMove(QEvent::MouseMove, overCell, background->mapToGlobal(overCell),
+                             Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(background, &overCellMove);
+    QVERIFY(help->isVisible());
+    const QPoint empty(background->width() - 3, 3 + 6 * 20 + 10);
+    QMouseEvent move(QEvent::MouseMove, empty, background->mapToGlobal(empty), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QVERIFY(!background->childAt(empty));
+    QApplication::sendEvent(background, &move);
+    QVERIFY(!help->isVisible());
+}
+
+void TestSheetWindow::keyRefusals_data()
+{
+    QTest::addColumn<int>("array");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<int>("beeps");
+
+    auto row = [](const char *name, S::Array a, int i, const char *start, const char *typed,
+                  const char *result, int beeps) {
+        QTest::newRow(name) << int(a) << i << QString::fromLatin1(start)
+                            << QString::fromLatin1(typed) << QString::fromLatin1(result) << beeps;
+    };
+    row("letter in a lift", S::Text101, 20, "", "1a2", "12", 1);
+    row("second point in a lift", S::Text101, 20, "", "1.2.3", "1.23", 1);
+    row("minus in a lift", S::Text101, 20, "", "-5", "5", 1);
+    row("minus in swirl", S::Text207, 20, "", "-5-", "-5", 1);
+    row("point in a valve count", S::Text106, 6, "", ".2", "2", 1);
+    row("second character in a valve count", S::Text108, 6, "", "23", "2", 1);
+    row("free text takes anything", S::Text102, 0, "", "A-1.b,", "A-1.b,", 0);
+    row("comma in a flow", S::Text106, 20, "", "1,5", "15", 1);
+}
+
+void TestSheetWindow::keyRefusals()
+{
+    QFETCH(int, array);
+    QFETCH(int, index);
+    QFETCH(QString, start);
+    QFETCH(QString, typed);
+    QFETCH(QString, result);
+    QFETCH(int, beeps);
+
+    Fixture f;
+    QVERIFY(f.open());
+    if (array >= S::Text201)
+        f.window->NextPage_Click();
+    QLineEdit *cell = f.cell(S::Array(array), index);
+    f.sheet.setCell(S::Array(array), index, start);
+    cell->setFocus(Qt::OtherFocusReason);
+    QTest::keyClicks(cell, typed);
+    QCOMPARE(cell->text(), result);
+    QCOMPARE(f.sheet.cell(S::Array(array), index), result);
+    QCOMPARE(f.platform.beeps, beeps);
+}
+
+void TestSheetWindow::emptyLiftGivesFocusBackAndCopies()
+{
+    Fixture f;
+    QVERIFY(f.open());
+    QLineEdit *lift = f.cell(S::Text101, 20);
+    f.focus(S::Text101, 20);
+    lift->selectAll();
+    QTest::keyClick(lift, Qt::Key_Backspace);
+    f.platform.answer(AnswerOk);
+    QTest::keyClick(lift, Qt::Key_Tab);
+    QCOMPARE(f.platform.texts(), QStringList{f.st.Field_Msgs[0]});
+    QCOMPARE(f.boxes.focusAtShow, QList<QWidget *>{lift});
+    QCOMPARE(QApplication::focusWidget(), lift);
+    QCOMPARE(f.sheet.cell(S::Text108, 20), QString());
+    // Ctrl+V is refused in a number cell.
+    QTest::keyClick(lift, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(f.platform.beeps, 1);
+}
+
+void TestSheetWindow::liftCopy()
+{
+    Fixture f;
+    QVERIFY(f.open());
+    QLineEdit *lift = f.cell(S::Text101, 30);
+    f.focus(S::Text101, 30);
+    QTest::keyClicks(lift, QStringLiteral("450"));
+    QTest::keyClick(lift, Qt::Key_Tab);
+    QVERIFY(f.platform.shown.isEmpty());
+    QCOMPARE(f.sheet.cell(S::Text108, 30), QStringLiteral("450"));
+    QCOMPARE(f.cell(S::Text108, 30)->text(), QStringLiteral("450"));
+}
+
+void TestSheetWindow::zeroChecks_data()
+{
+    QTest::addColumn<int>("array");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("refused");
+
+    QTest::newRow("engine bore 0") << int(S::Text112) << 6 << "0" << true;
+    QTest::newRow("port width 0") << int(S::Text106) << 2 << "0" << true;
+    QTest::newRow("corner radius 0") << int(S::Text106) << 0 << "0" << false;
+    QTest::newRow("test pressure 0.0") << int(S::Text108) << 7 << "0.0" << true;
+    QTest::newRow("max lift 650") << int(S::Text110) << 6 << "650" << false;
+}
+
+void TestSheetWindow::zeroChecks()
+{
+    QFETCH(int, array);
+    QFETCH(int, index);
+    QFETCH(QString, text);
+    QFETCH(bool, refused);
+
+    Fixture f;
+    QVERIFY(f.open());
+    QLineEdit *cell = f.cell(S::Array(array), index);
+    f.focus(S::Array(array), index);
+    cell->selectAll();
+    QTest::keyClicks(cell, text);
+    if (refused)
+        f.platform.answer(AnswerOk);
+    QTest::keyClick(cell, Qt::Key_Tab);
+    if (refused) {
+        QCOMPARE(f.platform.texts(), QStringList{f.st.Field_Msgs[1]});
+        QCOMPARE(f.boxes.focusAtShow.first(), cell);
+        QCOMPARE(QApplication::focusWidget(), cell);
+        QCOMPARE(cell->text(), text);
+    } else {
+        QVERIFY(f.platform.shown.isEmpty());
+        QVERIFY(QApplication::focusWidget() != cell);
+    }
+}
+
+void TestSheetWindow::valveCounts_data()
+{
+    QTest::addColumn<int>("array");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("messages");
+
+    const QString in = QStringLiteral("Number of Intake Valves Must be 1 to 4");
+    const QString ex = QStringLiteral("Number of Exhaust Valves Must be 1 to 4");
+    const QString empty = QStringLiteral("This Field can not be Blank / Empty.");
+    for (const char *ok : {"1", "2", "3", "4"})
+        QTest::addRow("intake %s", ok)
+            << int(S::Text106) << QString::fromLatin1(ok) << QStringList{};
+    QTest::newRow("intake 0") << int(S::Text106) << "0" << QStringList{in};
+    QTest::newRow("intake 5") << int(S::Text106) << "5" << QStringList{in};
+    QTest::newRow("exhaust 9") << int(S::Text108) << "9" << QStringList{ex};
+    QTest::newRow("exhaust 10 from a file") << int(S::Text108) << "10" << QStringList{ex};
+    QTest::newRow("pasted letter") << int(S::Text106) << "x" << QStringList{in};
+    QTest::newRow("empty gives both") << int(S::Text106) << "" << QStringList{empty, in};
+}
+
+void TestSheetWindow::valveCounts()
+{
+    QFETCH(int, array);
+    QFETCH(QString, text);
+    QFETCH(QStringList, messages);
+
+    Fixture f;
+    QVERIFY(f.open());
+    QLineEdit *cell = f.cell(S::Array(array), 6);
+    f.focus(S::Array(array), 6);
+    f.sheet.setCell(S::Array(array), 6, text);
+    f.platform.answer(AnswerOk, int(messages.size()));
+    QTest::keyClick(cell, Qt::Key_Tab);
+    QCOMPARE(f.platform.texts(), messages);
+    for (const MsgRequest &r : f.platform.shown)
+        if (r.text.startsWith(u"Number"))
+            QCOMPARE(r.icon, MsgIcon::None);
+    if (!messages.isEmpty())
+        QCOMPARE(QApplication::focusWidget(), cell);
+}
+
+void TestSheetWindow::selectOnFocus()
+{
+    Fixture f;
+    QVERIFY(f.open());
+    QLineEdit *flow = f.cell(S::Text106, 20);
+    f.focus(S::Text101, 20);
+    QTest::keyClick(f.cell(S::Text101, 20), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), flow);
+    QCOMPARE(flow->selectedText(), flow->text());
+
+    QLineEdit *other = f.cell(S::Text107, 22);
+    QTest::mouseClick(other, Qt::LeftButton, {}, QPoint(4, other->height() / 2));
+    QCOMPARE(QApplication::focusWidget(), other);
+    QVERIFY(other->selectedText().isEmpty());
+    QCOMPARE(f.st.Skip_Focus_Select, 0);
+}
+
+void TestSheetWindow::tabGoesRowByRow()
+{
+    Fixture f;
+    QVERIFY(f.open());
+    f.focus(S::Text101, 20);
+    const QList<QWidget *> expected = {f.cell(S::Text106, 20), f.cell(S::Text107, 20),
+                                       f.cell(S::Text101, 21), f.cell(S::Text106, 21)};
+    for (QWidget *next : expected) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), next);
+    }
+    // With page 2 up, Tab never lands in a cell it covers.
+    f.window->NextPage_Click();
+    f.focus(S::Text101, 20);
+    for (int i = 0; i < 12; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(QApplication::focusWidget()->isVisible());
+    }
+}
+
+void TestSheetWindow::sortCommand()
+{
+    Fixture f;
+    QVERIFY(f.open());
+    f.sheet.setCell(S::Text101, 30, QStringLiteral("450"));
+    f.sheet.setCell(S::Text106, 30, QStringLiteral("250"));
+    QTest::mouseClick(f.window->button(QStringLiteral("Sort")), Qt::LeftButton);
+    QCOMPARE(f.sheet.cell(S::Text101, 25), QStringLiteral("450"));
+    QCOMPARE(f.sheet.cell(S::Text106, 25), QStringLiteral("250"));
+    QCOMPARE(f.cell(S::Text101, 25)->text(), QStringLiteral("450"));
+    QCOMPARE(QApplication::focusWidget(), f.cell(S::Text101, 16));
+}
+
+void TestSheetWindow::sortErrorLeavesTheSheet()
+{
+    Fixture f;
+    QVERIFY(f.open());
+    f.sheet.setCell(S::Text101, 22, QStringLiteral("abc"));
+    f.sheet.setCell(S::Text101, 30, QStringLiteral("450"));
+    f.platform.answer(AnswerOk);
+    f.window->Sort_Click();
+    QCOMPARE(f.platform.texts(), QStringList{QStringLiteral("Error Number 13 -- Type mismatch")});
+    QCOMPARE(f.platform.shown.first().icon, MsgIcon::Critical);
+    QCOMPARE(f.sheet.cell(S::Text101, 30), QStringLiteral("450"));
+    QCOMPARE(f.sheet.cell(S::Text101, 22), QStringLiteral("abc"));
+}
+
+void TestSheetWindow::clearCommands()
+{
+    Fixture f;
+    QVERIFY(f.open());
+    f.window->Clear_All_Input_Flow_Number_Fields_Click();
+    QCOMPARE(f.cell(S::Text106, 30)->text(), QStringLiteral("0"));
+    QCOMPARE(f.cell(S::Text101, 30)->text(), QStringLiteral("1000"));
+    f.window->Clear_All_Lift_Number_Fields_Click();
+    QCOMPARE(f.cell(S::Text108, 16)->text(), QStringLiteral("0"));
+    QCOMPARE(f.cell(S::Text101, 30)->text(), QStringLiteral("0"));
+    f.window->Clear_All_Swirl_Number_Fields_Click();
+    QCOMPARE(f.sheet.cell(S::Text207, 18), QStringLiteral("0"));
+}
+
+void TestSheetWindow::calculateTouchesOnlyItsSheet()
+{
+    Fixture f;
+    S other(QStringLiteral("Form2"));
+    Flow_Test_Sheet_Window otherWindow(other, f.st);
+    QVERIFY(f.open());
+    f.sheet.setCell(S::Text102, 3, QStringLiteral("1.9"));
+    QStringList before;
+    for (int id = 0; id < other.layout().cellCount(); ++id)
+        before << other.text(id);
+    QTest::mouseClick(f.window->button(QStringLiteral("Command1")), Qt::LeftButton);
+    QCOMPARE(f.sheet.cell(S::Text102, 5), QStringLiteral("2.835"));
+    QCOMPARE(f.cell(S::Text102, 5)->text(), QStringLiteral("2.835"));
+    for (int id = 0; id < other.layout().cellCount(); ++id)
+        QCOMPARE(other.text(id), before[id]);
+}
+
+QTEST_MAIN(TestSheetWindow)
+#include "test_sheet_window.moc"
