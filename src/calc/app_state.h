@@ -50,6 +50,16 @@ struct AppState {
 
     std::array<QString, 2> Field_Msgs;
 
+    // Fitting the windows to a large screen.
+    double Scale_X = 1.0;
+    double Scale_Y = 1.0;
+    double Scale_Font = 1.0;
+    double Fit_Screen_Width = 0.0;  // pixels
+    double Fit_Screen_Height = 0.0; // pixels
+    int Screen_DPI = 96;
+    int Full_Screen_Res = 0;
+    int Nonstandard_Aspect = 0;
+
     // Hover-help texts by name ("Help_Calculate", ...), filled at start-up.
     QHash<QString, QString> Help_Texts;
 

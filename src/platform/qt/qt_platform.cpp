@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 
 namespace zyt {
 
@@ -67,10 +68,24 @@ int QtMessageBoxes::show(const MsgRequest &request)
 
 void QtBeeper::beep() { QApplication::beep(); }
 
+QSize QtScreenMetrics::pixelSize() const
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? screen->size() : QSize(1024, 768);
+}
+
+double QtScreenMetrics::pixelsPerInch() const
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const double dpi = screen ? screen->logicalDotsPerInchX() : 96.0;
+    return dpi > 0.0 ? dpi : 96.0;
+}
+
 QtPlatform::QtPlatform(std::function<QString()> programTitle) : messages_(std::move(programTitle))
 {
     platform_.messages = &messages_;
     platform_.beeper = &beeper_;
+    platform_.screen = &screen_;
 }
 
 } // namespace zyt

@@ -2,6 +2,7 @@
 
 #include "platform/message_boxes.h"
 #include "platform/platform.h"
+#include "platform/screen.h"
 
 #include <functional>
 
@@ -23,6 +24,13 @@ public:
     void beep() override;
 };
 
+// The primary screen.
+class QtScreenMetrics final : public ScreenMetrics {
+public:
+    QSize pixelSize() const override;
+    double pixelsPerInch() const override;
+};
+
 // Owns the real services and hands them out as a Platform.
 class QtPlatform {
 public:
@@ -32,6 +40,7 @@ public:
 private:
     QtMessageBoxes messages_;
     QtBeeper beeper_;
+    QtScreenMetrics screen_;
     Platform platform_;
 };
 

@@ -1,0 +1,158 @@
+#include "screen_fit.h"
+
+#include "calc/app_state.h"
+#include "platform/numbers.h"
+#include "platform/screen.h"
+
+#include <QLayout>
+#include <QMainWindow>
+#include <QVariant>
+#include <QWidget>
+
+#include <algorithm>
+#include <cmath>
+
+namespace zyt {
+
+namespace {
+
+// Rounds halves to the even number, as the platform's whole-number
+// conversion did.
+long roundEven(double v) { return std::lround(std::nearbyint(v)); }
+
+int pixels(double twips, double twipsPerPixel)
+{
+    const long perPixel = std::max(1L, roundEven(twipsPerPixel));
+    return int(roundEven(twips) / perPixel);
+}
+
+double dpiFactor(const AppState &st) { return 96.0 / (st.Screen_DPI > 0 ? st.Screen_DPI : 96); }
+
+void factors(AppState &st, double width, double height)
+{
+    // The pixel sizes are held as single-precision numbers.
+    const float w = float(std::max(1.0, width));
+    const float h = float(std::max(1.0, height));
+    st.Scale_X = std::max(1.0, st.Fit_Screen_Width / double(w) * dpiFactor(st));
+    st.Scale_Y = std::max(1.0, st.Fit_Screen_Height / double(h) * dpiFactor(st));
+}
+
+QSize outerSize(const QWidget &window)
+{
+    return window.isVisible() ? window.frameGeometry().size() : window.size();
+}
+
+const char *const ExtentProperty = "zytInnerExtent";
+
+} // namespace
+
+int Screen_Pixels_Wide(const ScreenMetrics &screen)
+{
+    return pixels(screen.widthTwips(), screen.twipsPerPixel());
+}
+
+int Screen_Pixels_High(const ScreenMetrics &screen)
+{
+    return pixels(screen.heightTwips(), screen.twipsPerPixel());
+}
+
+void Stretch_Factors(AppState &st, double windowPixelWidth, double windowPixelHeight)
+{
+    factors(st, windowPixelWidth, windowPixelHeight);
+    if (st.Scale_X / st.Scale_Y > 1.3)
+        st.Scale_Font = st.Scale_Y * 1.3 * 1.025;
+    else
+        st.Scale_Font = st.Scale_X * 1.1;
+}
+
+void Uniform_Factors(AppState &st, double windowPixelWidth, double windowPixelHeight)
+{
+    factors(st, windowPixelWidth, windowPixelHeight);
+    const double common = std::min(st.Scale_X, st.Scale_Y);
+    st.Scale_X = st.Scale_Y = st.Scale_Font = common;
+}
+
+int Fitted_Top(const ScreenMetrics &screen, int windowPixelHeight)
+{
+    const double twipsPerPixel = screen.twipsPerPixel();
+    const double windowTwips = windowPixelHeight * twipsPerPixel;
+    const double gap = (screen.heightTwips() - windowTwips) / 2.0;
+    if (pixels(gap, twipsPerPixel) > 25)
+        return int(std::lround((screen.heightTwips() - windowTwips) / 4.0 / twipsPerPixel));
+    return 0;
+}
+
+QSizeF Inner_Extent(const QWidget &window)
+{
+    const QVariant v = window.property(ExtentProperty);
+    return v.isValid() ? v.toSizeF() : QSizeF(window.size());
+}
+
+void Set_Inner_Extent(QWidget &window, QSizeF extent)
+{
+    window.setProperty(ExtentProperty, extent);
+}
+
+void Scale_Form_Controls(QWidget &window, AppState &st)
+{
+    const double sx = st.Scale_X;
+    const double sy = st.Scale_Y;
+
+    const QSizeF extent = Inner_Extent(window);
+    Set_Inner_Extent(window, QSizeF(extent.width() * sy, extent.height() * sx));
+
+    // Every control, those inside frames and pictures included. Controls that
+    // a layout places follow their window and only take the font.
+    const QList<QWidget *> controls = window.findChildren<QWidget *>();
+    for (QWidget *w : controls) {
+        if (w->isWindow())
+            continue;
+        QFont font = w->font();
+        if (font.pointSizeF() > 0)
+            font.setPointSizeF(font.pointSizeF() * st.Scale_Font);
+        else if (font.pixelSize() > 0)
+            font.setPixelSize(int(std::lround(font.pixelSize() * st.Scale_Font)));
+        w->setFont(font);
+        const QWidget *parent = w->parentWidget();
+        if (qobject_cast<const QMainWindow *>(parent) ||
+            (parent && parent->layout() && parent->layout()->indexOf(w) >= 0))
+            continue;
+        const QRect g = w->geometry();
+        const QRect scaled(int(std::lround(g.x() * sx)), int(std::lround(g.y() * sy)),
+                           int(std::lround(g.width() * sx)), int(std::lround(g.height() * sy)));
+        if (w->minimumSize() == w->maximumSize())
+            w->setFixedSize(scaled.size());
+        w->setGeometry(scaled);
+    }
+
+    const QSize outer = outerSize(window);
+    const QSize frame = outer - window.size();
+    const QSize client(int(std::lround(outer.width() * sx)) - frame.width(),
+                       int(std::lround(outer.height() * sy)) - frame.height());
+    if (window.minimumSize() == window.maximumSize())
+        window.setFixedSize(client);
+    else
+        window.resize(client);
+
+    if (const ScreenMetrics *screen = st.platform.screen) {
+        const QSize newOuter = client + frame;
+        const int left = (screen->pixelSize().width() - newOuter.width()) / 2;
+        window.move(left, Fitted_Top(*screen, newOuter.height()));
+    }
+}
+
+void Scale_Form_Stretch(QWidget &window, AppState &st)
+{
+    const QSize outer = outerSize(window);
+    Stretch_Factors(st, outer.width(), outer.height());
+    Scale_Form_Controls(window, st);
+}
+
+void Scale_Form_Uniform(QWidget &window, AppState &st)
+{
+    const QSize outer = outerSize(window);
+    Uniform_Factors(st, outer.width(), outer.height());
+    Scale_Form_Controls(window, st);
+}
+
+} // namespace zyt
