@@ -18,7 +18,7 @@ struct Bench {
         platform.answerAllWith(zyt::AnswerOk);
         st.platform = platform.platform();
         mainLayout.addSingle(QStringLiteral("Check2"));
-        zyt::CellSpec check;
+        zyt::CellInfo check;
         check.kind = zyt::CellKind::Check;
         check.defaultText = QStringLiteral("0");
         mainLayout.addCell(0, zyt::CellLayout::Single, check);

@@ -10,17 +10,17 @@ int CellLayout::addArray(const QString &name, int first, int last)
     return int(arrays_.size()) - 1;
 }
 
-int CellLayout::addCell(int array, int index, CellSpec spec)
+int CellLayout::addCell(int array, int index, CellInfo info)
 {
     const Array &a = arrays_[size_t(array)];
     Q_ASSERT(index >= a.first && index <= a.last);
     int &slot = slots_[size_t(a.slotBase + index - a.first)];
     if (slot >= 0) {
-        specs_[size_t(slot)] = std::move(spec);
+        infos_[size_t(slot)] = std::move(info);
         return slot;
     }
-    slot = int(specs_.size());
-    specs_.push_back(std::move(spec));
+    slot = int(infos_.size());
+    infos_.push_back(std::move(info));
     where_.push_back(Where{array, index});
     return slot;
 }
@@ -76,7 +76,7 @@ bool CellModel::setText(QStringView array, int index, const QString &text)
 void CellModel::resetToDefaults()
 {
     for (int id = 0; id < layout_.cellCount(); ++id)
-        setText(id, layout_.spec(id).defaultText);
+        setText(id, layout_.info(id).defaultText);
 }
 
 } // namespace zyt

@@ -14,7 +14,7 @@ namespace zyt {
 enum class CellKind : std::uint8_t { Label, Input, Result, Header, Blank, Check };
 
 // What a window shows in one cell and how it may be edited.
-struct CellSpec {
+struct CellInfo {
     QString defaultText;
     CellKind kind = CellKind::Blank;
     bool readOnly = true;
@@ -27,16 +27,16 @@ struct CellSpec {
     int tabOrder = -1; // place in the window's tab chain, -1 outside it
 };
 
-// The cell arrays of one kind of window: names, present indexes and the spec
-// of every present cell. Single cells are arrays whose only index is -1.
+// The cell arrays of one kind of window: names, present indexes and what
+// every present cell holds. Single cells are arrays whose only index is -1.
 class CellLayout {
 public:
     static constexpr int Single = -1;
 
     int addArray(const QString &name, int first, int last);
     int addSingle(const QString &name) { return addArray(name, Single, Single); }
-    // Makes (array, index) present with the given spec; returns its id.
-    int addCell(int array, int index, CellSpec spec);
+    // Makes (array, index) present with the given info; returns its id.
+    int addCell(int array, int index, CellInfo info);
 
     int arrayCount() const { return int(arrays_.size()); }
     const QString &arrayName(int array) const { return arrays_[size_t(array)].name; }
@@ -52,9 +52,9 @@ public:
     }
     int find(QStringView name, int index) const;
 
-    int cellCount() const { return int(specs_.size()); }
-    const CellSpec &spec(int id) const { return specs_[size_t(id)]; }
-    CellSpec &spec(int id) { return specs_[size_t(id)]; }
+    int cellCount() const { return int(infos_.size()); }
+    const CellInfo &info(int id) const { return infos_[size_t(id)]; }
+    CellInfo &info(int id) { return infos_[size_t(id)]; }
     int arrayOf(int id) const { return where_[size_t(id)].array; }
     int indexOf(int id) const { return where_[size_t(id)].index; }
 
@@ -71,7 +71,7 @@ private:
     };
     std::vector<Array> arrays_;
     std::vector<int> slots_;
-    std::vector<CellSpec> specs_;
+    std::vector<CellInfo> infos_;
     std::vector<Where> where_;
 };
 

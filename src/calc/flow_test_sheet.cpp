@@ -238,9 +238,9 @@ constexpr const char *sampleSwirl[Rows] = {"0",    "1250", "1600", "1750", "1525
                                            "1250", "1325", "1000", "1000", "1000",
                                            "1050", "1250", "1400", "1250", "1100"};
 
-CellSpec panelSpec(const PanelCell &c)
+CellInfo panelSpec(const PanelCell &c)
 {
-    CellSpec s;
+    CellInfo s;
     s.defaultText = QString::fromLatin1(c.text);
     switch (c.look) {
     case P::Label:
@@ -290,9 +290,9 @@ CellSpec panelSpec(const PanelCell &c)
     return s;
 }
 
-CellSpec headerSpec(const Column &c, const char *text)
+CellInfo headerSpec(const Column &c, const char *text)
 {
-    CellSpec s;
+    CellInfo s;
     s.kind = CellKind::Header;
     s.defaultText = QString::fromLatin1(text);
     switch (c.role) {
@@ -316,9 +316,9 @@ CellSpec headerSpec(const Column &c, const char *text)
     return s;
 }
 
-CellSpec rowSpec(const Column &c, int row)
+CellInfo rowSpec(const Column &c, int row)
 {
-    CellSpec s;
+    CellInfo s;
     s.numeric = true;
     s.defaultText = QStringLiteral("0");
     const int k = row - S::First_Lift_Row;
@@ -396,12 +396,12 @@ void setTabOrder(CellLayout &layout)
     }
     int order = 0;
     for (const TabStop &t : chain) {
-        CellSpec &s = layout.spec(layout.id(t.array, t.index));
+        CellInfo &s = layout.info(layout.id(t.array, t.index));
         s.tabStop = true;
         s.tabOrder = order++;
     }
     for (int id = 0; id < layout.cellCount(); ++id)
-        Q_ASSERT(!layout.spec(id).tabStop || layout.spec(id).tabOrder >= 0);
+        Q_ASSERT(!layout.info(id).tabStop || layout.info(id).tabOrder >= 0);
 }
 
 CellLayout buildLayout()
@@ -425,10 +425,10 @@ CellLayout buildLayout()
     for (int a = S::Text101; a <= S::Text211; ++a) {
         if (a <= S::Text115) {
             for (int i = 0; i <= 12; ++i)
-                layout.addCell(a, i, CellSpec{});
+                layout.addCell(a, i, CellInfo{});
         } else if (a <= S::Text204) {
             for (int i = 3; i <= 5; ++i)
-                layout.addCell(a, i, CellSpec{});
+                layout.addCell(a, i, CellInfo{});
         }
     }
     for (const PanelCell &c : panel)
@@ -442,18 +442,18 @@ CellLayout buildLayout()
             layout.addCell(c.array, row, rowSpec(c, row));
     }
 
-    CellSpec comments;
+    CellInfo comments;
     comments.kind = CellKind::Input;
     comments.readOnly = false;
     comments.multiline = true;
     layout.addCell(S::Text38, CellLayout::Single, comments);
-    CellSpec path;
+    CellInfo path;
     path.kind = CellKind::Input;
     layout.addCell(S::Text39, CellLayout::Single, path);
 
     // The valve counts take one digit.
-    layout.spec(layout.id(S::Text106, 6)).maxLength = 1;
-    layout.spec(layout.id(S::Text108, 6)).maxLength = 1;
+    layout.info(layout.id(S::Text106, 6)).maxLength = 1;
+    layout.info(layout.id(S::Text108, 6)).maxLength = 1;
 
     setTabOrder(layout);
     return layout;

@@ -186,8 +186,8 @@ void swapFirstSeparator(CellModel &window, QChar from, QChar to)
 {
     const CellLayout &layout = window.layout();
     for (int id = 0; id < layout.cellCount(); ++id) {
-        const CellSpec &spec = layout.spec(id);
-        if (!spec.numeric || spec.kind == CellKind::Blank)
+        const CellInfo &info = layout.info(id);
+        if (!info.numeric || info.kind == CellKind::Blank)
             continue;
         const QString &text = window.text(id);
         const qsizetype p = text.indexOf(from);

@@ -89,11 +89,11 @@ int Key_Code(const QKeyEvent &event)
 CellLineEdit::CellLineEdit(CellModel &model, int id, AppState &st, const CellRules &rules,
                            QWidget *parent)
     : QLineEdit(parent), model_(model), id_(id), st_(st), rules_(rules),
-      maxLength_(model.layout().spec(id).maxLength)
+      maxLength_(model.layout().info(id).maxLength)
 {
-    const CellSpec &spec = model.layout().spec(id);
-    setReadOnly(spec.readOnly);
-    if (spec.numeric || rules_.filter != KeyFilter::None) {
+    const CellInfo &info = model.layout().info(id);
+    setReadOnly(info.readOnly);
+    if (info.numeric || rules_.filter != KeyFilter::None) {
         setAttribute(Qt::WA_InputMethodEnabled, false);
         setAcceptDrops(false);
     }

@@ -217,7 +217,7 @@ void Flow_Test_Sheet_Window::buildMenus()
 QWidget *Flow_Test_Sheet_Window::makeCell(int id, QWidget *parent, QRect geometry)
 {
     const CellLayout &layout = sheet_.layout();
-    const CellSpec &spec = layout.spec(id);
+    const CellInfo &info = layout.info(id);
     const auto array = S::Array(layout.arrayOf(id));
     const int index = layout.indexOf(id);
     QWidget *w = nullptr;
@@ -231,7 +231,7 @@ QWidget *Flow_Test_Sheet_Window::makeCell(int id, QWidget *parent, QRect geometr
             edit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
             edit->setFocusPolicy(Qt::ClickFocus);
         } else {
-            edit->setFocusPolicy(spec.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+            edit->setFocusPolicy(info.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
         }
         if (edit->rules().extra == ExtraRule::LiftCopy) {
             edit->setExtraRule([this, index](CellLineEdit &cell) {
@@ -252,9 +252,9 @@ QWidget *Flow_Test_Sheet_Window::makeCell(int id, QWidget *parent, QRect geometr
                          ? layout.arrayName(array)
                          : layout.arrayName(array) + u'_' + QString::number(index));
     QPalette palette = w->palette();
-    palette.setColor(QPalette::Base, rgb(spec.backColor));
-    palette.setColor(QPalette::Window, rgb(spec.backColor));
-    palette.setColor(QPalette::Text, rgb(spec.foreColor));
+    palette.setColor(QPalette::Base, rgb(info.backColor));
+    palette.setColor(QPalette::Window, rgb(info.backColor));
+    palette.setColor(QPalette::Text, rgb(info.foreColor));
     w->setPalette(palette);
     w->setGeometry(geometry);
     cells_[size_t(id)] = w;
@@ -267,21 +267,21 @@ void Flow_Test_Sheet_Window::placePageOne(QWidget *central)
     for (int array = S::Text101; array <= S::Text115; ++array) {
         for (int index = 0; index < Rows; ++index) {
             const int id = layout.id(array, index);
-            const CellSpec &spec = layout.spec(id);
+            const CellInfo &info = layout.info(id);
             int column = array - S::Text101;
             // Row 9 shows the exhaust 0.25D lift where the other rows show
             // Text104.
             if (index == 9 && array == S::Text103)
                 column = S::Text104 - S::Text101;
             const QRect geometry(columnX(column), rowY(index), CellWidth, RowHeight);
-            if (spec.kind == CellKind::Blank) {
-                if (spec.backColor == 0xFFFFFF)
+            if (info.kind == CellKind::Blank) {
+                if (info.backColor == 0xFFFFFF)
                     continue;
                 // A blank cell with a colour of its own shows as a plain block.
                 auto *block = new QFrame(central);
                 block->setAutoFillBackground(true);
                 QPalette palette = block->palette();
-                palette.setColor(QPalette::Window, rgb(spec.backColor));
+                palette.setColor(QPalette::Window, rgb(info.backColor));
                 block->setPalette(palette);
                 block->setGeometry(geometry);
                 continue;
@@ -366,7 +366,7 @@ void Flow_Test_Sheet_Window::placePageTwo()
         const S::Array array = pageTwoColumns[column];
         for (int index = 3; index < Rows; ++index) {
             const int id = layout.id(array, index);
-            if (id < 0 || layout.spec(id).kind == CellKind::Blank)
+            if (id < 0 || layout.info(id).kind == CellKind::Blank)
                 continue;
             makeCell(id, frame1_, QRect(x(int(column)), rowY(index), CellWidth, RowHeight));
         }
@@ -417,8 +417,8 @@ void Flow_Test_Sheet_Window::setupTabChain()
     const CellLayout &layout = sheet_.layout();
     std::vector<std::pair<int, QWidget *>> chain;
     for (int id = 0; id < layout.cellCount(); ++id)
-        if (layout.spec(id).tabStop && cells_[size_t(id)])
-            chain.emplace_back(layout.spec(id).tabOrder, cells_[size_t(id)]);
+        if (layout.info(id).tabStop && cells_[size_t(id)])
+            chain.emplace_back(layout.info(id).tabOrder, cells_[size_t(id)]);
     std::sort(chain.begin(), chain.end(),
               [](const auto &a, const auto &b) { return a.first < b.first; });
     for (size_t i = 1; i < chain.size(); ++i)

@@ -18,7 +18,7 @@ public:
         st.platform = platform.platform();
         st.Set_Decimal_Separators(u'.', u',');
         mainLayout.addSingle(QStringLiteral("Check2"));
-        CellSpec check;
+        CellInfo check;
         check.kind = CellKind::Check;
         check.defaultText = QStringLiteral("0");
         mainLayout.addCell(0, CellLayout::Single, check);

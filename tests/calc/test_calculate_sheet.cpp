@@ -373,7 +373,7 @@ void TestCalculateSheet::errors()
     S sheet;
     // Mark every result so what the run wrote can be told from what it kept.
     for (int id = 0; id < sheet.layout().cellCount(); ++id)
-        if (sheet.layout().spec(id).kind == CellKind::Result)
+        if (sheet.layout().info(id).kind == CellKind::Result)
             sheet.setText(id, QStringLiteral("old"));
     sheet.setCell(S::Array(array), index, input);
     if (message.isEmpty()) {
@@ -397,7 +397,7 @@ void TestCalculateSheet::errors()
         QVERIFY(sheet.cell(S::Array(writtenArray), writtenIndex) != u"old");
     else
         for (int id = 0; id < sheet.layout().cellCount(); ++id)
-            if (sheet.layout().spec(id).kind == CellKind::Result)
+            if (sheet.layout().info(id).kind == CellKind::Result)
                 QCOMPARE(sheet.text(id), QStringLiteral("old"));
     if (keptArray != writtenArray || keptIndex != writtenIndex)
         QCOMPARE(sheet.cell(S::Array(keptArray), keptIndex), QStringLiteral("old"));
@@ -530,7 +530,7 @@ void TestCalculateSheet::oneSheetLeavesTheOthersAlone()
     Calculate_Sheet(one, f.st);
     QCOMPARE(two.cell(S::Text102, 5), QStringLiteral("2.835"));
     for (int id = 0; id < one.layout().cellCount(); ++id)
-        if (one.layout().spec(id).kind == CellKind::Input)
+        if (one.layout().info(id).kind == CellKind::Input)
             QCOMPARE(one.text(id), fresh.text(id));
 }
 

@@ -145,7 +145,7 @@ void TestFlowTestSheet::looks()
     const CellLayout &layout = S::sheetLayout();
     const int id = layout.id(array, index);
     QVERIFY(id >= 0);
-    const CellSpec &s = layout.spec(id);
+    const CellInfo &s = layout.info(id);
     QCOMPARE(int(s.kind), kind);
     QCOMPARE(s.readOnly, readOnly);
     QCOMPARE(s.tabStop, tabStop);
@@ -215,7 +215,7 @@ void TestFlowTestSheet::tabChain()
     const CellLayout &layout = S::sheetLayout();
     QList<int> order;
     for (int id = 0; id < layout.cellCount(); ++id) {
-        const CellSpec &s = layout.spec(id);
+        const CellInfo &s = layout.info(id);
         if (s.kind == CellKind::Input && !s.readOnly && !s.multiline)
             QVERIFY2(s.tabStop, qPrintable(layout.arrayName(layout.arrayOf(id))));
         if (s.tabStop)
@@ -226,15 +226,15 @@ void TestFlowTestSheet::tabChain()
         QCOMPARE(order[i], i); // one place per stop, no gaps
 
     // The lift rows go lift, observed intake, observed exhaust, row by row.
-    auto tab = [&](S::Array a, int i) { return layout.spec(layout.id(a, i)).tabOrder; };
+    auto tab = [&](S::Array a, int i) { return layout.info(layout.id(a, i)).tabOrder; };
     for (int row = 16; row < 30; ++row) {
         QCOMPARE(tab(S::Text106, row), tab(S::Text101, row) + 1);
         QCOMPARE(tab(S::Text107, row), tab(S::Text106, row) + 1);
         const int next = tab(S::Text101, row + 1);
         QVERIFY(next == tab(S::Text107, row) + 1 || next == tab(S::Text107, row) + 2);
     }
-    QCOMPARE(layout.spec(layout.id(S::Text106, 6)).maxLength, 1);
-    QCOMPARE(layout.spec(layout.id(S::Text108, 6)).maxLength, 1);
+    QCOMPARE(layout.info(layout.id(S::Text106, 6)).maxLength, 1);
+    QCOMPARE(layout.info(layout.id(S::Text108, 6)).maxLength, 1);
 }
 
 void TestFlowTestSheet::changesAreAnnouncedOnce()

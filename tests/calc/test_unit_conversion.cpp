@@ -166,7 +166,7 @@ void TestUnitConversion::unitWords()
     Convert_Sheet_To_Standard(sheet, f.st);
     const S fresh;
     for (int id = 0; id < sheet.layout().cellCount(); ++id)
-        if (sheet.layout().spec(id).kind == CellKind::Header)
+        if (sheet.layout().info(id).kind == CellKind::Header)
             QCOMPARE(sheet.text(id), fresh.text(id));
 }
 
