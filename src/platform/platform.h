@@ -4,12 +4,16 @@ namespace zyt {
 
 class MessageBoxes;
 class Beeper;
+class FileDialogs;
+class ProgramFolder;
 
 // The services the program needs of the desktop. Each points at either the
 // real implementation or a scripted stand-in for tests; none is owned here.
 struct Platform {
     MessageBoxes *messages = nullptr;
     Beeper *beeper = nullptr;
+    FileDialogs *dialogs = nullptr;
+    ProgramFolder *folder = nullptr;
 };
 
 } // namespace zyt
