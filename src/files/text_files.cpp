@@ -161,7 +161,10 @@ bool writeFileAtomically(const QString &path, const QByteArray &bytes)
     if (path.isEmpty() || QFileInfo(path).isDir())
         return false;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered: a short write (a full disk) must show here. Left to the
+    // buffer it would surface only while committing, where the save file
+    // does not notice it and puts the cut-off file in place.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();

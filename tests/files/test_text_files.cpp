@@ -46,6 +46,7 @@ private slots:
     void writeReplacesWhole();
     void failedWriteKeepsTheOldFile_data();
     void failedWriteKeepsTheOldFile();
+    void fullDiskKeepsTheOldFile_data();
     void fullDiskKeepsTheOldFile();
     void display_data();
     void display();
@@ -243,8 +244,17 @@ void TestTextFiles::failedWriteKeepsTheOldFile()
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
+void TestTextFiles::fullDiskKeepsTheOldFile_data()
+{
+    QTest::addColumn<int>("size");
+    // Below and above the size a file buffers before writing.
+    QTest::newRow("small file") << 4000;
+    QTest::newRow("large file") << 64 * 1024;
+}
+
 void TestTextFiles::fullDiskKeepsTheOldFile()
 {
+    QFETCH(int, size);
     // A file size limit makes writes fail the way a full disk does, even
     // for the superuser.
     QTemporaryDir dir;
@@ -258,7 +268,7 @@ void TestTextFiles::fullDiskKeepsTheOldFile()
     rlimit small = saved;
     small.rlim_cur = 1024;
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool written = writeFileAtomically(path, QByteArray(64 * 1024, 'n'));
+    const bool written = writeFileAtomically(path, QByteArray(size, 'n'));
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
 
