@@ -37,6 +37,18 @@ int AppState::message(const MsgRequest &request)
     return platform.messages->show(request);
 }
 
+std::optional<QString> AppState::fileDialog(const FileDialogRequest &request)
+{
+    Q_ASSERT(platform.dialogs);
+    return platform.dialogs->show(request);
+}
+
+QString AppState::programFolder()
+{
+    Q_ASSERT(platform.folder);
+    return platform.folder->path();
+}
+
 void AppState::beep()
 {
     if (platform.beeper)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/file_dialogs.h"
 #include "platform/message_boxes.h"
 #include "platform/platform.h"
 
@@ -8,6 +9,9 @@
 #include <QString>
 
 #include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
 
 namespace zyt {
 
@@ -85,6 +89,31 @@ struct AppState {
     double Curtain_Area = 0.0; // square inches, from the last curtain-area call
     QString Error_Msg;
 
+    // The path of the last file dialog, or the one a caller preset so that a
+    // reader or writer asks no dialog.
+    QString File_Name;
+    int Import_Filter_Index = 1; // entry of the flow import dialog chosen last
+
+    // Graph and logo settings the main data file keeps; the graph and
+    // compare windows draw with them.
+    int Grid_On = 1;
+    std::int32_t Grid_Line_Color = 9474192; // 0xBBGGRR, mid grey
+    int Logo_On = 0;
+    QString Logo_File;
+    // The compare window's graph options as its check boxes start.
+    int Quarter_D_Line = 1;
+    int Auto_X_Lines = 0;
+    int Mark_Points = 0;
+    int Calc_Low_Y = 0;
+
+    // Handlers of the main window that the main data file runs by name; the
+    // main window puts its own in. Unset, they do nothing.
+    std::function<void()> Check2_Click;    // convert Main and the sheets to Check2's units
+    std::function<void()> Command51_Click; // the estimator's calculation
+    // Loads the logo picture into the graph window; false when the file
+    // holds no picture. Unset, a file that exists counts as a picture.
+    std::function<bool(const QString &path)> Load_Logo_Picture;
+
     // Takes the separators of the locale and settles Decimal_Comma from them.
     void Set_Decimal_Separators(QChar decimal, QChar group);
 
@@ -95,6 +124,9 @@ struct AppState {
                 MsgIcon icon = MsgIcon::None);
     int message(const MsgRequest &request);
     void beep();
+    // The chosen path, or nothing when the user cancelled.
+    std::optional<QString> fileDialog(const FileDialogRequest &request);
+    QString programFolder();
 };
 
 inline constexpr const char *Crlf = "\r\n";

@@ -2,7 +2,12 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -14,6 +19,10 @@ class TestQtPlatform : public QObject {
 private slots:
     void answers_data();
     void answers();
+    void fileDialogs_data();
+    void fileDialogs();
+    void programFolder();
+    void programFolderFallsBack();
 };
 
 void TestQtPlatform::answers_data()
@@ -62,6 +71,111 @@ void TestQtPlatform::answers()
     QCOMPARE(platform.platform().messages->show(request), answer);
     QCOMPARE(shownTitle, title);
     QCOMPARE(shownText, QStringLiteral("line one\n<b>line two</b>"));
+}
+
+void TestQtPlatform::fileDialogs_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("filterIndex");
+    QTest::addColumn<QString>("selected");
+    QTest::addColumn<bool>("accept");
+    QTest::addColumn<bool>("existing");
+
+    const int open = int(FileDialogKind::Open);
+    const int save = int(FileDialogKind::Save);
+    const QString flow = QStringLiteral("Flow Data Files (*.dat)");
+    QTest::newRow("open, third entry") << open << 3 << flow << true << true;
+    QTest::newRow("open cancelled") << open << 3 << flow << false << true;
+    QTest::newRow("save, third entry") << save << 3 << flow << true << false;
+    QTest::newRow("save asks before replacing") << save << 3 << flow << true << true;
+    QTest::newRow("save cancelled") << save << 3 << flow << false << false;
+    QTest::newRow("first entry") << open << 1 << QStringLiteral("Text Files (*.txt)") << true
+                                 << true;
+}
+
+void TestQtPlatform::fileDialogs()
+{
+    QFETCH(int, kind);
+    QFETCH(int, filterIndex);
+    QFETCH(QString, selected);
+    QFETCH(bool, accept);
+    QFETCH(bool, existing);
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("test1.dat"));
+    if (existing) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    bool askedToReplace = false;
+    QtPlatform platform([] { return QStringLiteral("Program"); });
+    QStringList shownFilters;
+    QString shownSelected;
+    QString shownFolder;
+    int shownMode = -1;
+    QTimer::singleShot(0, this, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        shownFilters = dialog->nameFilters();
+        shownSelected = dialog->selectedNameFilter();
+        shownFolder = dialog->directory().absolutePath();
+        shownMode = int(dialog->acceptMode());
+        if (accept) {
+            dialog->selectFile(path);
+            QTimer::singleShot(0, this, [&] {
+                auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+                if (!box)
+                    return;
+                askedToReplace = true;
+                box->button(QMessageBox::Yes)->click();
+            });
+            static_cast<QDialog *>(dialog)->accept();
+        } else {
+            dialog->reject();
+        }
+    });
+    FileDialogRequest request;
+    request.kind = FileDialogKind(kind);
+    request.filter = QStringLiteral(
+        "Text Files (*.txt)|*.txt|All Files (*.*)|*.*|Flow Data Files (*.dat)|*.dat");
+    request.filterIndex = filterIndex;
+    request.initialFolder = folder.path();
+    const std::optional<QString> chosen = platform.platform().dialogs->show(request);
+
+    QCOMPARE(shownFilters,
+             (QStringList{"Text Files (*.txt)", "All Files (*)", "Flow Data Files (*.dat)"}));
+    QCOMPARE(shownSelected, selected);
+    QCOMPARE(shownFolder, QDir(folder.path()).absolutePath());
+    QCOMPARE(shownMode, kind == int(FileDialogKind::Save) ? int(QFileDialog::AcceptSave)
+                                                          : int(QFileDialog::AcceptOpen));
+    QCOMPARE(chosen.has_value(), accept);
+    QCOMPARE(askedToReplace, accept && existing && kind == int(FileDialogKind::Save));
+    if (accept)
+        QCOMPARE(QFileInfo(*chosen).absoluteFilePath(), QFileInfo(path).absoluteFilePath());
+}
+
+void TestQtPlatform::programFolder()
+{
+    QtPlatform platform([] { return QString(); });
+    const QString folder = platform.platform().folder->path();
+    QCOMPARE(folder, QCoreApplication::applicationDirPath());
+    QCOMPARE(platform.platform().folder->path(), folder);
+}
+
+void TestQtPlatform::programFolderFallsBack()
+{
+    QTemporaryDir root;
+    // The executable's folder cannot be written when it is no folder at all
+    // (running as root, permissions alone would not stop a write).
+    const QString blocker = root.filePath(QStringLiteral("file"));
+    {
+        QFile file(blocker);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    const QString data = root.filePath(QStringLiteral("data/zyt"));
+    QCOMPARE(QtProgramFolder::choose(blocker + QStringLiteral("/bin"), data), data);
+    QVERIFY(QFileInfo(data).isDir());
+    QCOMPARE(QtProgramFolder::choose(root.path(), data), root.path());
 }
 
 QTEST_MAIN(TestQtPlatform)

@@ -1,9 +1,13 @@
 #include "qt_platform.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QStandardPaths>
 
 namespace zyt {
 
@@ -81,11 +85,56 @@ double QtScreenMetrics::pixelsPerInch() const
     return dpi > 0.0 ? dpi : 96.0;
 }
 
+std::optional<QString> QtFileDialogs::show(const FileDialogRequest &request)
+{
+    QFileDialog dialog(QApplication::activeWindow());
+    dialog.setDirectory(request.initialFolder);
+    const QStringList filters = qtNameFilters(request.filter);
+    dialog.setNameFilters(filters);
+    if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
+        dialog.selectNameFilter(filters[request.filterIndex - 1]);
+    if (request.kind == FileDialogKind::Save) {
+        // Qt asks before replacing an existing file unless told otherwise.
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const QStringList chosen = dialog.selectedFiles();
+    if (chosen.isEmpty() || chosen.front().isEmpty())
+        return std::nullopt;
+    return chosen.front();
+}
+
+QString QtProgramFolder::path()
+{
+    if (path_.isEmpty())
+        path_ = choose(QCoreApplication::applicationDirPath(),
+                       QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    return path_;
+}
+
+QString QtProgramFolder::choose(const QString &own, const QString &data)
+{
+    const QFileInfo info(own);
+    if (!own.isEmpty() && info.isDir() && info.isWritable())
+        return own;
+    // An installed program usually may not write beside itself; the autosave
+    // file would then silently never be kept.
+    QDir().mkpath(data);
+    return data;
+}
+
 QtPlatform::QtPlatform(std::function<QString()> programTitle) : messages_(std::move(programTitle))
 {
     platform_.messages = &messages_;
     platform_.beeper = &beeper_;
     platform_.screen = &screen_;
+    platform_.dialogs = &dialogs_;
+    platform_.folder = &folder_;
 }
 
 } // namespace zyt

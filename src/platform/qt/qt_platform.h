@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/file_dialogs.h"
 #include "platform/message_boxes.h"
 #include "platform/platform.h"
 #include "platform/screen.h"
@@ -31,6 +32,26 @@ public:
     double pixelsPerInch() const override;
 };
 
+// The file dialogs as Qt's own, parented to the active window.
+class QtFileDialogs final : public FileDialogs {
+public:
+    std::optional<QString> show(const FileDialogRequest &request) override;
+};
+
+// The executable's folder when the user may write there, otherwise the
+// per-user data folder, which is made on first use. Decided once per run.
+class QtProgramFolder final : public ProgramFolder {
+public:
+    QString path() override;
+
+    // `own` when it is a folder the user may write in, else `data`, made
+    // when missing.
+    static QString choose(const QString &own, const QString &data);
+
+private:
+    QString path_;
+};
+
 // Owns the real services and hands them out as a Platform.
 class QtPlatform {
 public:
@@ -41,6 +62,8 @@ private:
     QtMessageBoxes messages_;
     QtBeeper beeper_;
     QtScreenMetrics screen_;
+    QtFileDialogs dialogs_;
+    QtProgramFolder folder_;
     Platform platform_;
 };
 

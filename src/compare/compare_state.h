@@ -1,0 +1,43 @@
+#pragma once
+
+#include "calc/cell_model.h"
+
+#include <QString>
+
+namespace zyt {
+
+// The cells of the compare window `Form50` kept so far: its four graph
+// option boxes, "0" or "1". The program-wide flags Quarter_D_Line,
+// Auto_X_Lines, Mark_Points and Calc_Low_Y follow them.
+class Compare_Model : public CellModel {
+    Q_OBJECT
+
+public:
+    enum Array : int {
+        Check1, // line at .25 valve diameter (ticked at start)
+        Check2, // automatic number of X-axis lines
+        Check3, // data points marked
+        Check4, // "Show Big": calculated low Y axis
+    };
+
+    static constexpr int Single = CellLayout::Single;
+
+    explicit Compare_Model(QObject *parent = nullptr);
+
+    static const CellLayout &compareLayout();
+
+    const QString &cell(Array array) const { return text(layout().id(array, Single)); }
+    void setCell(Array array, const QString &value) { setText(layout().id(array, Single), value); }
+};
+
+// What the graph window `Form60` shows besides the graph: the grid line
+// style of its picture and where the logo stands.
+struct Graph_Window_State {
+    int Picture1_DrawStyle = 0; // grid lines: 0 solid, 1 dash, 2 dot
+    double Picture2_Top = 0.0;  // the logo, in the graph picture's units
+    double Picture2_Left = 0.0;
+    bool Picture2_Visible = false;
+    QString Logo_Caption = QStringLiteral("Logo -- Is OFF");
+};
+
+} // namespace zyt

@@ -1,0 +1,259 @@
+#include "flow_data_file.h"
+
+#include "calc/app_state.h"
+#include "calc/calculate_sheet.h"
+#include "calc/flow_test_sheet.h"
+#include "calc/formats.h"
+#include "record_boxes.h"
+#include "record_lines.h"
+#include "text_files.h"
+
+#include <initializer_list>
+
+namespace zyt {
+
+namespace {
+
+using S = Flow_Test_Sheet;
+namespace boxes = record_boxes;
+
+const QString Filter =
+    QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)|*.*|Flow Data Files (*.dat)|*.dat");
+constexpr int Filter_Index = 3;
+
+const QString NotLoaded = QStringLiteral("Flow Data File has Not been Loaded");
+const QString NotSaved = QStringLiteral("Flow Data File has NOT been Saved");
+const QString ErrorLoading = QStringLiteral(
+    "Error Loading Flow Data File --- If you have Not edited the file Please Contact us!");
+
+// Which element indexes a key takes.
+enum class Takes {
+    LiftRows,     // 16 and above
+    IntakePanel,  // Text106: 0 to 4, 6 and the lift rows
+    ExhaustPanel, // Text108: 0 to 3 and 6 to 8
+    Listed,       // only the listed ones
+};
+
+struct Key {
+    QLatin1StringView key;
+    S::Array array;
+    Takes takes;
+    std::initializer_list<int> listed;
+};
+
+// In the order they are tried; each key is eight characters.
+const Key keys[] = {
+    {QLatin1StringView("text101_"), S::Text101, Takes::LiftRows, {}},
+    {QLatin1StringView("text102_"), S::Text102, Takes::Listed, {0, 1, 3, 4, 6, 8, 10}},
+    {QLatin1StringView("text104_"), S::Text104, Takes::Listed, {0, 1, 3, 4, 6, 8}},
+    {QLatin1StringView("text106_"), S::Text106, Takes::IntakePanel, {}},
+    {QLatin1StringView("text107_"), S::Text107, Takes::LiftRows, {}},
+    {QLatin1StringView("text108_"), S::Text108, Takes::ExhaustPanel, {}},
+    {QLatin1StringView("text110_"), S::Text110, Takes::Listed, {5, 6, 8}},
+    {QLatin1StringView("text112_"), S::Text112, Takes::Listed, {6}},
+    {QLatin1StringView("text202_"), S::Text202, Takes::Listed, {4, 5}},
+    {QLatin1StringView("text204_"), S::Text204, Takes::Listed, {4, 5}},
+    {QLatin1StringView("text207_"), S::Text207, Takes::LiftRows, {}},
+    {QLatin1StringView("text210_"), S::Text210, Takes::LiftRows, {}},
+    {QLatin1StringView("text211_"), S::Text211, Takes::LiftRows, {}},
+};
+constexpr qsizetype Key_Length = 8;
+
+enum class Verdict { Store, NotHandled, CannotStore };
+
+// An index past the sheet's rows, or below 0 where a key takes the panel's
+// low indexes, has no cell to go to; any other index the key does not take
+// is a record the reader does not know.
+Verdict judge(const Key &k, double index)
+{
+    const bool row = index >= S::First_Lift_Row && index <= S::Last_Lift_Row;
+    switch (k.takes) {
+    case Takes::LiftRows:
+        if (row)
+            return Verdict::Store;
+        return index > S::Last_Lift_Row ? Verdict::CannotStore : Verdict::NotHandled;
+    case Takes::IntakePanel:
+        if (row || (index >= 0 && index <= 4) || index == 6)
+            return Verdict::Store;
+        return index < 0 || index > S::Last_Lift_Row ? Verdict::CannotStore : Verdict::NotHandled;
+    case Takes::ExhaustPanel:
+        if ((index >= 0 && index <= 3) || (index >= 6 && index <= 8))
+            return Verdict::Store;
+        return index < 0 ? Verdict::CannotStore : Verdict::NotHandled;
+    case Takes::Listed:
+        for (int i : k.listed)
+            if (index == i)
+                return Verdict::Store;
+        return Verdict::NotHandled;
+    }
+    return Verdict::NotHandled;
+}
+
+bool stop(AppState &st)
+{
+    boxes::failure(st, ErrorLoading);
+    return true;
+}
+
+} // namespace
+
+ReadEnd Read_Flow_Data_Lines(Flow_Test_Sheet &sheet, const QStringList &lines, AppState &st,
+                             int &Read_Count)
+{
+    Read_Count = 0;
+    // A file with fewer rows leaves the last three empty rather than
+    // showing the previous test's figures there.
+    for (S::Array a : {S::Text101, S::Text106, S::Text107, S::Text108})
+        for (int row = 28; row <= 30; ++row)
+            sheet.setCell(a, row, QStringLiteral("0"));
+
+    bool In_Comments = false;
+    QString comments;
+    for (const QString &line : lines) {
+        ++Read_Count;
+        if (In_Comments) {
+            // Every line after the comments record is comment text, one
+            // that begins like a comments record too.
+            comments += QLatin1StringView("\r\n");
+            comments += line;
+            sheet.setCell(S::Text38, S::Single, comments);
+            continue;
+        }
+        const RecordLine r(line);
+        if (r.startsWith(QLatin1StringView("comments ="))) {
+            In_Comments = true;
+            comments = r.value();
+            sheet.setCell(S::Text38, S::Single, comments);
+            continue;
+        }
+        const Key *key = nullptr;
+        for (const Key &k : keys) {
+            if (r.startsWith(k.key)) {
+                key = &k;
+                break;
+            }
+        }
+        Verdict verdict = Verdict::NotHandled;
+        int index = 0;
+        if (key) {
+            const RecordLine::Index i = r.index(Key_Length, st.Locale_Decimal);
+            if (i.status != RecordLine::IndexStatus::Ok) {
+                verdict = Verdict::CannotStore;
+            } else {
+                verdict = judge(*key, i.value);
+                index = verdict == Verdict::Store ? int(i.value) : 0;
+            }
+        }
+        switch (verdict) {
+        case Verdict::Store:
+            // The part number keeps its letters; numbers are read in lower
+            // case as they always were.
+            sheet.setCell(key->array, index, key->array == S::Text102 ? r.value() : r.lowerValue());
+            if (key->array == S::Text101)
+                sheet.setCell(S::Text108, index, sheet.cell(S::Text101, index));
+            break;
+        case Verdict::NotHandled:
+            if (!boxes::recordNotHandled(st, boxes::VornTitle, line) && stop(st))
+                return ReadEnd::Stopped;
+            break;
+        case Verdict::CannotStore:
+            st.message(MsgRequest{boxes::invalidRecord(st, Read_Count, line), MsgButtons::OkCancel,
+                                  MsgIcon::None, boxes::VornTitle});
+            stop(st);
+            return ReadEnd::Stopped;
+        }
+    }
+    return ReadEnd::Completed;
+}
+
+RecordWriter Write_Flow_Data_Records(const Flow_Test_Sheet &sheet)
+{
+    RecordWriter w;
+    const CellLayout &layout = sheet.layout();
+    auto put = [&](S::Array a, int index) {
+        w.record(layout.arrayName(a) + u'_' + QString::number(index), sheet.cell(a, index));
+    };
+    auto rows = [&](S::Array a) {
+        for (int row = S::First_Lift_Row; row <= S::Last_Lift_Row; ++row)
+            put(a, row);
+    };
+    auto listed = [&](S::Array a, std::initializer_list<int> indexes) {
+        for (int i : indexes)
+            put(a, i);
+    };
+    rows(S::Text101);
+    listed(S::Text102, {0, 1, 3, 4, 6, 8, 10});
+    listed(S::Text104, {0, 1, 3, 4, 6, 8});
+    listed(S::Text106, {0, 1, 2, 3, 6});
+    listed(S::Text112, {6});
+    rows(S::Text106);
+    rows(S::Text107);
+    listed(S::Text108, {0, 1, 2, 3, 6, 7, 8});
+    listed(S::Text110, {5, 6, 8});
+    listed(S::Text202, {4, 5});
+    listed(S::Text204, {4, 5});
+    for (int row = S::First_Lift_Row; row <= S::Last_Lift_Row; ++row) {
+        put(S::Text207, row);
+        put(S::Text210, row);
+        put(S::Text211, row);
+    }
+    w.comments(sheet.comments());
+    return w;
+}
+
+bool Load_Flow_Data_File(Flow_Test_Sheet &sheet, const QString &name, AppState &st)
+{
+    const bool fromDialog = name.isEmpty();
+    QString path;
+    if (fromDialog) {
+        const std::optional<QString> chosen = st.fileDialog(
+            FileDialogRequest{FileDialogKind::Open, Filter, Filter_Index, st.programFolder()});
+        if (!chosen) {
+            boxes::failure(st, NotLoaded);
+            return false;
+        }
+        path = *chosen;
+    } else {
+        path = resolveFileIn(st.programFolder(), name);
+    }
+    st.File_Name = path;
+
+    QByteArray bytes;
+    if (readWholeFile(path, bytes) != FileReadStatus::Ok) {
+        boxes::failure(st, NotLoaded);
+        return false;
+    }
+    int Read_Count = 0;
+    if (Read_Flow_Data_Lines(sheet, splitLines(decodeFileText(bytes)), st, Read_Count) ==
+        ReadEnd::Stopped)
+        return true;
+
+    if (st.Decimal_Comma != 0)
+        Form_Dots_To_Commas(sheet);
+    else
+        Form_Commas_To_Dots(sheet);
+    Calculate_Sheet(sheet, st);
+    if (fromDialog)
+        st.message(Format_Thousands(Read_Count, st) + QStringLiteral(" Records Read"));
+    return true;
+}
+
+bool Save_Flow_Data_File(const Flow_Test_Sheet &sheet, AppState &st)
+{
+    const std::optional<QString> chosen = st.fileDialog(
+        FileDialogRequest{FileDialogKind::Save, Filter, Filter_Index, st.programFolder()});
+    if (!chosen) {
+        boxes::failure(st, NotSaved);
+        return false;
+    }
+    st.File_Name = *chosen;
+    const RecordWriter w = Write_Flow_Data_Records(sheet);
+    if (!writeFileAtomically(*chosen, w.bytes())) {
+        boxes::failure(st, NotSaved);
+        return false;
+    }
+    st.message(Format_Thousands(w.Write_Count(), st) + QStringLiteral(" Records Written"));
+    return true;
+}
+
+} // namespace zyt

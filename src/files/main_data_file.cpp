@@ -1,0 +1,406 @@
+#include "main_data_file.h"
+
+#include "calc/app_state.h"
+#include "calc/flow_test_sheet.h"
+#include "calc/formats.h"
+#include "compare/compare_state.h"
+#include "main/main_model.h"
+#include "platform/numbers.h"
+#include "platform/runtime_error.h"
+#include "record_boxes.h"
+#include "record_lines.h"
+#include "text_files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <initializer_list>
+
+namespace zyt {
+
+namespace {
+
+using M = Main_Model;
+using C = Compare_Model;
+namespace boxes = record_boxes;
+
+const QString Filter =
+    QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)|*.*|Main Data Files (*.dta)|*.dta");
+constexpr int Filter_Index = 3;
+
+const QString NotLoaded = QStringLiteral("MAIN Data File has Not been Loaded");
+const QString NotSaved = QStringLiteral("MAIN Data File has NOT been Saved");
+
+// The run-time errors a record can raise besides those of the numbers.
+RuntimeError badArgument()
+{
+    return RuntimeError(5, QStringLiteral("Invalid procedure call or argument"));
+}
+RuntimeError noSuchElement()
+{
+    return RuntimeError(340, QStringLiteral("Control array element does not exist"));
+}
+RuntimeError badProperty() { return RuntimeError(380, QStringLiteral("Invalid property value")); }
+RuntimeError fileNotFound() { return RuntimeError(53, QStringLiteral("File not found")); }
+RuntimeError badPicture() { return RuntimeError(481, QStringLiteral("Invalid picture")); }
+
+struct EstimatorKey {
+    QLatin1StringView key;
+    M::Array array;
+    std::initializer_list<int> indexes;
+};
+
+const EstimatorKey estimatorKeys[] = {
+    {QLatin1StringView("text101_"), M::Text101, {3, 8}},
+    {QLatin1StringView("text102_"), M::Text102, {9}},
+    {QLatin1StringView("text103_"), M::Text103, {3, 8}},
+    {QLatin1StringView("text104_"), M::Text104, {3, 9}},
+    {QLatin1StringView("text105_"), M::Text105, {3}},
+    {QLatin1StringView("text106_"), M::Text106, {9}},
+    {QLatin1StringView("text109_"), M::Text109, {3}},
+    {QLatin1StringView("text111_"), M::Text111, {3}},
+};
+
+// The estimator cells in the order the file holds them.
+struct Stored {
+    M::Array array;
+    int index;
+};
+constexpr Stored storedCells[] = {
+    {M::Text101, 3}, {M::Text101, 8}, {M::Text102, 9}, {M::Text103, 3},
+    {M::Text103, 8}, {M::Text104, 3}, {M::Text104, 9}, {M::Text105, 3},
+    {M::Text106, 9}, {M::Text109, 3}, {M::Text111, 3},
+};
+
+struct TextKey {
+    QLatin1StringView key;
+    M::Array array;
+};
+const TextKey companyKeys[] = {
+    {QLatin1StringView("comp_name"), M::Text94}, {QLatin1StringView("comp_street"), M::Text95},
+    {QLatin1StringView("comp_city"), M::Text96}, {QLatin1StringView("comp_phone"), M::Text97},
+    {QLatin1StringView("comp_web"), M::Text98},
+};
+
+class Reader {
+public:
+    Reader(Main_Data_Windows &w, AppState &st) : w_(w), st_(st) {}
+
+    ReadEnd read(const QStringList &lines)
+    {
+        int count = 0;
+        bool In_Comments = false;
+        QString comments;
+        for (const QString &line : lines) {
+            ++count;
+            if (In_Comments) {
+                comments += QLatin1StringView("\r\n");
+                comments += line;
+                w_.Main.setCell(M::Text38, comments);
+                continue;
+            }
+            const RecordLine r(line);
+            if (r.startsWith(QLatin1StringView("comments ="))) {
+                // Empty comments in the file are empty comments: the text
+                // the window had must not stay in front of the file's lines.
+                In_Comments = true;
+                comments = r.value();
+                w_.Main.setCell(M::Text38, comments);
+                continue;
+            }
+            bool handled = false;
+            try {
+                handled = apply(r);
+            } catch (const RuntimeError &e) {
+                // One record that cannot be applied (a logo file moved away,
+                // say) must not cost the rest of the saved state: report it
+                // and read on.
+                cannotApply(e, count, line);
+                continue;
+            }
+            if (!handled && !boxes::recordNotHandled(st_, boxes::MainTitle, line)) {
+                boxes::failure(st_, QStringLiteral("Error Loading Main Data File --- If you have "
+                                                   "Not edited the file Please Contact us!"));
+                return ReadEnd::Stopped;
+            }
+        }
+        return ReadEnd::Completed;
+    }
+
+private:
+    // False when the record is none the file may hold.
+    bool apply(const RecordLine &r)
+    {
+        for (const EstimatorKey &k : estimatorKeys) {
+            if (!r.startsWith(k.key))
+                continue;
+            const RecordLine::Index i = r.index(k.key.size(), st_.Locale_Decimal);
+            if (i.status == RecordLine::IndexStatus::NoEquals)
+                throw badArgument();
+            if (i.status == RecordLine::IndexStatus::NotANumber)
+                throw RuntimeError::typeMismatch();
+            for (int accepted : k.indexes) {
+                if (i.value == accepted) {
+                    w_.Main.setCell(k.array, accepted, r.lowerValue());
+                    return true;
+                }
+            }
+            return false;
+        }
+        // The keys below carry no index; without an "=" the line is none of
+        // them.
+        if (!r.hasEquals())
+            return false;
+        static const M::Array checks[] = {M::Check1, M::Check2, M::Check3};
+        for (int k = 0; k < 3; ++k) {
+            if (r.startsWith(QLatin1StringView(k == 0 ? "check1" : k == 1 ? "check2" : "check3"))) {
+                setCheck(checks[k], yes(r));
+                return true;
+            }
+        }
+        for (int k = 0; k < 5; ++k) {
+            const QByteArray key = "flow" + QByteArray::number(k + 1);
+            if (r.startsWith(QLatin1StringView(key))) {
+                preload(k, r.value());
+                return true;
+            }
+        }
+        if (r.startsWith(QLatin1StringView("option4 = "))) {
+            const int index = cint(number(r.lowerValue()));
+            if (index < 0 || index > 2)
+                throw noSuchElement();
+            w_.Main.setCell(M::Option4, QString::number(index));
+            return true;
+        }
+        for (const TextKey &k : companyKeys) {
+            if (r.startsWith(k.key)) {
+                w_.Main.setCell(k.array, r.value());
+                return true;
+            }
+        }
+        if (r.startsWith(QLatin1StringView("logo_sw"))) {
+            st_.Logo_On = cint(number(r.value()));
+            return true;
+        }
+        if (r.startsWith(QLatin1StringView("logo_name"))) {
+            if (st_.Logo_On == 1)
+                logo(r.value());
+            return true;
+        }
+        if (r.startsWith(QLatin1StringView("logo_top"))) {
+            w_.Form60.Picture2_Top = number(r.lowerValue());
+            return true;
+        }
+        if (r.startsWith(QLatin1StringView("logo_left"))) {
+            w_.Form60.Picture2_Left = number(r.lowerValue());
+            return true;
+        }
+        for (int k = 0; k < 4; ++k) {
+            const QByteArray key = "form50check" + QByteArray::number(k + 1);
+            if (r.startsWith(QLatin1StringView(key))) {
+                graphOption(C::Array(k), yes(r));
+                return true;
+            }
+        }
+        if (r.startsWith(QLatin1StringView("grid_sw"))) {
+            st_.Grid_On = cint(number(r.lowerValue()));
+            return true;
+        }
+        if (r.startsWith(QLatin1StringView("grid_color"))) {
+            st_.Grid_Line_Color = clng(number(r.lowerValue()));
+            return true;
+        }
+        if (r.startsWith(QLatin1StringView("grid_drawstyle"))) {
+            const int style = cint(number(r.lowerValue()));
+            if (style < 0 || style > 6) // the line styles a picture has
+                throw badProperty();
+            w_.Form60.Picture1_DrawStyle = style;
+            return true;
+        }
+        return false;
+    }
+
+    static bool yes(const RecordLine &r) { return r.lowerValue() == u"yes"; }
+
+    // A number written with either decimal separator: the file may come
+    // from a computer that used the other one.
+    double number(const QString &text) const { return Fix_Decimal_Sep_Value(text, st_); }
+
+    void setCheck(M::Array box, bool checked)
+    {
+        const QString value = checked ? QStringLiteral("1") : QStringLiteral("0");
+        if (w_.Main.cell(box) == value)
+            return;
+        w_.Main.setCell(box, value);
+        // The units switch runs as the box changes, so the sheets are in the
+        // restored units before the preloads fill them.
+        if (box == M::Check2 && st_.Check2_Click)
+            st_.Check2_Click();
+    }
+
+    void preload(int k, const QString &name)
+    {
+        if (name.size() <= 4)
+            return;
+        w_.Main.setCell(M::Text1, k, name);
+        if (Flow_Test_Sheet *sheet = w_.Forms[size_t(k)])
+            Load_Flow_Data_File(*sheet, name, st_);
+    }
+
+    void logo(const QString &name)
+    {
+        st_.Logo_File = name;
+        if (name.size() <= 6)
+            return;
+        const QString path = resolveFileIn(st_.programFolder(), name);
+        if (!QFileInfo(path).isFile())
+            throw fileNotFound();
+        if (st_.Load_Logo_Picture && !st_.Load_Logo_Picture(path))
+            throw badPicture();
+        w_.Form60.Picture2_Visible = true;
+        w_.Form60.Logo_Caption = QStringLiteral("Logo -- Is ON");
+    }
+
+    void graphOption(C::Array box, bool checked)
+    {
+        const int value = checked ? 1 : 0;
+        w_.Form50.setCell(box, QString::number(value));
+        // What the box's own click does.
+        int *flags[] = {&st_.Quarter_D_Line, &st_.Auto_X_Lines, &st_.Mark_Points, &st_.Calc_Low_Y};
+        *flags[box] = value;
+    }
+
+    void cannotApply(const RuntimeError &e, int count, const QString &line)
+    {
+        const QString text =
+            QStringLiteral("Error Number %1 -- ").arg(e.number()) + e.description() +
+            QStringLiteral("\r\n\r\n") + boxes::invalidRecord(st_, count, line) +
+            QStringLiteral("\r\n\r\nError Loading MAIN Data File --- If you have Not edited the "
+                           "file Please Contact Customer Support!");
+        st_.message(MsgRequest{text, MsgButtons::Ok, MsgIcon::Exclamation, boxes::VornTitle});
+    }
+
+    Main_Data_Windows &w_;
+    AppState &st_;
+};
+
+} // namespace
+
+ReadEnd Read_Main_Data_Lines(Main_Data_Windows &windows, const QStringList &lines, AppState &st)
+{
+    return Reader(windows, st).read(lines);
+}
+
+RecordWriter Write_Main_Data_Records(const Main_Data_Windows &windows, const AppState &st)
+{
+    const Main_Model &main = windows.Main;
+    RecordWriter w;
+    auto yesNo = [&](const QString &key, bool yes) {
+        w.Write_Record_Line(key + (yes ? QStringLiteral(" = Yes") : QStringLiteral(" = No")));
+    };
+    yesNo(QStringLiteral("Check1"), main.checked(M::Check1));
+    yesNo(QStringLiteral("Check2"), main.checked(M::Check2));
+    yesNo(QStringLiteral("Check3"), main.checked(M::Check3));
+    for (int k = 0; k < 5; ++k)
+        w.record(QStringLiteral("Flow%1").arg(k + 1), main.cell(M::Text1, k));
+    const QString layout = main.cell(M::Option4);
+    if (layout == u"0" || layout == u"1" || layout == u"2")
+        w.record(u"Option4", layout);
+    w.record(u"Comp_Name", main.cell(M::Text94));
+    w.record(u"Comp_Street", main.cell(M::Text95));
+    w.record(u"Comp_City", main.cell(M::Text96));
+    w.record(u"Comp_Phone", main.cell(M::Text97));
+    w.record(u"Comp_Web", main.cell(M::Text98));
+    w.record(u"Logo_SW", QString::number(st.Logo_On));
+    w.record(u"Logo_Name", st.Logo_File);
+    w.record(u"Logo_Top", canonicalNumberText(windows.Form60.Picture2_Top, st.Locale_Decimal));
+    w.record(u"Logo_Left", canonicalNumberText(windows.Form60.Picture2_Left, st.Locale_Decimal));
+    yesNo(QStringLiteral("Form50Check1"), st.Quarter_D_Line == 1);
+    yesNo(QStringLiteral("Form50Check2"), st.Auto_X_Lines == 1);
+    yesNo(QStringLiteral("Form50Check3"), st.Mark_Points == 1);
+    yesNo(QStringLiteral("Form50Check4"), st.Calc_Low_Y == 1);
+    w.record(u"Grid_SW", QString::number(st.Grid_On));
+    w.record(u"Grid_Color", QString::number(st.Grid_Line_Color));
+    w.record(u"Grid_DrawStyle", QString::number(windows.Form60.Picture1_DrawStyle));
+    for (const Stored &c : storedCells)
+        w.record(main.layout().arrayName(c.array) + u'_' + QString::number(c.index),
+                 main.cell(c.array, c.index));
+    w.comments(main.cell(M::Text38));
+    return w;
+}
+
+bool Load_Main_Data_File(Main_Data_Windows &windows, AppState &st)
+{
+    if (st.File_Name.isEmpty()) {
+        const std::optional<QString> chosen = st.fileDialog(
+            FileDialogRequest{FileDialogKind::Open, Filter, Filter_Index, st.programFolder()});
+        if (!chosen) {
+            boxes::failure(st, NotLoaded);
+            return false;
+        }
+        st.File_Name = *chosen;
+    }
+    QByteArray bytes;
+    if (readWholeFile(st.File_Name, bytes) != FileReadStatus::Ok) {
+        boxes::failure(st, NotLoaded);
+        return false;
+    }
+    if (Read_Main_Data_Lines(windows, splitLines(decodeFileText(bytes)), st) == ReadEnd::Stopped)
+        return true;
+    if (st.Decimal_Comma != 0)
+        Form_Dots_To_Commas(windows.Main);
+    else
+        Form_Commas_To_Dots(windows.Main);
+    if (st.Command51_Click)
+        st.Command51_Click();
+    return true;
+}
+
+bool Save_Main_Data_File(Main_Data_Windows &windows, AppState &st)
+{
+    if (st.File_Name.isEmpty()) {
+        const std::optional<QString> chosen = st.fileDialog(
+            FileDialogRequest{FileDialogKind::Save, Filter, Filter_Index, st.programFolder()});
+        if (!chosen) {
+            boxes::failure(st, NotSaved);
+            return false;
+        }
+        st.File_Name = *chosen;
+    }
+    // The estimator's results are written from its entries as they stand.
+    if (st.Command51_Click)
+        st.Command51_Click();
+    if (!writeFileAtomically(st.File_Name, Write_Main_Data_Records(windows, st).bytes())) {
+        boxes::failure(st, NotSaved);
+        return false;
+    }
+    return true;
+}
+
+QString Autosave_File_Path(AppState &st)
+{
+    return QDir(st.programFolder()).filePath(QString::fromLatin1(Autosave_File));
+}
+
+void Load_Autosave_File(Main_Data_Windows &windows, AppState &st)
+{
+    st.File_Name = Autosave_File_Path(st);
+    // A first start has no autosave file; that is no error to tell, and
+    // neither is one that cannot be opened.
+    QFile probe(st.File_Name);
+    if (!QFileInfo(st.File_Name).isFile() || !probe.open(QIODevice::ReadOnly))
+        return;
+    probe.close();
+    Load_Main_Data_File(windows, st);
+}
+
+bool Save_Autosave_File(Main_Data_Windows &windows, AppState &st)
+{
+    // Written in one step: the old autosave file stays whole until the new
+    // one is complete.
+    st.File_Name = Autosave_File_Path(st);
+    return Save_Main_Data_File(windows, st);
+}
+
+} // namespace zyt

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+namespace zyt {
+
+struct AppState;
+
+// The message boxes the record-file readers and writers share.
+namespace record_boxes {
+
+inline const QString VornTitle = QStringLiteral("VORN - Error Message");
+inline const QString MainTitle = QStringLiteral("MAIN - Error Message");
+
+// An exclamation box with OK and no title of its own.
+void failure(AppState &st, const QString &text);
+// "Record not Handled -->" and the line, OK and Cancel; true for OK.
+bool recordNotHandled(AppState &st, const QString &title, QStringView line);
+// "Invalid Input Record # - ", the line count, "   Data --> " and the line.
+QString invalidRecord(const AppState &st, int lineCount, QStringView line);
+
+} // namespace record_boxes
+} // namespace zyt
