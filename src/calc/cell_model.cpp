@@ -46,7 +46,27 @@ CellModel::CellModel(const CellLayout &layout, QString windowName, QObject *pare
     : QObject(parent), layout_(layout), windowName_(std::move(windowName))
 {
     texts_.resize(size_t(layout_.cellCount()));
+    looks_.reserve(size_t(layout_.cellCount()));
+    for (int id = 0; id < layout_.cellCount(); ++id) {
+        const CellInfo &info = layout_.info(id);
+        CellLook look;
+        look.foreColor = info.foreColor;
+        look.backColor = info.backColor;
+        look.readOnly = info.readOnly;
+        look.tabStop = info.tabStop;
+        look.alignment = info.alignment;
+        looks_.push_back(look);
+    }
     resetToDefaults();
+}
+
+void CellModel::setLook(int id, const CellLook &look)
+{
+    CellLook &current = looks_[size_t(id)];
+    if (current == look)
+        return;
+    current = look;
+    emit lookChanged(id);
 }
 
 void CellModel::setText(int id, const QString &text)

@@ -25,6 +25,24 @@ struct CellInfo {
     std::uint32_t foreColor = 0x000000; // 0xRRGGBB
     std::uint32_t backColor = 0xFFFFFF;
     int tabOrder = -1; // place in the window's tab chain, -1 outside it
+    int alignment = 2; // as designed: 0 left, 1 right, 2 centre
+};
+
+// How a cell looks and behaves at the moment: it starts as designed and the
+// program changes it (the estimator's typed or computed cells, fonts and
+// alignment chosen by the user), whether or not a window shows the cell.
+struct CellLook {
+    std::uint32_t foreColor = 0x000000;
+    std::uint32_t backColor = 0xFFFFFF;
+    bool readOnly = true;
+    bool tabStop = false;
+    QString fontName;      // empty: the window's own font
+    double fontSize = 0.0; // points; 0: the window's own size
+    bool fontBold = false;
+    bool fontItalic = false;
+    int alignment = 2; // 0 left, 1 right, 2 centre
+
+    bool operator==(const CellLook &) const = default;
 };
 
 // The cell arrays of one kind of window: names, present indexes and what
@@ -98,13 +116,18 @@ public:
 
     void resetToDefaults();
 
+    const CellLook &look(int id) const { return looks_[size_t(id)]; }
+    void setLook(int id, const CellLook &look);
+
 signals:
     void cellChanged(int id);
+    void lookChanged(int id);
 
 private:
     const CellLayout &layout_;
     QString windowName_;
     std::vector<QString> texts_;
+    std::vector<CellLook> looks_;
 };
 
 } // namespace zyt

@@ -238,7 +238,7 @@ constexpr const char *sampleSwirl[Rows] = {"0",    "1250", "1600", "1750", "1525
                                            "1250", "1325", "1000", "1000", "1000",
                                            "1050", "1250", "1400", "1250", "1100"};
 
-CellInfo panelSpec(const PanelCell &c)
+CellInfo panelInfo(const PanelCell &c)
 {
     CellInfo s;
     s.defaultText = QString::fromLatin1(c.text);
@@ -290,7 +290,7 @@ CellInfo panelSpec(const PanelCell &c)
     return s;
 }
 
-CellInfo headerSpec(const Column &c, const char *text)
+CellInfo headerInfo(const Column &c, const char *text)
 {
     CellInfo s;
     s.kind = CellKind::Header;
@@ -316,7 +316,7 @@ CellInfo headerSpec(const Column &c, const char *text)
     return s;
 }
 
-CellInfo rowSpec(const Column &c, int row)
+CellInfo rowInfo(const Column &c, int row)
 {
     CellInfo s;
     s.numeric = true;
@@ -432,23 +432,25 @@ CellLayout buildLayout()
         }
     }
     for (const PanelCell &c : panel)
-        layout.addCell(c.array, c.index, panelSpec(c));
+        layout.addCell(c.array, c.index, panelInfo(c));
     for (const Column &c : columns) {
         if (c.unit)
-            layout.addCell(c.array, 12, headerSpec(c, c.unit));
+            layout.addCell(c.array, 12, headerInfo(c, c.unit));
         for (int h = 0; h < 3; ++h)
-            layout.addCell(c.array, 13 + h, headerSpec(c, c.head[h]));
+            layout.addCell(c.array, 13 + h, headerInfo(c, c.head[h]));
         for (int row = S::First_Lift_Row; row <= S::Last_Lift_Row; ++row)
-            layout.addCell(c.array, row, rowSpec(c, row));
+            layout.addCell(c.array, row, rowInfo(c, row));
     }
 
     CellInfo comments;
     comments.kind = CellKind::Input;
     comments.readOnly = false;
     comments.multiline = true;
+    comments.alignment = 0;
     layout.addCell(S::Text38, CellLayout::Single, comments);
     CellInfo path;
     path.kind = CellKind::Input;
+    path.alignment = 0;
     layout.addCell(S::Text39, CellLayout::Single, path);
 
     // The valve counts take one digit.

@@ -72,6 +72,38 @@ bool isRealFocusMove(Qt::FocusReason reason)
 
 bool Focus_Check_Running() { return checkRunning; }
 
+void Apply_Cell_Look(QWidget &cell, const CellLook &look)
+{
+    auto colour = [](std::uint32_t c) {
+        return QColor(int(c >> 16) & 0xFF, int(c >> 8) & 0xFF, int(c) & 0xFF);
+    };
+    QPalette palette = cell.palette();
+    palette.setColor(QPalette::Base, colour(look.backColor));
+    palette.setColor(QPalette::Window, colour(look.backColor));
+    palette.setColor(QPalette::Text, colour(look.foreColor));
+    cell.setPalette(palette);
+    cell.setFocusPolicy(look.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+
+    QFont font = cell.parentWidget() ? cell.parentWidget()->font() : cell.font();
+    if (!look.fontName.isEmpty())
+        font.setFamily(look.fontName);
+    if (look.fontSize > 0.0)
+        font.setPointSizeF(look.fontSize);
+    font.setBold(look.fontBold);
+    font.setItalic(look.fontItalic);
+    cell.setFont(font);
+
+    const Qt::Alignment horizontal = look.alignment == 0   ? Qt::AlignLeft
+                                     : look.alignment == 1 ? Qt::AlignRight
+                                                           : Qt::AlignHCenter;
+    if (auto *edit = qobject_cast<QLineEdit *>(&cell)) {
+        edit->setReadOnly(look.readOnly);
+        edit->setAlignment(horizontal | Qt::AlignVCenter);
+    } else if (auto *text = qobject_cast<QPlainTextEdit *>(&cell)) {
+        text->setReadOnly(look.readOnly);
+    }
+}
+
 int Key_Code(const QKeyEvent &event)
 {
     if (event.matches(QKeySequence::Copy))
@@ -92,7 +124,6 @@ CellLineEdit::CellLineEdit(CellModel &model, int id, AppState &st, const CellRul
       maxLength_(model.layout().info(id).maxLength)
 {
     const CellInfo &info = model.layout().info(id);
-    setReadOnly(info.readOnly);
     if (info.numeric || rules_.filter != KeyFilter::None) {
         setAttribute(Qt::WA_InputMethodEnabled, false);
         setAcceptDrops(false);

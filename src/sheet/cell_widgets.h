@@ -11,6 +11,7 @@ namespace zyt {
 
 struct AppState;
 class CellModel;
+struct CellLook;
 
 // One text cell of a window: shows the model's text, writes what the user
 // types straight back, and runs the cell's key filter, focus selection and
@@ -65,6 +66,10 @@ private:
     AppState &st_;
     bool updating_ = false;
 };
+
+// Shows a cell's look on its widget: colours, read-only state, whether Tab
+// stops on it, font and alignment.
+void Apply_Cell_Look(QWidget &cell, const CellLook &look);
 
 // The character code of a key press as the filters know it: copy, paste and
 // cut are 3, 22 and 24; a key without a character (arrows, Delete, function

@@ -130,6 +130,7 @@ Flow_Test_Sheet_Window::Flow_Test_Sheet_Window(Flow_Test_Sheet &sheet, AppState 
 {
     setObjectName(sheet.windowName());
     connect(&sheet_, &CellModel::cellChanged, this, &Flow_Test_Sheet_Window::cellChanged);
+    connect(&sheet_, &CellModel::lookChanged, this, &Flow_Test_Sheet_Window::lookChanged);
 }
 
 void Flow_Test_Sheet_Window::setVisible(bool visible)
@@ -217,22 +218,13 @@ void Flow_Test_Sheet_Window::buildMenus()
 QWidget *Flow_Test_Sheet_Window::makeCell(int id, QWidget *parent, QRect geometry)
 {
     const CellLayout &layout = sheet_.layout();
-    const CellInfo &info = layout.info(id);
     const auto array = S::Array(layout.arrayOf(id));
     const int index = layout.indexOf(id);
     QWidget *w = nullptr;
     if (array == S::Text38) {
         w = new CellTextEdit(sheet_, id, st_, parent);
-        w->setFocusPolicy(Qt::ClickFocus);
     } else {
         auto *edit = new CellLineEdit(sheet_, id, st_, Sheet_Cell_Rules(array, index), parent);
-        edit->setAlignment(Qt::AlignCenter);
-        if (array == S::Text39) {
-            edit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-            edit->setFocusPolicy(Qt::ClickFocus);
-        } else {
-            edit->setFocusPolicy(info.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
-        }
         if (edit->rules().extra == ExtraRule::LiftCopy) {
             edit->setExtraRule([this, index](CellLineEdit &cell) {
                 sheet_.setCell(S::Text108, index, cell.text());
@@ -251,11 +243,7 @@ QWidget *Flow_Test_Sheet_Window::makeCell(int id, QWidget *parent, QRect geometr
     w->setObjectName(index == CellLayout::Single
                          ? layout.arrayName(array)
                          : layout.arrayName(array) + u'_' + QString::number(index));
-    QPalette palette = w->palette();
-    palette.setColor(QPalette::Base, rgb(info.backColor));
-    palette.setColor(QPalette::Window, rgb(info.backColor));
-    palette.setColor(QPalette::Text, rgb(info.foreColor));
-    w->setPalette(palette);
+    Apply_Cell_Look(*w, sheet_.look(id));
     w->setGeometry(geometry);
     cells_[size_t(id)] = w;
     return w;
@@ -467,6 +455,12 @@ void Flow_Test_Sheet_Window::cellChanged(int id)
         edit->refresh();
     else if (auto *text = qobject_cast<CellTextEdit *>(w))
         text->refresh();
+}
+
+void Flow_Test_Sheet_Window::lookChanged(int id)
+{
+    if (built_ && cells_[size_t(id)])
+        Apply_Cell_Look(*cells_[size_t(id)], sheet_.look(id));
 }
 
 void Flow_Test_Sheet_Window::showPage(bool two)

@@ -63,6 +63,7 @@ private:
     void showPage(bool two);
     void focusCell(Flow_Test_Sheet::Array array, int index);
     void cellChanged(int id);
+    void lookChanged(int id);
     void valveCount(int id, const QString &message);
 
     Flow_Test_Sheet &sheet_;

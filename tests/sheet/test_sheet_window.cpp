@@ -110,6 +110,20 @@ void TestSheetWindow::modelAndViewMirror()
     f.sheet.setCell(S::Text38, S::Single, QStringLiteral("one\r\ntwo"));
     auto *comments = f.window->cellWidget(S::Text38, S::Single);
     QCOMPARE(comments->property("plainText").toString(), QStringLiteral("one\ntwo"));
+
+    // A changed look shows at once.
+    const int id = f.sheet.id(S::Text102, 3);
+    CellLook look = f.sheet.look(id);
+    look.backColor = 0x01FFFF;
+    look.readOnly = true;
+    look.alignment = 1;
+    look.fontBold = true;
+    f.sheet.setLook(id, look);
+    QLineEdit *cell = f.cell(S::Text102, 3);
+    QCOMPARE(cell->palette().color(QPalette::Base), QColor(0x01, 0xFF, 0xFF));
+    QVERIFY(cell->isReadOnly());
+    QCOMPARE(cell->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+    QVERIFY(cell->font().bold());
 }
 
 void TestSheetWindow::pages()
