@@ -72,6 +72,47 @@ bool isRealFocusMove(Qt::FocusReason reason)
 
 bool Focus_Check_Running() { return checkRunning; }
 
+CellViews::CellViews(CellModel &model, AppState &st, QObject *parent)
+    : QObject(parent), model_(model), st_(st)
+{
+    connect(&model_, &CellModel::cellChanged, this, &CellViews::cellChanged);
+    connect(&model_, &CellModel::lookChanged, this, &CellViews::lookChanged);
+}
+
+QWidget *CellViews::add(int id, const CellRules &rules, QWidget *parent, const QRect &geometry)
+{
+    const CellLayout &layout = model_.layout();
+    QWidget *w = nullptr;
+    if (layout.info(id).multiline)
+        w = new CellTextEdit(model_, id, st_, parent);
+    else
+        w = new CellLineEdit(model_, id, st_, rules, parent);
+    const int index = layout.indexOf(id);
+    const QString &name = layout.arrayName(layout.arrayOf(id));
+    w->setObjectName(index == CellLayout::Single ? name : name + u'_' + QString::number(index));
+    Apply_Cell_Look(*w, model_.look(id));
+    w->setGeometry(geometry);
+    if (widgets_.size() <= size_t(id))
+        widgets_.resize(size_t(layout.cellCount()), nullptr);
+    widgets_[size_t(id)] = w;
+    return w;
+}
+
+void CellViews::cellChanged(int id)
+{
+    QWidget *w = widget(id);
+    if (auto *edit = qobject_cast<CellLineEdit *>(w))
+        edit->refresh();
+    else if (auto *text = qobject_cast<CellTextEdit *>(w))
+        text->refresh();
+}
+
+void CellViews::lookChanged(int id)
+{
+    if (QWidget *w = widget(id))
+        Apply_Cell_Look(*w, model_.look(id));
+}
+
 void Apply_Cell_Look(QWidget &cell, const CellLook &look)
 {
     auto colour = [](std::uint32_t c) {

@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 
 #include <functional>
+#include <vector>
 
 namespace zyt {
 
@@ -65,6 +66,31 @@ private:
     int id_;
     AppState &st_;
     bool updating_ = false;
+};
+
+// The widgets that show a window's cells: made on demand, each kept in step
+// with its cell's text and look.
+class CellViews : public QObject {
+    Q_OBJECT
+
+public:
+    CellViews(CellModel &model, AppState &st, QObject *parent = nullptr);
+
+    // A multi-line cell becomes a text editor, any other a line editor.
+    QWidget *add(int id, const CellRules &rules, QWidget *parent, const QRect &geometry);
+    // nullptr for a cell without a widget.
+    QWidget *widget(int id) const
+    {
+        return size_t(id) < widgets_.size() ? widgets_[size_t(id)] : nullptr;
+    }
+
+private:
+    void cellChanged(int id);
+    void lookChanged(int id);
+
+    CellModel &model_;
+    AppState &st_;
+    std::vector<QWidget *> widgets_;
 };
 
 // Shows a cell's look on its widget: colours, read-only state, whether Tab

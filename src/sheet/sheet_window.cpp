@@ -4,6 +4,7 @@
 #include "calc/calculate_sheet.h"
 #include "calc/guarded.h"
 #include "cell_widgets.h"
+#include "files/flow_data_file.h"
 #include "platform/numbers.h"
 #include "sort_clear.h"
 
@@ -129,8 +130,6 @@ Flow_Test_Sheet_Window::Flow_Test_Sheet_Window(Flow_Test_Sheet &sheet, AppState 
     : QMainWindow(parent), sheet_(sheet), st_(st)
 {
     setObjectName(sheet.windowName());
-    connect(&sheet_, &CellModel::cellChanged, this, &Flow_Test_Sheet_Window::cellChanged);
-    connect(&sheet_, &CellModel::lookChanged, this, &Flow_Test_Sheet_Window::lookChanged);
 }
 
 void Flow_Test_Sheet_Window::setVisible(bool visible)
@@ -151,9 +150,9 @@ void Flow_Test_Sheet_Window::ensureBuilt()
 QWidget *Flow_Test_Sheet_Window::cellWidget(Flow_Test_Sheet::Array array, int index) const
 {
     const int id = sheet_.id(array, index);
-    if (id < 0 || size_t(id) >= cells_.size())
+    if (id < 0 || !views_)
         return nullptr;
-    return cells_[size_t(id)];
+    return views_->widget(id);
 }
 
 QPushButton *Flow_Test_Sheet_Window::button(const QString &name) const
@@ -174,7 +173,7 @@ void Flow_Test_Sheet_Window::build()
     central_->setMouseTracking(true);
     central_->installEventFilter(this);
     setCentralWidget(central_);
-    cells_.assign(size_t(sheet_.layout().cellCount()), nullptr);
+    views_ = new CellViews(sheet_, st_, this);
 
     buildMenus();
     placePageOne(central_);
@@ -197,6 +196,12 @@ void Flow_Test_Sheet_Window::buildMenus()
 {
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("File"));
+    file->addAction(QStringLiteral("&Load Previous Save Data"), this,
+                    &Flow_Test_Sheet_Window::Load_Data_Click)
+        ->setObjectName(QStringLiteral("Load_Data"));
+    file->addAction(QStringLiteral("&Save Data to File"), this,
+                    &Flow_Test_Sheet_Window::Save_Data_Click)
+        ->setObjectName(QStringLiteral("Save_Data"));
     QMenu *clear = file->addMenu(QStringLiteral("Clear Data Fields"));
     clear->setObjectName(QStringLiteral("Clear_Data"));
     clear
@@ -220,32 +225,28 @@ QWidget *Flow_Test_Sheet_Window::makeCell(int id, QWidget *parent, QRect geometr
     const CellLayout &layout = sheet_.layout();
     const auto array = S::Array(layout.arrayOf(id));
     const int index = layout.indexOf(id);
-    QWidget *w = nullptr;
-    if (array == S::Text38) {
-        w = new CellTextEdit(sheet_, id, st_, parent);
-    } else {
-        auto *edit = new CellLineEdit(sheet_, id, st_, Sheet_Cell_Rules(array, index), parent);
-        if (edit->rules().extra == ExtraRule::LiftCopy) {
-            edit->setExtraRule([this, index](CellLineEdit &cell) {
-                sheet_.setCell(S::Text108, index, cell.text());
-            });
-        } else if (edit->rules().extra == ExtraRule::IntakeValveCount) {
-            edit->setExtraRule([this, id](CellLineEdit &) {
-                valveCount(id, QStringLiteral("Number of Intake Valves Must be 1 to 4"));
-            });
-        } else if (edit->rules().extra == ExtraRule::ExhaustValveCount) {
-            edit->setExtraRule([this, id](CellLineEdit &) {
-                valveCount(id, QStringLiteral("Number of Exhaust Valves Must be 1 to 4"));
-            });
-        }
-        w = edit;
+    QWidget *w = views_->add(id, Sheet_Cell_Rules(array, index), parent, geometry);
+    auto *edit = qobject_cast<CellLineEdit *>(w);
+    if (!edit)
+        return w;
+    switch (edit->rules().extra) {
+    case ExtraRule::LiftCopy:
+        edit->setExtraRule(
+            [this, index](CellLineEdit &cell) { sheet_.setCell(S::Text108, index, cell.text()); });
+        break;
+    case ExtraRule::IntakeValveCount:
+        edit->setExtraRule([this, id](CellLineEdit &) {
+            valveCount(id, QStringLiteral("Number of Intake Valves Must be 1 to 4"));
+        });
+        break;
+    case ExtraRule::ExhaustValveCount:
+        edit->setExtraRule([this, id](CellLineEdit &) {
+            valveCount(id, QStringLiteral("Number of Exhaust Valves Must be 1 to 4"));
+        });
+        break;
+    case ExtraRule::None:
+        break;
     }
-    w->setObjectName(index == CellLayout::Single
-                         ? layout.arrayName(array)
-                         : layout.arrayName(array) + u'_' + QString::number(index));
-    Apply_Cell_Look(*w, sheet_.look(id));
-    w->setGeometry(geometry);
-    cells_[size_t(id)] = w;
     return w;
 }
 
@@ -405,8 +406,8 @@ void Flow_Test_Sheet_Window::setupTabChain()
     const CellLayout &layout = sheet_.layout();
     std::vector<std::pair<int, QWidget *>> chain;
     for (int id = 0; id < layout.cellCount(); ++id)
-        if (layout.info(id).tabStop && cells_[size_t(id)])
-            chain.emplace_back(layout.info(id).tabOrder, cells_[size_t(id)]);
+        if (layout.info(id).tabStop && views_->widget(id))
+            chain.emplace_back(layout.info(id).tabOrder, views_->widget(id));
     std::sort(chain.begin(), chain.end(),
               [](const auto &a, const auto &b) { return a.first < b.first; });
     for (size_t i = 1; i < chain.size(); ++i)
@@ -446,23 +447,6 @@ void Flow_Test_Sheet_Window::closeEvent(QCloseEvent *event)
     subend_Click();
 }
 
-void Flow_Test_Sheet_Window::cellChanged(int id)
-{
-    if (!built_)
-        return;
-    QWidget *w = cells_[size_t(id)];
-    if (auto *edit = qobject_cast<CellLineEdit *>(w))
-        edit->refresh();
-    else if (auto *text = qobject_cast<CellTextEdit *>(w))
-        text->refresh();
-}
-
-void Flow_Test_Sheet_Window::lookChanged(int id)
-{
-    if (built_ && cells_[size_t(id)])
-        Apply_Cell_Look(*cells_[size_t(id)], sheet_.look(id));
-}
-
 void Flow_Test_Sheet_Window::showPage(bool two)
 {
     pageTwo_ = two;
@@ -487,9 +471,23 @@ void Flow_Test_Sheet_Window::valveCount(int id, const QString &message)
         tryParseNumber(sheet_.text(id), st_.Locale_Decimal).value_or(0.0); // no number counts as 0
     if (count < 1.0 || count > 4.0) {
         st_.message(message);
-        if (QWidget *w = cells_[size_t(id)]; w && w->isVisible())
+        if (QWidget *w = views_->widget(id); w && w->isVisible())
             w->setFocus(Qt::OtherFocusReason);
     }
+}
+
+void Flow_Test_Sheet_Window::Load_Data_Click()
+{
+    // The path line names a file only once one was really read.
+    if (Load_Flow_Data_File(sheet_, QString(), st_))
+        sheet_.setCell(S::Text39, S::Single, st_.File_Name);
+    focusCell(S::Text101, S::First_Lift_Row);
+}
+
+void Flow_Test_Sheet_Window::Save_Data_Click()
+{
+    if (Save_Flow_Data_File(sheet_, st_))
+        sheet_.setCell(S::Text39, S::Single, st_.File_Name);
 }
 
 void Flow_Test_Sheet_Window::Command1_Click()

@@ -13,6 +13,7 @@ class QPushButton;
 namespace zyt {
 
 struct AppState;
+class CellViews;
 
 // The window of one flow test (Form1 to Form5): a view of its sheet's cells
 // on two pages, with the commands that calculate, sort and clear them. The
@@ -37,10 +38,12 @@ public:
     QPushButton *button(const QString &name) const;
 
     // The window's commands.
-    void Command1_Click(); // &Calculate
-    void Sort_Click();     // Sort Data
-    void NextPage_Click(); // page 2
-    void Exit_Click();     // back to page 1
+    void Load_Data_Click(); // &Load Previous Save Data
+    void Save_Data_Click(); // &Save Data to File
+    void Command1_Click();  // &Calculate
+    void Sort_Click();      // Sort Data
+    void NextPage_Click();  // page 2
+    void Exit_Click();      // back to page 1
     void Clear_All_Input_Flow_Number_Fields_Click();
     void Clear_All_Lift_Number_Fields_Click();
     void Clear_All_Swirl_Number_Fields_Click();
@@ -62,15 +65,13 @@ private:
     void setupTabChain();
     void showPage(bool two);
     void focusCell(Flow_Test_Sheet::Array array, int index);
-    void cellChanged(int id);
-    void lookChanged(int id);
     void valveCount(int id, const QString &message);
 
     Flow_Test_Sheet &sheet_;
     AppState &st_;
     bool built_ = false;
     bool pageTwo_ = false;
-    std::vector<QWidget *> cells_;   // by cell id
+    CellViews *views_ = nullptr;
     std::vector<QWidget *> covered_; // page-1 widgets under page 2
     QWidget *central_ = nullptr;
     QFrame *frame1_ = nullptr;

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace zyt;
@@ -85,6 +86,7 @@ private slots:
     void sortErrorLeavesTheSheet();
     void clearCommands();
     void calculateTouchesOnlyItsSheet();
+    void loadAndSaveSetThePathLine();
 };
 
 void TestSheetWindow::builtOnlyWhenShown()
@@ -463,6 +465,38 @@ void TestSheetWindow::calculateTouchesOnlyItsSheet()
     QCOMPARE(f.cell(S::Text102, 5)->text(), QStringLiteral("2.835"));
     for (int id = 0; id < other.layout().cellCount(); ++id)
         QCOMPARE(other.text(id), before[id]);
+}
+
+void TestSheetWindow::loadAndSaveSetThePathLine()
+{
+    Fixture f;
+    QTemporaryDir folder;
+    f.platform.setProgramFolder(folder.path());
+    QVERIFY(f.open());
+    const QString path = folder.filePath(QStringLiteral("test1.dat"));
+
+    f.sheet.setCell(S::Text102, 0, QStringLiteral("Saved part"));
+    f.platform.choose(path);
+    f.platform.answer(AnswerOk); // the count of records written
+    f.window->Save_Data_Click();
+    QCOMPARE(f.sheet.path(), path);
+
+    // A cancelled load keeps the line and the cells.
+    f.sheet.setCell(S::Text39, S::Single, QStringLiteral("earlier"));
+    f.sheet.setCell(S::Text102, 0, QStringLiteral("Changed"));
+    f.platform.cancelDialog();
+    f.platform.answer(AnswerOk); // "Flow Data File has Not been Loaded"
+    f.window->Load_Data_Click();
+    QCOMPARE(f.sheet.path(), QStringLiteral("earlier"));
+    QCOMPARE(f.sheet.cell(S::Text102, 0), QStringLiteral("Changed"));
+
+    f.platform.choose(path);
+    f.platform.answer(AnswerOk); // the count of records read
+    f.window->Load_Data_Click();
+    QCOMPARE(f.sheet.path(), path);
+    QCOMPARE(f.sheet.cell(S::Text102, 0), QStringLiteral("Saved part"));
+    QCOMPARE(QApplication::focusWidget(), f.cell(S::Text101, 16));
+    QVERIFY(f.platform.scriptDone());
 }
 
 QTEST_MAIN(TestSheetWindow)
