@@ -106,6 +106,24 @@ struct AppState {
     int Mark_Points = 0;
     int Calc_Low_Y = 0;
 
+    // Graph settings start-up gives their start values.
+    int Graph_Caption_On = 1;
+    int Draw_Red = 255;
+    int Draw_Green = 255;
+    int Draw_Blue = 255;
+    int Plot_Mode_Switch = 0;
+    int Grid_Lines_Y = 10;
+    int Grid_Lines_X = 10;
+    double Graph_Width = 600.0; // the plot in graph-window units
+    double Graph_Height = 600.0;
+    std::int32_t Draw_Line_Color = 99999;
+    int Draw_Line_Width = 3;
+    int Graph_Right_Edge = 599;
+    int Graph_Bottom_Edge = 599;
+
+    // "Main" while the main window captures itself.
+    QString Capture_Caller;
+
     // Handlers of the main window that the main data file runs by name; the
     // main window puts its own in. Unset, they do nothing.
     std::function<void()> Check2_Click;    // convert Main and the sheets to Check2's units

@@ -3,6 +3,7 @@
 #include "calc/cell_model.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace zyt {
 
@@ -38,6 +39,8 @@ struct Graph_Window_State {
     double Picture2_Left = 0.0;
     bool Picture2_Visible = false;
     QString Logo_Caption = QStringLiteral("Logo -- Is OFF");
+    int Picture1_DrawWidth = 1;
+    QStringList Combo1; // the line widths to draw with
 };
 
 } // namespace zyt

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "main_model.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QFrame;
+class QLabel;
+
+namespace zyt {
+
+struct AppState;
+class CellViews;
+class Program;
+
+// The program's hub: opens the sheets and the other windows, carries the
+// estimator's cells, the preload names and the comments, and ends the
+// program when it closes.
+class Main_Window : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit Main_Window(Program &program);
+
+    QWidget *cellWidget(Main_Model::Array array, int index = Main_Model::Single) const;
+    void focusCell(Main_Model::Array array, int index);
+    QLabel *helpLine() const { return label7_; }
+    QFrame *preloads() const { return frame4_; }
+    void showPreloads(bool show);
+    QAction *action(const QString &name) const;
+    void setActionEnabled(const QString &name, bool enabled);
+    // After a fitting: the screen-fitting entries are used up.
+    void disableFitting();
+    // The estimator's three notes.
+    void setNotes();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildMenus();
+    void buildButtons(QWidget *central);
+    void buildEstimator(QWidget *central);
+    void buildPreloads(QWidget *central);
+    void hoverHelp(QWidget *widget, const QString &text);
+
+    Program &program_;
+    AppState &st_;
+    Main_Model &model_;
+    CellViews *views_ = nullptr;
+    QWidget *central_ = nullptr;
+    QLabel *label7_ = nullptr;
+    QFrame *frame4_ = nullptr;
+    QLabel *notes_[3] = {};
+    std::vector<std::pair<QWidget *, QString>> hover_;
+};
+
+// Puts the main window's shared hover-help texts into st.Help_Texts.
+void Fill_Main_Help_Texts(AppState &st);
+
+} // namespace zyt

@@ -1,0 +1,332 @@
+#include "program.h"
+
+#include "calc/calculate_sheet.h"
+#include "calc/formats.h"
+#include "files/flow_data_file.h"
+#include "main_window.h"
+#include "platform/file_dialogs.h"
+#include "platform/screen.h"
+#include "screen_fit.h"
+#include "sheet/sheet_window.h"
+#include "shell_window.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QDir>
+
+#include <charconv>
+#include <cmath>
+
+namespace zyt {
+
+namespace {
+
+int roundEven(double v) { return int(std::nearbyint(v)); }
+
+} // namespace
+
+QString Build_App_Title(int major, int minor, int revision)
+{
+    return QStringLiteral("Vorn / ZYT -- Corin Yeldham and Jory Thane' -- Quarnel Airpath Studio "
+                          "-- Version: %1.%2.%3")
+        .arg(major)
+        .arg(minor)
+        .arg(revision);
+}
+
+Program::Program(const Platform &platform)
+{
+    st.platform = platform;
+    st.Main = &main;
+    for (size_t k = 0; k < sheets.size(); ++k)
+        sheets[k] = std::make_unique<Flow_Test_Sheet>(QStringLiteral("Form%1").arg(k + 1));
+    data_.emplace(Main_Data_Windows{main, sheetList(), compare, graph});
+    // Every window exists from the start and is only shown and hidden; the
+    // sheets make their widgets when they first show.
+    mainWindow_ = std::make_unique<Main_Window>(*this);
+    for (size_t k = 0; k < sheets.size(); ++k)
+        sheetWindows_[k] = std::make_unique<Flow_Test_Sheet_Window>(*sheets[k], st);
+    form50_ = std::make_unique<Shell_Window>(QStringLiteral("Form50"), st);
+    form60_ = std::make_unique<Shell_Window>(QStringLiteral("Form60"), st);
+    form70_ = std::make_unique<Shell_Window>(QStringLiteral("Form70"), st);
+}
+
+Program::~Program()
+{
+    // The windows go before the models they show.
+    mainWindow_.reset();
+    for (auto &w : sheetWindows_)
+        w.reset();
+}
+
+std::array<Flow_Test_Sheet *, 5> Program::sheetList()
+{
+    std::array<Flow_Test_Sheet *, 5> list{};
+    for (size_t k = 0; k < sheets.size(); ++k)
+        list[k] = sheets[k].get();
+    return list;
+}
+
+std::vector<QWidget *> Program::windows()
+{
+    std::vector<QWidget *> all{mainWindow_.get()};
+    for (auto &w : sheetWindows_)
+        all.push_back(w.get());
+    all.push_back(form50_.get());
+    all.push_back(form60_.get());
+    all.push_back(form70_.get());
+    return all;
+}
+
+void Program::Form_Load(const QString &commandLine)
+{
+    // 1. The main window in the middle of the screen.
+    if (const ScreenMetrics *screen = st.platform.screen) {
+        const QSize size = mainWindow_->size();
+        mainWindow_->move((screen->pixelSize().width() - size.width()) / 2,
+                          (screen->pixelSize().height() - size.height()) / 2);
+    }
+    // 2. Program-wide start values.
+    st.Valves_In = 1;
+    st.Valves_Ex = 1;
+    st.Exiting = 0;
+    st.Import_Filter_Index = 1;
+    // 3. Hover-help texts.
+    Fill_Sheet_Help_Texts(st);
+    Fill_Main_Help_Texts(st);
+    // 4, 5. Titles.
+    st.App_Title = Build_App_Title(4, 8, 0);
+    mainWindow_->setWindowTitle(st.App_Title);
+    form50_->setWindowTitle(st.App_Title + QStringLiteral(" -- Compare 2 Flow Tests"));
+    form70_->setWindowTitle(st.App_Title + QStringLiteral(" -- Select Items for Text Report"));
+    // 6, 7. The estimator's notes and the field warnings.
+    mainWindow_->setNotes();
+    st.Field_Msgs[0] = QStringLiteral("This Field can not be Blank / Empty.");
+    st.Field_Msgs[1] = QStringLiteral(
+        "Note: This Field can not be Blank / Empty and,\r\nMust have a Numerical Value other "
+        "than Zero.");
+    // 8. Graph defaults.
+    st.Graph_Caption_On = 1;
+    st.Draw_Red = st.Draw_Green = st.Draw_Blue = 255;
+    st.Grid_On = 1;
+    st.Plot_Mode_Switch = 0;
+    st.Grid_Lines_Y = st.Grid_Lines_X = 10;
+    st.Graph_Width = st.Graph_Height = 600.0;
+    st.Grid_Line_Color = 9474192;
+    st.Draw_Line_Color = 99999;
+    st.Draw_Line_Width = 3;
+    st.Graph_Right_Edge = st.Graph_Bottom_Edge = 599;
+    // 9. The graph window.
+    graph.Picture1_DrawWidth = 2;
+    form60_->setWindowTitle(st.App_Title + QStringLiteral(" -- Graph and Annotate"));
+    // 10. The compare window's graph options as its boxes stand.
+    auto box = [this](Compare_Model::Array a) { return compare.cell(a) == u"1" ? 1 : 0; };
+    st.Quarter_D_Line = box(Compare_Model::Check1);
+    st.Auto_X_Lines = box(Compare_Model::Check2);
+    st.Mark_Points = box(Compare_Model::Check3);
+    st.Calc_Low_Y = box(Compare_Model::Check4);
+    // 11. The line widths the graph window offers.
+    for (const char *w : {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "12", "14", "16", "18",
+                          "20", "25", "30", "35", "40"})
+        graph.Combo1.append(QString::fromLatin1(w));
+    // 12. A decimal comma is told once, and every number cell follows it.
+    st.Decimal_Comma = 0;
+    if (st.Locale_Decimal == u',') {
+        st.Decimal_Comma = 1;
+        st.message(QStringLiteral("Program Set for Decimal Point to be >>,<< [Comma] "),
+                   MsgButtons::Ok, MsgIcon::Information);
+        Convert_Forms_To_Comma();
+    }
+    // 13. The five sheets hold the results of their sample data.
+    for (auto &sheet : sheets)
+        Calculate_Sheet(*sheet, st);
+    // 14, 15. Fitting factors and the screen's density.
+    st.Scale_X = st.Scale_Y = st.Scale_Font = 1.0;
+    st.Screen_DPI = st.platform.screen ? roundEven(st.platform.screen->pixelsPerInch()) : 96;
+    st.Nonstandard_Aspect = 0;
+    // 16. Switches.
+    Apply_Switches(commandLine);
+    // 17. The state of the previous run.
+    Load_Autosave_File(dataWindows(), st);
+}
+
+void Program::Convert_Forms_To_Comma()
+{
+    Form_Dots_To_Commas(main);
+    for (auto &sheet : sheets)
+        Form_Dots_To_Commas(*sheet);
+    Form_Dots_To_Commas(compare);
+}
+
+void Program::Apply_Switches(const QString &commandLine)
+{
+    if (commandLine.isEmpty())
+        return;
+    const QString text = commandLine.toLower();
+    if (text.contains(u"/fs")) {
+        st.Full_Screen_Res = 1;
+        mainWindow_->disableFitting();
+        Fit_To_Screen();
+    } else if (text.contains(u"/fn")) {
+        st.Nonstandard_Aspect = 1;
+        st.Full_Screen_Res = 1;
+        mainWindow_->disableFitting();
+        Fit_To_Screen();
+    }
+    if (text.contains(u"/mp"))
+        MouseP_Click();
+}
+
+void Program::Exit_Click()
+{
+    // Closing the main window comes back here; the exit runs once.
+    if (exiting_)
+        return;
+    exiting_ = true;
+    st.Exiting = 1;
+    Save_Autosave_File(dataWindows(), st);
+    for (QWidget *w : windows())
+        w->close();
+    exited_ = true;
+    QCoreApplication::quit();
+}
+
+void Program::Open_Sheet(int k)
+{
+    Flow_Test_Sheet_Window &w = *sheetWindows_[size_t(k)];
+    w.setWindowTitle(st.App_Title + QStringLiteral(" -- Flow Test %1").arg(k + 1));
+    w.show();
+    w.raise();
+    w.activateWindow();
+    if (QWidget *cell = w.cellWidget(Flow_Test_Sheet::Text108, 7))
+        cell->setFocus(Qt::OtherFocusReason);
+}
+
+void Program::Command50_Click() { form50_->show(); }
+
+void Program::Command33_Click() { form70_->show(); }
+
+void Program::ScrRes_Click()
+{
+    const ScreenMetrics *screen = st.platform.screen;
+    if (!screen)
+        return;
+    // The density as a single-precision number in its shortest form.
+    char buffer[32];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, float(screen->pixelsPerInch()));
+    QString dpi = QString::fromLatin1(buffer, end.ptr - buffer);
+    dpi.replace(u'.', st.Locale_Decimal);
+    MsgRequest r;
+    r.text = QStringLiteral("Screen Resolution: ") + QString::number(Screen_Pixels_Wide(*screen)) +
+             QStringLiteral(" X ") + QString::number(Screen_Pixels_High(*screen)) +
+             QStringLiteral("   <-->   Screen DPI: ") + dpi;
+    r.icon = MsgIcon::Information;
+    r.title = QString();
+    st.message(r);
+}
+
+void Program::AspectRatio_Click()
+{
+    st.Nonstandard_Aspect = 1;
+    mainWindow_->setActionEnabled(QStringLiteral("AspectRatio"), false);
+}
+
+void Program::FullScrRes_Click()
+{
+    if (st.Full_Screen_Res == 1)
+        return;
+    Fit_To_Screen();
+    mainWindow_->disableFitting();
+}
+
+void Program::MouseP_Click()
+{
+    for (QWidget *w : windows())
+        w->setCursor(Qt::ArrowCursor);
+    mainWindow_->setActionEnabled(QStringLiteral("MouseP"), false);
+}
+
+void Program::Fit_To_Screen()
+{
+    const ScreenMetrics *screen = st.platform.screen;
+    if (!screen)
+        return;
+    const int w = Screen_Pixels_Wide(*screen);
+    const int h = Screen_Pixels_High(*screen);
+    if (w < 1200 || h < 600)
+        return;
+    st.Fit_Screen_Width = w * 0.925;
+    st.Fit_Screen_Height = h * 0.925;
+    // A sheet scales what it shows, so it is built first.
+    for (auto &sheetWindow : sheetWindows_)
+        sheetWindow->ensureBuilt();
+    Scale_Form_Stretch(*mainWindow_, st);
+    for (auto &sheetWindow : sheetWindows_)
+        Scale_Form_Stretch(*sheetWindow, st);
+    Scale_Form_Stretch(*form50_, st);
+    Scale_Form_Stretch(*form70_, st);
+    if (st.Nonstandard_Aspect != 0)
+        Scale_Form_Stretch(*form60_, st);
+    else
+        Scale_Form_Uniform(*form60_, st);
+    st.Graph_Width = st.Scale_X * st.Graph_Width;
+    st.Graph_Right_Edge = roundEven(st.Graph_Width - 1);
+    st.Graph_Height = st.Scale_Y * st.Graph_Height;
+    st.Graph_Bottom_Edge = roundEven(st.Graph_Height - 1);
+    if (Stretch_Picture)
+        Stretch_Picture();
+    mainWindow_->update();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void Program::Load_Data_Click()
+{
+    st.File_Name.clear();
+    Load_Main_Data_File(dataWindows(), st);
+    mainWindow_->focusCell(Main_Model::Text111, 3);
+}
+
+void Program::Save_Data_Click()
+{
+    st.File_Name.clear();
+    Save_Main_Data_File(dataWindows(), st);
+}
+
+void Program::Get_File_Name(int k)
+{
+    if (!st.platform.dialogs || !st.platform.folder)
+        return;
+    const QString folder = st.platform.folder->path();
+    st.File_Name.clear();
+    FileDialogRequest request;
+    request.kind = FileDialogKind::Open;
+    request.filter = QStringLiteral("Flow Data Files (*.dat)|*.dat");
+    request.filterIndex = 1;
+    request.initialFolder = folder;
+    const std::optional<QString> chosen = st.platform.dialogs->show(request);
+    if (!chosen)
+        return; // a cancel ends the command without a word
+    st.File_Name = *chosen;
+    // The preload reads names below the program's folder only, so a file
+    // elsewhere is refused rather than stored as a name that cannot load.
+    const QString relative = QDir(folder).relativeFilePath(*chosen);
+    if (relative.startsWith(QStringLiteral("..")) || QDir::isAbsolutePath(relative)) {
+        st.message(QStringLiteral("NOTE: Whatever File Name you enter MUST be in the Same Folder "
+                                  "as the ZYT Program"),
+                   MsgButtons::Ok, MsgIcon::Exclamation);
+        return;
+    }
+    main.setCell(Main_Model::Text1, k, relative);
+}
+
+void Program::Load_Done_Click()
+{
+    for (int k = 0; k < 5; ++k) {
+        const QString name = main.cell(Main_Model::Text1, k);
+        if (name.size() > 4)
+            Load_Flow_Data_File(*sheets[size_t(k)], name, st);
+    }
+    mainWindow_->showPreloads(false);
+}
+
+} // namespace zyt

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "calc/app_state.h"
+#include "calc/flow_test_sheet.h"
+#include "compare/compare_state.h"
+#include "files/main_data_file.h"
+#include "main/main_model.h"
+
+#include <QString>
+
+#include <array>
+#include <memory>
+#include <optional>
+
+class QWidget;
+
+namespace zyt {
+
+class Flow_Test_Sheet_Window;
+class Main_Window;
+class Shell_Window;
+
+// The whole program: its state, the cells of every window and the windows
+// themselves, made once and kept until the exit. Start-up and exit run
+// here; the windows call back for what crosses from one window to another.
+class Program {
+public:
+    explicit Program(const Platform &platform);
+    ~Program();
+    Program(const Program &) = delete;
+    Program &operator=(const Program &) = delete;
+
+    AppState st;
+    Main_Model main;
+    std::array<std::unique_ptr<Flow_Test_Sheet>, 5> sheets;
+    Compare_Model compare;
+    Graph_Window_State graph;
+
+    Main_Data_Windows &dataWindows() { return *data_; }
+    std::array<Flow_Test_Sheet *, 5> sheetList();
+
+    Main_Window &mainWindow() { return *mainWindow_; }
+    Flow_Test_Sheet_Window &sheetWindow(int k) { return *sheetWindows_[size_t(k)]; }
+    Shell_Window &form50() { return *form50_; }
+    Shell_Window &form60() { return *form60_; }
+    Shell_Window &form70() { return *form70_; }
+    // Every window, the main window first.
+    std::vector<QWidget *> windows();
+
+    // Start-up, before the main window shows; the command line without the
+    // program's own name.
+    void Form_Load(const QString &commandLine);
+    // Writes the autosave file and closes every window; runs once.
+    void Exit_Click();
+    bool exited() const { return exited_; }
+
+    // Commands of the main window.
+    void Open_Sheet(int k); // Flow Test 1 to 5, k from 0
+    void Command50_Click(); // Compare 2 Flow Tests
+    void Command33_Click(); // Text Report
+    void ScrRes_Click();
+    void AspectRatio_Click();
+    void FullScrRes_Click();
+    void MouseP_Click();
+    void Fit_To_Screen();
+    void Load_Data_Click();
+    void Save_Data_Click();
+    void Get_File_Name(int k); // the preload name of sheet k
+    void Load_Done_Click();    // loads the named preloads
+
+    // Runs when the fitting has scaled the graph window.
+    std::function<void()> Stretch_Picture;
+
+private:
+    void Convert_Forms_To_Comma();
+    void Apply_Switches(const QString &commandLine);
+
+    std::optional<Main_Data_Windows> data_;
+    std::unique_ptr<Main_Window> mainWindow_;
+    std::array<std::unique_ptr<Flow_Test_Sheet_Window>, 5> sheetWindows_;
+    std::unique_ptr<Shell_Window> form50_;
+    std::unique_ptr<Shell_Window> form60_;
+    std::unique_ptr<Shell_Window> form70_;
+    bool exiting_ = false;
+    bool exited_ = false;
+};
+
+// The title every caption starts with.
+QString Build_App_Title(int major, int minor, int revision);
+
+} // namespace zyt

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QMainWindow>
+
+namespace zyt {
+
+struct AppState;
+
+// A window that is made once and then only shown and hidden: its close box
+// hides it while the program runs. The compare, graph and report windows
+// start as such, and fill in as they are built.
+class Shell_Window : public QMainWindow {
+    Q_OBJECT
+
+public:
+    Shell_Window(const QString &name, AppState &st, QWidget *parent = nullptr);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    AppState &st_;
+};
+
+} // namespace zyt

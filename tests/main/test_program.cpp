@@ -1,0 +1,258 @@
+#include "fake_screen.h"
+#include "main/main_window.h"
+#include "main/program.h"
+#include "main/shell_window.h"
+#include "scripted_platform.h"
+#include "sheet/sheet_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFrame>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace zyt;
+using S = Flow_Test_Sheet;
+using M = Main_Model;
+
+namespace {
+
+struct Fixture {
+    explicit Fixture(int width = 1920, int height = 1080, double dpi = 96)
+        : screen(width, height, dpi)
+    {
+        platform.setProgramFolder(folder.path());
+        Platform p = platform.platform();
+        p.screen = &screen;
+        program = std::make_unique<Program>(p);
+        program->st.Set_Decimal_Separators(u'.', u',');
+    }
+    QString autosave() const { return folder.filePath(QStringLiteral("zxqw1234.sav")); }
+
+    QTemporaryDir folder;
+    test::ScriptedPlatform platform;
+    test::FakeScreen screen;
+    std::unique_ptr<Program> program;
+};
+
+} // namespace
+
+class TestProgram : public QObject {
+    Q_OBJECT
+
+private slots:
+    void firstStartAndExit();
+    void commaLocale();
+    void restartRestores();
+    void failedExitWriteStillCloses();
+    void switches_data();
+    void switches();
+    void smallScreenLeavesWindows();
+    void windowsOnlyHideWhileRunning();
+    void openingSheets();
+    void preloads();
+    void screenResolutionMessage();
+};
+
+void TestProgram::firstStartAndExit()
+{
+    Fixture f;
+    f.program->Form_Load(QString());
+    QVERIFY(f.platform.shown.isEmpty()); // no autosave yet: nothing said
+    QCOMPARE(f.program->st.App_Title,
+             QStringLiteral("Vorn / ZYT -- Corin Yeldham and Jory Thane' -- Quarnel Airpath "
+                            "Studio -- Version: 4.8.0"));
+    QCOMPARE(f.program->mainWindow().windowTitle(), f.program->st.App_Title);
+    QCOMPARE(f.program->form50().windowTitle(),
+             f.program->st.App_Title + QStringLiteral(" -- Compare 2 Flow Tests"));
+    QCOMPARE(f.program->form60().windowTitle(),
+             f.program->st.App_Title + QStringLiteral(" -- Graph and Annotate"));
+    QCOMPARE(f.program->graph.Combo1.size(), 19);
+    QCOMPARE(f.program->graph.Picture1_DrawWidth, 2);
+    // The sheets hold the results of their sample data.
+    QCOMPARE(f.program->sheets[2]->cell(S::Text113, 11), QStringLiteral("0.738"));
+    QVERIFY(!f.program->sheetWindow(0).isBuilt());
+
+    f.program->Exit_Click();
+    QVERIFY(QFile::exists(f.autosave()));
+    QCOMPARE(f.program->st.Exiting, 1);
+    f.program->Exit_Click(); // a second exit does nothing
+}
+
+void TestProgram::commaLocale()
+{
+    Fixture f;
+    f.program->st.Set_Decimal_Separators(u',', u'.');
+    f.platform.answer(AnswerOk);
+    f.program->Form_Load(QString());
+    QCOMPARE(f.platform.texts(),
+             QStringList{QStringLiteral("Program Set for Decimal Point to be >>,<< [Comma] ")});
+    QCOMPARE(f.platform.shown.first().icon, MsgIcon::Information);
+    QCOMPARE(f.program->st.Decimal_Comma, 1);
+    // The cells were converted before the sheets were calculated.
+    QCOMPARE(f.program->sheets[0]->cell(S::Text102, 3), QStringLiteral("2,02"));
+    QCOMPARE(f.program->sheets[0]->cell(S::Text113, 7), QStringLiteral("0,7673"));
+    QCOMPARE(f.program->main.cell(M::Text101, 3), QStringLiteral("0,5475"));
+}
+
+void TestProgram::restartRestores()
+{
+    QTemporaryDir folder;
+    {
+        Fixture f;
+        f.platform.setProgramFolder(folder.path());
+        f.program->Form_Load(QString());
+        f.program->main.setCell(M::Option4, QStringLiteral("2"));
+        f.program->main.setCell(M::Text94, M::Single, QStringLiteral("Flow Shop Inc"));
+        f.program->Exit_Click();
+    }
+    Fixture f;
+    f.platform.setProgramFolder(folder.path());
+    f.program->Form_Load(QString());
+    QVERIFY2(f.platform.shown.isEmpty(), qPrintable(f.platform.texts().join(u'|')));
+    QCOMPARE(f.program->main.cell(M::Option4), QStringLiteral("2"));
+    QCOMPARE(f.program->main.cell(M::Text94), QStringLiteral("Flow Shop Inc"));
+}
+
+void TestProgram::failedExitWriteStillCloses()
+{
+    Fixture f;
+    f.program->Form_Load(QString());
+    f.program->Open_Sheet(0);
+    // A folder no one may write in, not even the administrator.
+    f.platform.setProgramFolder(QStringLiteral("/proc/self"));
+    f.platform.answer(AnswerOk);
+    f.program->Exit_Click();
+    QCOMPARE(f.platform.texts(), QStringList{QStringLiteral("MAIN Data File has NOT been Saved")});
+    QVERIFY(!f.program->sheetWindow(0).isVisible());
+    QVERIFY(f.program->exited());
+}
+
+void TestProgram::switches_data()
+{
+    QTest::addColumn<QString>("commandLine");
+    QTest::addColumn<bool>("fitted");
+    QTest::addColumn<int>("nonstandard");
+    QTest::addColumn<bool>("arrow");
+
+    QTest::newRow("none") << "" << false << 0 << false;
+    QTest::newRow("other text") << "hello" << false << 0 << false;
+    QTest::newRow("/fs") << "/fs" << true << 0 << false;
+    QTest::newRow("/fn") << "/fn" << true << 1 << false;
+    QTest::newRow("/fn with /fs") << "/fn /fs" << true << 0 << false;
+    QTest::newRow("/FS with /fn, capitals") << "/FN /FS" << true << 0 << false;
+    QTest::newRow("/mp alone") << "/mp" << false << 0 << true;
+    QTest::newRow("inside a word") << "x/MPx" << false << 0 << true;
+}
+
+void TestProgram::switches()
+{
+    QFETCH(QString, commandLine);
+    QFETCH(bool, fitted);
+    QFETCH(int, nonstandard);
+    QFETCH(bool, arrow);
+
+    Fixture f;
+    const QSize before = f.program->mainWindow().size();
+    f.program->Form_Load(commandLine);
+    Main_Window &w = f.program->mainWindow();
+    QCOMPARE(w.size() != before, fitted);
+    QCOMPARE(!w.action(QStringLiteral("FullScrRes"))->isEnabled(), fitted);
+    QCOMPARE(!w.action(QStringLiteral("AspectRatio"))->isEnabled(), fitted);
+    QCOMPARE(f.program->st.Nonstandard_Aspect, nonstandard);
+    QCOMPARE(!w.action(QStringLiteral("MouseP"))->isEnabled(), arrow);
+    if (arrow)
+        QCOMPARE(f.program->sheetWindow(3).cursor().shape(), Qt::ArrowCursor);
+    if (fitted) {
+        QVERIFY(f.program->sheetWindow(0).isBuilt());
+        QVERIFY(f.program->st.Graph_Width > 600.0);
+    }
+}
+
+void TestProgram::smallScreenLeavesWindows()
+{
+    Fixture f(1199, 1080, 96);
+    const QSize before = f.program->mainWindow().size();
+    f.program->Form_Load(QStringLiteral("/fs"));
+    QCOMPARE(f.program->mainWindow().size(), before);
+    QVERIFY(!f.program->mainWindow().action(QStringLiteral("FullScrRes"))->isEnabled());
+}
+
+void TestProgram::windowsOnlyHideWhileRunning()
+{
+    Fixture f;
+    f.program->Form_Load(QString());
+    for (QWidget *w : f.program->windows()) {
+        if (w == &f.program->mainWindow())
+            continue;
+        w->show();
+        QVERIFY2(!w->close(), qPrintable(w->objectName()));
+        QVERIFY(!w->isVisible());
+    }
+}
+
+void TestProgram::openingSheets()
+{
+    Fixture f;
+    f.program->Form_Load(QString());
+    f.program->Open_Sheet(2);
+    Flow_Test_Sheet_Window &w = f.program->sheetWindow(2);
+    QVERIFY(w.isVisible());
+    QCOMPARE(w.windowTitle(), f.program->st.App_Title + QStringLiteral(" -- Flow Test 3"));
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QCOMPARE(QApplication::focusWidget(), w.cellWidget(S::Text108, 7));
+    f.program->sheets[2]->setCell(S::Text101, 20, QStringLiteral("222"));
+    f.program->Open_Sheet(2);
+    QCOMPARE(f.program->sheets[2]->cell(S::Text101, 20), QStringLiteral("222"));
+}
+
+void TestProgram::preloads()
+{
+    Fixture f;
+    f.program->Form_Load(QString());
+    Program &p = *f.program;
+    // One saved sheet to preload.
+    QDir(f.folder.path()).mkpath(QStringLiteral("tests"));
+    const QString path = f.folder.filePath(QStringLiteral("tests/Port2.dat"));
+    p.sheets[0]->setCell(S::Text102, 0, QStringLiteral("preloaded"));
+    f.platform.choose(path);
+    f.platform.answer(AnswerOk); // records written
+    p.sheetWindow(0).Save_Data_Click();
+    p.sheets[0]->setCell(S::Text102, 0, QStringLiteral("E7TE"));
+
+    f.platform.choose(path);
+    p.Get_File_Name(1);
+    QCOMPARE(p.main.cell(M::Text1, 1), QStringLiteral("tests/Port2.dat"));
+    // A file outside the program's folder is refused.
+    f.platform.choose(QStringLiteral("/elsewhere/x.dat"));
+    f.platform.answer(AnswerOk);
+    p.Get_File_Name(2);
+    QCOMPARE(p.main.cell(M::Text1, 2), QStringLiteral("No"));
+
+    p.main.setCell(M::Text1, 3, QStringLiteral("a.da")); // four characters: skipped
+    p.mainWindow().showPreloads(true);
+    p.Load_Done_Click();
+    QVERIFY(!p.mainWindow().preloads()->isVisible());
+    QCOMPARE(p.sheets[1]->cell(S::Text102, 0), QStringLiteral("preloaded"));
+    QCOMPARE(p.sheets[1]->path(), QString()); // the preload does not set the path line
+    QCOMPARE(p.sheets[3]->cell(S::Text102, 0), QStringLiteral("E7TE"));
+    QVERIFY(!p.sheetWindow(1).isVisible());
+    QVERIFY(f.platform.scriptDone());
+}
+
+void TestProgram::screenResolutionMessage()
+{
+    Fixture f(1280, 1024, 96);
+    f.program->Form_Load(QString());
+    f.platform.answer(AnswerOk);
+    f.program->ScrRes_Click();
+    QCOMPARE(f.platform.texts(),
+             QStringList{QStringLiteral("Screen Resolution: 1280 X 1024   <-->   Screen DPI: 96")});
+    QCOMPARE(f.platform.shown.first().title, std::optional<QString>(QString()));
+}
+
+QTEST_MAIN(TestProgram)
+#include "test_program.moc"
