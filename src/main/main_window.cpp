@@ -63,6 +63,9 @@ Main_Window::Main_Window(Program &program)
     : program_(program), st_(program.st), model_(program.main)
 {
     setObjectName(QStringLiteral("Main"));
+    QFont font = this->font();
+    font.setPointSizeF(8.0);
+    setFont(font);
     central_ = new QWidget(this);
     central_->setObjectName(QStringLiteral("Background"));
     central_->setMouseTracking(true);

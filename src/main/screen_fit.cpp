@@ -104,10 +104,17 @@ void Scale_Form_Controls(QWidget &window, AppState &st)
     // Every control, those inside frames and pictures included. Controls that
     // a layout places follow their window and only take the font.
     const QList<QWidget *> controls = window.findChildren<QWidget *>();
-    for (QWidget *w : controls) {
+    // Each control's own font as it shows now, taken before any changes, so
+    // a font a control inherits is not scaled twice.
+    std::vector<QFont> fonts;
+    fonts.reserve(size_t(controls.size()));
+    for (const QWidget *w : controls)
+        fonts.push_back(w->font());
+    for (qsizetype i = 0; i < controls.size(); ++i) {
+        QWidget *w = controls[i];
         if (w->isWindow())
             continue;
-        QFont font = w->font();
+        QFont font = fonts[size_t(i)];
         if (font.pointSizeF() > 0)
             font.setPointSizeF(font.pointSizeF() * st.Scale_Font);
         else if (font.pixelSize() > 0)
