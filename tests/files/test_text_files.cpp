@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -43,6 +44,7 @@ private slots:
     void split();
     void read_data();
     void read();
+    void fileReportingNoSize();
     void writeReplacesWhole();
     void failedWriteKeepsTheOldFile_data();
     void failedWriteKeepsTheOldFile();
@@ -95,6 +97,8 @@ void TestTextFiles::encode_data()
     QTest::newRow("beyond the code page") << u(u"\u0109 \u00E9") << QByteArray("\xC4\x89 \xC3\xA9");
     // Written as Windows-1252 these would read back as one "é".
     QTest::newRow("looks like utf-8") << u(u"\u00C3\u00A9") << QByteArray("\xC3\x83\xC2\xA9");
+    QTest::newRow("begins like a byte order mark")
+        << u(u"\u00EF\u00BB\u00BFx\u00DE") << QByteArray("\xC3\xAF\xC2\xBB\xC2\xBFx\xC3\x9E");
     QTest::newRow("own byte order mark")
         << u(u"\uFEFFx") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFx");
     QTest::newRow("nul") << QStringView(u"a\0b", 3).toString() << QByteArray("a\0b", 3);
@@ -187,6 +191,19 @@ void TestTextFiles::read()
     QByteArray bytes("junk");
     QCOMPARE(int(readWholeFile(path, bytes, limit)), status);
     QCOMPARE(bytes, status == int(FileReadStatus::Ok) ? expected : QByteArray());
+}
+
+void TestTextFiles::fileReportingNoSize()
+{
+    // Such files report a size of 0 and still hold text.
+    const QString path = QStringLiteral("/proc/self/status");
+    if (!QFileInfo(path).isFile())
+        QSKIP("no /proc here");
+    QByteArray bytes;
+    QCOMPARE(readWholeFile(path, bytes), FileReadStatus::Ok);
+    QVERIFY(bytes.startsWith("Name:"));
+    QCOMPARE(readWholeFile(path, bytes, 10), FileReadStatus::TooLarge);
+    QVERIFY(bytes.isEmpty());
 }
 
 void TestTextFiles::writeReplacesWhole()
