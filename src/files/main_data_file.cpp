@@ -73,6 +73,28 @@ constexpr Stored storedCells[] = {
     {M::Text106, 9}, {M::Text109, 3}, {M::Text111, 3},
 };
 
+struct CheckKey {
+    QLatin1StringView key;
+    M::Array box;
+};
+const CheckKey checkKeys[] = {
+    {QLatin1StringView("check1"), M::Check1},
+    {QLatin1StringView("check2"), M::Check2},
+    {QLatin1StringView("check3"), M::Check3},
+};
+
+// The preloads of Form1 to Form5 and the compare window's Check1 to Check4.
+const QLatin1StringView flowKeys[] = {
+    QLatin1StringView("flow1"), QLatin1StringView("flow2"), QLatin1StringView("flow3"),
+    QLatin1StringView("flow4"), QLatin1StringView("flow5"),
+};
+const QLatin1StringView graphOptionKeys[] = {
+    QLatin1StringView("form50check1"),
+    QLatin1StringView("form50check2"),
+    QLatin1StringView("form50check3"),
+    QLatin1StringView("form50check4"),
+};
+
 struct TextKey {
     QLatin1StringView key;
     M::Array array;
@@ -152,16 +174,14 @@ private:
         // them.
         if (!r.hasEquals())
             return false;
-        static const M::Array checks[] = {M::Check1, M::Check2, M::Check3};
-        for (int k = 0; k < 3; ++k) {
-            if (r.startsWith(QLatin1StringView(k == 0 ? "check1" : k == 1 ? "check2" : "check3"))) {
-                setCheck(checks[k], yes(r));
+        for (const CheckKey &k : checkKeys) {
+            if (r.startsWith(k.key)) {
+                setCheck(k.box, yes(r));
                 return true;
             }
         }
         for (int k = 0; k < 5; ++k) {
-            const QByteArray key = "flow" + QByteArray::number(k + 1);
-            if (r.startsWith(QLatin1StringView(key))) {
+            if (r.startsWith(flowKeys[k])) {
                 preload(k, r.value());
                 return true;
             }
@@ -197,8 +217,7 @@ private:
             return true;
         }
         for (int k = 0; k < 4; ++k) {
-            const QByteArray key = "form50check" + QByteArray::number(k + 1);
-            if (r.startsWith(QLatin1StringView(key))) {
+            if (r.startsWith(graphOptionKeys[k])) {
                 graphOption(C::Array(k), yes(r));
                 return true;
             }

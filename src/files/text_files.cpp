@@ -6,6 +6,7 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <array>
 
 namespace zyt {
@@ -92,9 +93,9 @@ QString decodeFileText(QByteArrayView bytes)
 QByteArray encodeFileText(QStringView text)
 {
     if (std::optional<QByteArray> bytes = encodeWindows1252(text)) {
-        // Bytes that happen to be valid UTF-8 would be read back as other
-        // characters.
-        if (!hasHighBytes(*bytes) || !decodeUtf8(*bytes))
+        // Bytes that happen to be valid UTF-8, or begin like its byte order
+        // mark, would be read back as other characters.
+        if (!hasHighBytes(*bytes) || (!hasBom(*bytes) && !decodeUtf8(*bytes)))
             return *bytes;
     }
     QByteArray out = text.toUtf8();
@@ -138,18 +139,27 @@ FileReadStatus readWholeFile(const QString &path, QByteArray &bytes, qint64 limi
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return FileReadStatus::CannotRead;
-    // The file may have grown since it was looked at, or report no size.
-    while (bytes.size() <= limit) {
-        const QByteArray chunk = file.read(limit + 1 - bytes.size());
-        if (chunk.isEmpty())
+    // Read into a buffer of the size the file reports (a file may report
+    // none, or grow meanwhile), growing it up to one byte past the limit.
+    bytes.resize(std::min(limit, info.size()) + 1);
+    qint64 filled = 0;
+    for (;;) {
+        if (filled == bytes.size()) {
+            if (filled > limit)
+                break;
+            bytes.resize(std::min(limit + 1, 2 * filled));
+        }
+        const qint64 n = file.read(bytes.data() + filled, bytes.size() - filled);
+        if (n < 0) {
+            bytes.clear();
+            return FileReadStatus::CannotRead;
+        }
+        if (n == 0)
             break;
-        bytes += chunk;
+        filled += n;
     }
-    if (file.error() != QFileDevice::NoError) {
-        bytes.clear();
-        return FileReadStatus::CannotRead;
-    }
-    if (bytes.size() > limit) {
+    bytes.resize(filled);
+    if (filled > limit) {
         bytes.clear();
         return FileReadStatus::TooLarge;
     }

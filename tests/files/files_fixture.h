@@ -54,6 +54,17 @@ struct Box {
     std::optional<QString> title;
 };
 
+inline Box failureBox(const char *text)
+{
+    return Box{QString::fromLatin1(text), MsgButtons::Ok, MsgIcon::Exclamation, std::nullopt};
+}
+
+// A file kept beside the tests.
+inline QByteArray golden(const char *name)
+{
+    return FilesFixture::read(QStringLiteral(ZYT_TEST_DATA "/") + QString::fromLatin1(name));
+}
+
 inline bool sameBox(const MsgRequest &shown, const Box &expected)
 {
     return shown.text == expected.text && shown.buttons == expected.buttons &&
@@ -87,6 +98,8 @@ inline QString boxesDiffer(const QList<MsgRequest> &shown, const QList<Box> &exp
 }
 
 } // namespace zyt::test
+
+Q_DECLARE_METATYPE(zyt::test::Box)
 
 // QCOMPARE_BOXES(platform.shown, {box, box...})
 #define QCOMPARE_BOXES(shown, ...)                                                                 \

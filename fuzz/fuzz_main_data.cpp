@@ -1,0 +1,181 @@
+// Any bytes as a main data file: the reader must never crash, hang, throw,
+// or leave a check box, the layout option or a graph setting with a value
+// it cannot have; what it read must come back from a save unchanged.
+
+#include "calc/flow_test_sheet.h"
+#include "calc/formats.h"
+#include "compare/compare_state.h"
+#include "files/main_data_file.h"
+#include "files/record_lines.h"
+#include "files/text_files.h"
+#include "fuzz_support.h"
+#include "main/main_model.h"
+
+#include <QObject>
+
+#include <array>
+#include <memory>
+#include <set>
+
+using namespace zyt;
+using namespace zyt::fuzz;
+using M = Main_Model;
+using C = Compare_Model;
+
+namespace {
+
+const std::set<int> &writable()
+{
+    static const std::set<int> ids = [] {
+        const CellLayout &l = M::mainLayout();
+        std::set<int> out;
+        auto add = [&](M::Array a, int i) { out.insert(l.id(a, i)); };
+        for (auto [a, i] : {std::pair{M::Text101, 3},
+                            {M::Text101, 8},
+                            {M::Text102, 9},
+                            {M::Text103, 3},
+                            {M::Text103, 8},
+                            {M::Text104, 3},
+                            {M::Text104, 9},
+                            {M::Text105, 3},
+                            {M::Text106, 9},
+                            {M::Text109, 3},
+                            {M::Text111, 3}})
+            add(a, i);
+        for (int k = 0; k < 5; ++k)
+            add(M::Text1, k);
+        for (M::Array a : {M::Text94, M::Text95, M::Text96, M::Text97, M::Text98, M::Text38,
+                           M::Check1, M::Check2, M::Check3, M::Option4})
+            add(a, M::Single);
+        return out;
+    }();
+    return ids;
+}
+
+bool knownBox(const QString &text)
+{
+    for (const char *prefix :
+         {"Record not Handled -->", "Error Number ", "Error Loading Main Data File",
+          "Flow Data File has Not been Loaded", "Invalid Input Record # - ",
+          "Error Loading Flow Data File", "Caution - ", "Problem Calculating"})
+        if (text.startsWith(QLatin1StringView(prefix)))
+            return true;
+    return false;
+}
+
+bool isCheck(const QString &value) { return value == u"0" || value == u"1"; }
+
+struct Windows {
+    M main;
+    std::array<std::unique_ptr<Flow_Test_Sheet>, 5> sheets;
+    C form50;
+    Graph_Window_State form60;
+
+    explicit Windows(bool withSheets)
+    {
+        if (withSheets)
+            for (auto &s : sheets)
+                s = std::make_unique<Flow_Test_Sheet>();
+    }
+    Main_Data_Windows view()
+    {
+        return Main_Data_Windows{
+            main,
+            {sheets[0].get(), sheets[1].get(), sheets[2].get(), sheets[3].get(), sheets[4].get()},
+            form50,
+            form60};
+    }
+};
+
+void run(QByteArrayView bytes, std::uint8_t answers)
+{
+    static FuzzPlatform platform;
+    static AppState st;
+    platform.reset(answers);
+    resetState(st, platform);
+    int switches = 0;
+    st.Check2_Click = [&] { ++switches; };
+
+    Windows w(true);
+    st.Main = &w.main;
+    std::set<int> written;
+    int check2Changes = 0;
+    const int check2 = w.main.layout().id(M::Check2, M::Single);
+    QObject::connect(&w.main, &CellModel::cellChanged, [&](int id) {
+        written.insert(id);
+        check2Changes += id == check2;
+    });
+    Main_Data_Windows view = w.view();
+    const QStringList lines = splitLines(decodeFileText(bytes));
+    const ReadEnd end = Read_Main_Data_Lines(view, lines, st);
+
+    for (int id : written)
+        FUZZ_CHECK(writable().count(id) == 1);
+    FUZZ_CHECK(switches == check2Changes);
+    for (M::Array box : {M::Check1, M::Check2, M::Check3})
+        FUZZ_CHECK(isCheck(w.main.cell(box)));
+    FUZZ_CHECK(w.main.cell(M::Option4) == u"0" || w.main.cell(M::Option4) == u"1" ||
+               w.main.cell(M::Option4) == u"2");
+    for (int k = 0; k < 5; ++k)
+        FUZZ_CHECK(w.main.cell(M::Text1, k) == u"No" || w.main.cell(M::Text1, k).size() > 4);
+    const int flags[] = {st.Quarter_D_Line, st.Auto_X_Lines, st.Mark_Points, st.Calc_Low_Y};
+    for (int k = 0; k < 4; ++k) {
+        FUZZ_CHECK(isCheck(w.form50.cell(C::Array(k))));
+        FUZZ_CHECK(w.form50.cell(C::Array(k)) == QString::number(flags[k]));
+    }
+    FUZZ_CHECK(w.form60.Picture1_DrawStyle >= 0 && w.form60.Picture1_DrawStyle <= 6);
+    for (const QString &text : platform.texts)
+        FUZZ_CHECK(knownBox(text));
+    if (end == ReadEnd::Stopped) {
+        FUZZ_CHECK(platform.texts.back().startsWith(u"Error Loading Main Data File"));
+        return;
+    }
+    Form_Commas_To_Dots(w.main);
+
+    // Written and read back (without preloading again), every stored value
+    // comes back; the writer never writes a record the reader refuses.
+    const RecordWriter records = Write_Main_Data_Records(view, st);
+    FUZZ_CHECK(records.Write_Count() == 37);
+    const AppState saved = st;
+    platform.reset(0);
+    resetState(st, platform);
+    Windows b(false);
+    st.Main = &b.main;
+    Main_Data_Windows backView = b.view();
+    FUZZ_CHECK(Read_Main_Data_Lines(backView, splitLines(decodeFileText(records.bytes())), st) ==
+               ReadEnd::Completed);
+    for (const QString &text : platform.texts) // only a logo file can be missing
+        FUZZ_CHECK(text.startsWith(u"Error Number 53 -- File not found"));
+    for (int id : writable()) {
+        const int a = M::mainLayout().arrayOf(id);
+        const QString &was = w.main.text(id);
+        const QString &now = b.main.text(id);
+        if (a == M::Text38)
+            FUZZ_CHECK(now == asWrittenComments(was));
+        else if (a <= M::Text111)
+            FUZZ_CHECK(now == lowerChars(asWrittenValue(was)));
+        else
+            FUZZ_CHECK(now == asWrittenValue(was));
+    }
+    FUZZ_CHECK(st.Logo_On == saved.Logo_On);
+    FUZZ_CHECK(st.Logo_On != 1 || st.Logo_File == asWrittenValue(saved.Logo_File));
+    FUZZ_CHECK(st.Grid_On == saved.Grid_On);
+    FUZZ_CHECK(st.Grid_Line_Color == saved.Grid_Line_Color);
+    FUZZ_CHECK(b.form60.Picture1_DrawStyle == w.form60.Picture1_DrawStyle);
+    FUZZ_CHECK(b.form60.Picture2_Top == w.form60.Picture2_Top);
+    FUZZ_CHECK(b.form60.Picture2_Left == w.form60.Picture2_Left);
+    for (int k = 0; k < 4; ++k)
+        FUZZ_CHECK(b.form50.cell(C::Array(k)) == w.form50.cell(C::Array(k)));
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, size_t size)
+{
+    try {
+        run(fileBytes(data, size), size > 0 ? data[0] : 0);
+    } catch (...) {
+        FUZZ_CHECK(!"an exception escaped the main data reader");
+    }
+    return 0;
+}

@@ -1,0 +1,91 @@
+#include "fuzz_support.h"
+
+#include "calc/flow_test_sheet.h"
+#include "files/flow_data_file.h"
+#include "files/record_lines.h"
+#include "files/text_files.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+namespace zyt::fuzz {
+
+FuzzPlatform::FuzzPlatform()
+{
+    platform.messages = this;
+    platform.beeper = this;
+    platform.dialogs = this;
+    platform.folder = this;
+}
+
+FuzzPlatform::~FuzzPlatform() = default;
+
+void FuzzPlatform::reset(std::uint8_t answers)
+{
+    answers_ = answers;
+    asked_ = 0;
+    texts.clear();
+}
+
+int FuzzPlatform::show(const MsgRequest &request)
+{
+    texts << request.text;
+    if (request.buttons != MsgButtons::OkCancel)
+        return AnswerOk;
+    const bool cancel = (answers_ >> (asked_++ % 8)) & 1;
+    return cancel ? AnswerCancel : AnswerOk;
+}
+
+QString FuzzPlatform::path()
+{
+    if (!folder_) {
+        folder_ = std::make_unique<QTemporaryDir>();
+        const QDir dir(folder_->path());
+        Flow_Test_Sheet sample;
+        writeFileAtomically(dir.filePath(QStringLiteral("test1.dat")),
+                            Write_Flow_Data_Records(sample).bytes());
+        writeFileAtomically(dir.filePath(QStringLiteral("logo.bmp")), "BM");
+    }
+    return folder_->path();
+}
+
+void resetState(AppState &st, FuzzPlatform &platform)
+{
+    st = AppState();
+    st.platform = platform.platform;
+    st.Set_Decimal_Separators(u'.', u',');
+}
+
+QString lowerChars(const QString &text)
+{
+    QString out = text;
+    for (QChar &c : out)
+        c = c.toLower();
+    return out;
+}
+
+QString asWrittenValue(const QString &text)
+{
+    QString out = text;
+    for (QChar &c : out)
+        if (c == u'\r' || c == u'\n')
+            c = u' ';
+    return out;
+}
+
+QString asWrittenComments(const QString &text)
+{
+    QString out = splitLines(text).join(QStringLiteral("\r\n"));
+    if (!text.isEmpty() && (text.back() == u'\r' || text.back() == u'\n'))
+        out += QStringLiteral("\r\n");
+    return out;
+}
+
+QByteArrayView fileBytes(const std::uint8_t *data, size_t size)
+{
+    if (size == 0)
+        return {};
+    return QByteArrayView(reinterpret_cast<const char *>(data) + 1, qsizetype(size - 1));
+}
+
+} // namespace zyt::fuzz

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "calc/app_state.h"
+#include "platform/file_dialogs.h"
+#include "platform/message_boxes.h"
+
+#include <QByteArrayView>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+class QTemporaryDir;
+
+namespace zyt::fuzz {
+
+// Stops the run with the reason, so the fuzzer keeps the input.
+#define FUZZ_CHECK(condition)                                                                      \
+    do {                                                                                           \
+        if (!(condition)) {                                                                        \
+            std::fprintf(stderr, "check failed: %s (%s:%d)\n", #condition, __FILE__, __LINE__);    \
+            std::abort();                                                                          \
+        }                                                                                          \
+    } while (false)
+
+// The desktop as the fuzz targets see it: boxes answered from a byte of the
+// input (bit i of it answers the i-th OK/Cancel box of eight with Cancel),
+// dialogs always cancelled, and a program folder of its own holding a flow
+// data file and a logo.
+class FuzzPlatform final : public MessageBoxes,
+                           public Beeper,
+                           public FileDialogs,
+                           public ProgramFolder {
+public:
+    FuzzPlatform();
+    ~FuzzPlatform() override;
+
+    void reset(std::uint8_t answers);
+
+    int show(const MsgRequest &request) override;
+    void beep() override {}
+    std::optional<QString> show(const FileDialogRequest &) override { return std::nullopt; }
+    QString path() override;
+
+    Platform platform;
+    QStringList texts;
+
+private:
+    std::uint8_t answers_ = 0;
+    int asked_ = 0;
+    std::unique_ptr<QTemporaryDir> folder_;
+};
+
+// A fresh program state over the platform, decimal point.
+void resetState(AppState &st, FuzzPlatform &platform);
+
+// The text as the reader lower-cases a value, character by character.
+QString lowerChars(const QString &text);
+// A cell text as it comes back from a file: line breaks in a single-line
+// value become blanks.
+QString asWrittenValue(const QString &text);
+// Comments as they come back from a file: every line break CR LF.
+QString asWrittenComments(const QString &text);
+
+// The file's bytes from a fuzz input: all but the first byte, which chose
+// the answers.
+QByteArrayView fileBytes(const std::uint8_t *data, size_t size);
+
+} // namespace zyt::fuzz
