@@ -1,4 +1,5 @@
 #include "calc/app_state.h"
+#include "calc/formats.h"
 #include "compare/compare_state.h"
 #include "main/main_model.h"
 
@@ -19,6 +20,7 @@ private slots:
     void looks();
     void absentCells_data();
     void absentCells();
+    void markersAreNoNumbers();
     void metricFollowsCheck2();
     void compareWindowStart();
 };
@@ -27,9 +29,10 @@ void TestMainModel::presentCells()
 {
     const CellLayout &layout = M::mainLayout();
     // Six estimator columns of rows 0 to 9, five of rows 0 to 8, the five
-    // preload names and eleven single cells.
-    QCOMPARE(layout.cellCount(), 6 * 10 + 5 * 9 + 5 + 11);
-    QCOMPARE(layout.arrayCount(), M::Option4 + 1);
+    // preload names, eleven single cells and thirteen markers.
+    QCOMPARE(layout.cellCount(), 6 * 10 + 5 * 9 + 5 + 11 + 13);
+    QCOMPARE(layout.arrayCount(), M::Label2 + 1);
+    QCOMPARE(layout.arrayName(M::Label2), QStringLiteral("Label2"));
     QCOMPARE(layout.arrayName(M::Text111), QStringLiteral("Text111"));
     QCOMPARE(layout.arrayName(M::Option4), QStringLiteral("Option4"));
     for (int id = 0; id < layout.cellCount(); ++id)
@@ -132,6 +135,14 @@ void TestMainModel::looks_data()
     row("user box", M::Check1, M::Single, C, false, false, 0x000000, 0xC0FFC0);
     row("metric box", M::Check2, M::Single, C, false, false, 0x000000, 0xFFFFFF);
     row("layout option", M::Option4, M::Single, C, false, false, 0x000000, 0xFFFFFF);
+    const auto K = CellKind::Marker;
+    row("Mach marker starts white", M::Label2, 0, K, true, false, 0x000000, 0xFFFFFF);
+    row("input marker", M::Label2, 1, K, true, false, 0x000000, 0x0000FF);
+    row("port area marker", M::Label2, 2, K, true, false, 0x000000, 0x0000FF);
+    row("cylinders marker", M::Label2, 6, K, true, false, 0x000000, 0x0000FF);
+    row("RPM marker starts white", M::Label2, 7, K, true, false, 0x000000, 0xFFFFFF);
+    row("help marker", M::Label2, 11, K, true, false, 0x000000, 0xFF0000);
+    row("help legend marker", M::Label2, 13, K, true, false, 0x000000, 0xFF0000);
 }
 
 void TestMainModel::looks()
@@ -163,6 +174,7 @@ void TestMainModel::absentCells_data()
     QTest::newRow("no sixth preload") << "Text1" << 5;
     QTest::newRow("sheet arrays are not Main's") << "Text201" << 3;
     QTest::newRow("single cell has no index") << "Check2" << 0;
+    QTest::newRow("no marker 10") << "Label2" << 10;
 }
 
 void TestMainModel::absentCells()
@@ -172,6 +184,17 @@ void TestMainModel::absentCells()
     M main;
     QVERIFY(!main.has(array, index));
     QVERIFY(!main.setText(array, index, QStringLiteral("x")));
+}
+
+void TestMainModel::markersAreNoNumbers()
+{
+    // A marker never takes part in the separator walks, even holding a
+    // number by mistake.
+    M main;
+    main.setCell(M::Label2, 4, QStringLiteral("1.5"));
+    Form_Dots_To_Commas(main);
+    QCOMPARE(main.cell(M::Label2, 4), QStringLiteral("1.5"));
+    QCOMPARE(main.cell(M::Text104, 3), QStringLiteral("4,125"));
 }
 
 void TestMainModel::metricFollowsCheck2()
