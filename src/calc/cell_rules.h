@@ -5,7 +5,13 @@ namespace zyt {
 enum class KeyFilter { None, Integer, Decimal, Signed };
 enum class FocusCheck { None, NotEmpty, NotZero };
 // A rule of its own that runs after the focus check.
-enum class ExtraRule { None, LiftCopy, IntakeValveCount, ExhaustValveCount };
+enum class ExtraRule {
+    None,
+    LiftCopy,
+    IntakeValveCount,
+    ExhaustValveCount,
+    EstimatorLimit, // the main window's Mach number and compression ratio
+};
 
 // What a cell does while the user edits it, whatever window it is on.
 struct CellRules {

@@ -1,5 +1,6 @@
 #include "calc/formats.h"
 #include "main/estimator.h"
+#include "main/estimator_rules.h"
 #include "main_fixture.h"
 
 #include <QRegularExpression>
@@ -77,6 +78,10 @@ private slots:
     void looks_data();
     void looks();
     void looksTakeFontsAndMarkerOfTheirModels();
+    void rules_data();
+    void rules();
+    void limits_data();
+    void limits();
     void helpTexts();
 };
 
@@ -344,6 +349,99 @@ void TestEstimator::looksTakeFontsAndMarkerOfTheirModels()
     QCOMPARE(l.fontSize, 9.0);
     QVERIFY(!l.fontBold && l.fontItalic);
     QCOMPARE(l.alignment, 0);
+}
+
+void TestEstimator::rules_data()
+{
+    QTest::addColumn<int>("array");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<bool>("edited");
+    QTest::addColumn<int>("filter");
+    QTest::addColumn<int>("extra");
+
+    const int none = int(KeyFilter::None), decimal = int(KeyFilter::Decimal),
+              integer = int(KeyFilter::Integer), limit = int(ExtraRule::EstimatorLimit);
+    auto row = [](const char *name, M::Array a, int i, bool edited, int filter, int extra) {
+        QTest::newRow(name) << int(a) << i << edited << filter << extra;
+    };
+    row("Mach number", M::Text101, 3, true, decimal, limit);
+    row("compression ratio", M::Text101, 8, true, decimal, limit);
+    row("label of an edited column", M::Text101, 1, true, none, 0);
+    row("computed port velocity", M::Text102, 3, true, none, 0);
+    row("port volume", M::Text102, 9, true, decimal, 0);
+    row("mean port area", M::Text103, 3, true, decimal, 0);
+    row("air flow", M::Text103, 8, true, decimal, 0);
+    row("port length", M::Text104, 9, true, decimal, 0);
+    row("stroke", M::Text105, 3, true, decimal, 0);
+    row("piston area is computed", M::Text106, 3, true, none, 0);
+    row("port area", M::Text106, 9, true, decimal, 0);
+    row("displacement has no rules", M::Text107, 3, false, none, 0);
+    row("peak-power speed", M::Text109, 3, true, integer, 0);
+    row("power per cube", M::Text109, 8, true, none, 0);
+    row("shift speed has no rules", M::Text110, 3, false, none, 0);
+    row("cylinders", M::Text111, 3, true, integer, 0);
+    row("test name has no rules", M::Text33, M::Single, false, none, 0);
+}
+
+void TestEstimator::rules()
+{
+    QFETCH(int, array);
+    QFETCH(int, index);
+    QFETCH(bool, edited);
+    QFETCH(int, filter);
+    QFETCH(int, extra);
+    const CellRules r = Main_Cell_Rules(M::Array(array), index);
+    QCOMPARE(r.edited, edited);
+    QCOMPARE(int(r.filter), filter);
+    QCOMPARE(int(r.extra), extra);
+    // Every entry cell selects on focus and refuses an empty or zero entry.
+    const bool entry = filter != int(KeyFilter::None);
+    QCOMPARE(r.selectOnFocus, entry);
+    QCOMPARE(r.check, entry ? FocusCheck::NotZero : FocusCheck::None);
+}
+
+void TestEstimator::limits_data()
+{
+    QTest::addColumn<bool>("comma");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("box"); // empty: passes
+
+    const QString mach = QStringLiteral("Mach # Can Not be Greater Than 1");
+    const QString cr = QStringLiteral("CR Can Not be Greater Than 25");
+    QTest::newRow("Mach 1 passes") << false << 3 << "1" << QString();
+    QTest::newRow("Mach 1.0001") << false << 3 << "1.0001" << mach;
+    QTest::newRow("Mach 2") << false << 3 << "2" << mach;
+    QTest::newRow("Mach no number") << false << 3 << "." << QString();
+    QTest::newRow("CR 25 passes") << false << 8 << "25" << QString();
+    QTest::newRow("CR 25.01") << false << 8 << "25.01" << cr;
+    QTest::newRow("CR 25,01 with a comma") << true << 8 << "25,01" << cr;
+    QTest::newRow("CR 10.5") << false << 8 << "10.5" << QString();
+    QTest::newRow("CR empty") << false << 8 << "" << QString();
+    QTest::newRow("no limit on other cells") << false << 1 << "30" << QString();
+}
+
+void TestEstimator::limits()
+{
+    QFETCH(bool, comma);
+    QFETCH(int, index);
+    QFETCH(QString, text);
+    QFETCH(QString, box);
+    test::MainFixture f;
+    if (comma)
+        f.st.Set_Decimal_Separators(u',', u'.');
+    if (!box.isEmpty())
+        f.platform.answer(AnswerOk);
+    QCOMPARE(Text101_Limit_Check(index, text, f.st), !box.isEmpty());
+    if (box.isEmpty()) {
+        QVERIFY(f.platform.shown.isEmpty());
+        return;
+    }
+    QCOMPARE(f.platform.shown.size(), 1);
+    QCOMPARE(f.platform.shown[0].text, box);
+    QCOMPARE(f.platform.shown[0].buttons, MsgButtons::Ok);
+    QCOMPARE(f.platform.shown[0].icon, MsgIcon::None);
+    QVERIFY(!f.platform.shown[0].title);
 }
 
 void TestEstimator::helpTexts()
