@@ -139,7 +139,7 @@ void portCalculator(Main_Model &main, const AppState &st, M::Array result, Forma
         const Checked value = formula(c, main.checked(M::Check2));
         c.put(result, 9, format, value);
     } catch (const RuntimeError &) {
-        // The cell keeps its text; the user sees which input is missing.
+        // The result cell keeps its text, and nothing is shown.
     }
 }
 
