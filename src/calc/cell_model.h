@@ -10,8 +10,9 @@
 namespace zyt {
 
 // A check box or option holds its value as text: "0" or "1" (an option
-// group its chosen index).
-enum class CellKind : std::uint8_t { Label, Input, Result, Header, Blank, Check };
+// group its chosen index). A marker is a small coloured patch beside a cell,
+// no text box: it has no text, and number, font and alignment walks pass it by.
+enum class CellKind : std::uint8_t { Label, Input, Result, Header, Blank, Check, Marker };
 
 // What a window shows in one cell and how it may be edited.
 struct CellInfo {

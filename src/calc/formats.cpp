@@ -187,7 +187,7 @@ void swapFirstSeparator(CellModel &window, QChar from, QChar to)
     const CellLayout &layout = window.layout();
     for (int id = 0; id < layout.cellCount(); ++id) {
         const CellInfo &info = layout.info(id);
-        if (!info.numeric || info.kind == CellKind::Blank)
+        if (!info.numeric || info.kind == CellKind::Blank || info.kind == CellKind::Marker)
             continue;
         const QString &text = window.text(id);
         const qsizetype p = text.indexOf(from);

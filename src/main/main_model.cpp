@@ -13,6 +13,7 @@ constexpr std::uint32_t Yellow = 0xFFFF00;
 constexpr std::uint32_t LightCyan = 0xC0FFFF;
 constexpr std::uint32_t LightOrange = 0xFFE0C0;
 constexpr std::uint32_t LightGreen = 0xC0FFC0;
+constexpr std::uint32_t Blue = 0x0000FF;
 
 // Whether a value cell is typed or computed as the window starts; its labels
 // take the same colours.
@@ -129,6 +130,28 @@ CellInfo check(const char *text, std::uint32_t back = White)
     return s;
 }
 
+// The markers beside the estimator cells: blue marks an entry, red a cell
+// with more help under the mouse; the two white ones turn blue when their
+// cell becomes typed. 8, 9, 12 and 13 stand beside the legends. There is no
+// marker 10.
+struct Marker {
+    int index;
+    std::uint32_t color;
+};
+
+constexpr Marker markers[] = {
+    {0, White}, {1, Blue}, {2, Blue}, {3, Blue}, {4, Blue}, {5, Blue}, {6, Blue},
+    {7, White}, {8, Blue}, {9, Blue}, {11, Red}, {12, Red}, {13, Red},
+};
+
+CellInfo marker(std::uint32_t color)
+{
+    CellInfo s;
+    s.kind = CellKind::Marker;
+    s.backColor = color;
+    return s;
+}
+
 CellLayout buildLayout()
 {
     CellLayout layout;
@@ -144,7 +167,9 @@ CellLayout buildLayout()
     for (const char *name : {"Text94", "Text95", "Text96", "Text97", "Text98", "Text33", "Text38",
                              "Check1", "Check2", "Check3", "Option4"})
         layout.addSingle(QString::fromLatin1(name));
-    Q_ASSERT(layout.arrayCount() == M::Option4 + 1);
+    [[maybe_unused]] const int label2 = layout.addArray(QStringLiteral("Label2"), 0, 13);
+    Q_ASSERT(label2 == M::Label2);
+    Q_ASSERT(layout.arrayCount() == M::Label2 + 1);
 
     for (const Column &c : columns) {
         for (int row = 0; row < 3; ++row)
@@ -178,6 +203,8 @@ CellLayout buildLayout()
     layout.addCell(M::Check2, M::Single, check("0"));
     layout.addCell(M::Check3, M::Single, check("0", LightGreen));
     layout.addCell(M::Option4, M::Single, check("1")); // "Center"
+    for (const Marker &m : markers)
+        layout.addCell(M::Label2, m.index, marker(m.color));
     return layout;
 }
 

@@ -8,7 +8,8 @@ namespace zyt {
 // calculators (`Text101` to `Text111`, a table of its own, not a sheet's),
 // the five preload names, the company fields, the test name, the comments,
 // the estimator's two "User" boxes, the "Metric" box and the print layout
-// option. Check boxes hold "0" or "1", the layout option its chosen index.
+// option, and the colour markers beside the estimator's cells. Check boxes
+// hold "0" or "1", the layout option its chosen index.
 class Main_Model : public CellModel {
     Q_OBJECT
 
@@ -37,6 +38,7 @@ public:
         Check2,  // "Metric": units of the whole program
         Check3,  // "User": the peak-power speed is typed
         Option4, // print layout: 0 left, 1 centre, 2 right
+        Label2,  // colour markers beside the estimator cells; no text
     };
 
     static constexpr int Single = CellLayout::Single;

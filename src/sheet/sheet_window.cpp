@@ -245,6 +245,7 @@ QWidget *Flow_Test_Sheet_Window::makeCell(int id, QWidget *parent, QRect geometr
         });
         break;
     case ExtraRule::None:
+    case ExtraRule::EstimatorLimit:
         break;
     }
     return w;

@@ -22,8 +22,8 @@ void TestMainModel::presentCells()
 {
     const CellLayout &layout = M::mainLayout();
     // Six estimator columns of rows 0 to 9, five of rows 0 to 8, five
-    // preload names and eleven single cells.
-    QCOMPARE(layout.cellCount(), 6 * 10 + 5 * 9 + 5 + 11);
+    // preload names, eleven single cells and thirteen colour markers.
+    QCOMPARE(layout.cellCount(), 6 * 10 + 5 * 9 + 5 + 11 + 13);
     for (int id = 0; id < layout.cellCount(); ++id)
         QCOMPARE(layout.id(layout.arrayOf(id), layout.indexOf(id)), id);
     M main;

@@ -1,0 +1,284 @@
+#include "estimator.h"
+
+#include "calc/app_state.h"
+#include "calc/formats.h"
+#include "calc/guarded.h"
+#include "platform/numbers.h"
+#include "platform/runtime_error.h"
+
+namespace zyt {
+
+namespace {
+
+using M = Main_Model;
+
+constexpr double Mm = 25.4;              // mm per inch
+constexpr double SqMm = 645.16;          // mm² per in²
+constexpr double Metre = 0.3048;         // m per ft
+constexpr double CubicM = 0.02831684659; // m³ per ft³
+constexpr double CubicIn = 61.023744;    // in³ per litre
+constexpr double Nm = 1.3558179;         // Nm per lb-ft
+constexpr double Kw = 0.7457;            // kW per HP
+constexpr double Cc = 16.387064;         // cc per in³
+
+using Format = QString (*)(double, const AppState &);
+
+// Reads and writes the estimator's cells as the formulas name them.
+class Cells {
+public:
+    Cells(Main_Model &main, const AppState &st) : m_(main), st_(st) {}
+
+    // The number a cell shows; error 13 when it shows none.
+    Checked operator()(M::Array a, int i) const
+    {
+        return parseNumber(m_.cell(a, i), st_.Locale_Decimal);
+    }
+    void put(M::Array a, int i, Format format, Checked value)
+    {
+        m_.setCell(a, i, format(value.value(), st_));
+    }
+    bool checked(M::Array box) const { return m_.checked(box); }
+    Main_Model &model() { return m_; }
+
+private:
+    Main_Model &m_;
+    const AppState &st_;
+};
+
+Checked squared(Checked x) { return pow(x, 2.0); }
+
+// The compression ratio's part of the air-flow power limit; zero, and so a
+// division by zero, at a ratio of exactly 1.
+Checked crFactor(Checked cr) { return Checked(0.6446) / (Checked(1.0) - 1.0 / pow(cr, 0.44)); }
+
+void runSteps(Cells &c, bool metric)
+{
+    // An empty or "0" cylinder count means the usual eight; "00" stays for
+    // the entry rules to refuse.
+    const QString &count = c.model().cell(M::Text111, 3);
+    if (count.isEmpty() || count == u"0")
+        c.model().setCell(M::Text111, 3, QStringLiteral("8"));
+
+    auto CR = [&] { return c(M::Text101, 8); };
+    auto B = [&] { return c(M::Text104, 3); };
+    auto S = [&] { return c(M::Text105, 3); };
+    auto N = [&] { return c(M::Text111, 3); };
+    auto D = [&] { return c(M::Text107, 3); };
+    auto R = [&] { return c(M::Text109, 3); };
+    auto V = [&] { return c(M::Text102, 3); };
+
+    if (!c.checked(M::Check1))
+        c.put(M::Text101, 3, Format_4_Dec, Checked(0.005) * CR() + 0.495);
+    if (metric)
+        c.put(M::Text102, 3, Format_2_Dec, c(M::Text101, 3) * 1125 * Metre);
+    else
+        c.put(M::Text102, 3, Format_1_Dec, c(M::Text101, 3) * 1125);
+    c.put(M::Text106, 3, Format_2_Dec, squared(B()) * 0.7854);
+    if (metric)
+        c.put(M::Text107, 3, Format_5_Dec, squared(B()) * 0.7854 * N() * S() / 1000000);
+    else
+        c.put(M::Text107, 3, Format_1_Dec, squared(B()) * 0.7854 * N() * S());
+    c.put(M::Text108, 3, metric ? Format_5_Dec : Format_2_Dec, D() / N());
+
+    if (c.checked(M::Check3)) {
+        // The typed peak-power speed gives the mean port area.
+        if (metric)
+            c.put(M::Text103, 3, Format_3_Dec,
+                  S() / Mm * squared(B() / Mm) * 0.00353678 * R() / (V() / Metre) * SqMm);
+        else
+            c.put(M::Text103, 3, Format_3_Dec, S() * squared(B()) * 0.00353678 * R() / V());
+    } else {
+        const Checked A = c(M::Text103, 3);
+        if (metric)
+            c.put(M::Text109, 3, Format_Int,
+                  A * (V() / Metre) / SqMm / (S() / Mm * squared(B() / Mm) * 0.00353678));
+        else
+            c.put(M::Text109, 3, Format_Int, V() * A / (S() * squared(B()) * 0.00353678));
+    }
+
+    c.put(M::Text110, 3, Format_Int, R() * 1.07);
+    if (metric)
+        c.put(M::Text102, 8, Format_2_Dec, S() / Mm * R() * 2 / 12 * Metre);
+    else
+        c.put(M::Text102, 8, Format_Int, R() * S() * 2 / 12);
+
+    const Checked Q = c(M::Text103, 8);
+    if (metric)
+        c.put(M::Text106, 8, Format_Int, N() / 8 * (Q / CubicM * 2.2 / crFactor(CR()) * Kw));
+    else
+        c.put(M::Text106, 8, Format_Int, N() / 8 * (Q * 2.2 / crFactor(CR())));
+
+    const Checked torque = Checked(0.23) * CR() - Checked(0.00678) * squared(CR()) - 0.28;
+    c.put(M::Text107, 8, Format_3_Dec, metric ? torque * Nm : torque);
+    auto T = [&] { return c(M::Text107, 8); };
+    c.put(M::Text108, 8, Format_1_Dec, T() * 61);
+    if (metric)
+        c.put(M::Text104, 8, Format_2_Dec, D() * CubicIn * T());
+    else
+        c.put(M::Text104, 8, Format_Int, D() * T());
+
+    const Checked W = c(M::Text104, 8);
+    if (metric)
+        c.put(M::Text105, 8, Format_Int, R() * (W / Nm * 0.88) / 5252 * Kw);
+    else
+        c.put(M::Text105, 8, Format_Int, W * 0.88 * R() / 5252);
+
+    const Checked P = c(M::Text106, 8);
+    c.put(M::Text109, 8, Format_3_Dec, metric ? P / (D() * CubicIn) : P / D());
+    c.put(M::Text110, 8, Format_3_Dec, c(M::Text109, 8) * 61);
+}
+
+// A port calculator's result, or nothing written when its inputs do not
+// give one.
+template <typename Formula>
+void portCalculator(Main_Model &main, const AppState &st, M::Array result, Format format,
+                    Formula formula)
+{
+    Cells c(main, st);
+    try {
+        const Checked value = formula(c, main.checked(M::Check2));
+        c.put(result, 9, format, value);
+    } catch (const RuntimeError &) {
+        // The result cell keeps its text, and nothing is shown.
+    }
+}
+
+// Looks of the cells the "User" boxes switch.
+constexpr std::uint32_t White = 0xFFFFFF;
+constexpr std::uint32_t Black = 0x000000;
+constexpr std::uint32_t Red = 0xFF0000;
+constexpr std::uint32_t ComputedBack = 0xFFFF01; // not quite the yellow of the layout
+
+enum class Role { Entry, Computed };
+
+void setColors(Main_Model &m, M::Array a, int i, std::uint32_t back, std::uint32_t fore)
+{
+    const int id = m.layout().id(a, i);
+    CellLook look = m.look(id);
+    look.backColor = back;
+    look.foreColor = fore;
+    m.setLook(id, look);
+}
+
+// A column's value cell in row 3, its two labels above it and its marker.
+void setRole(Main_Model &m, M::Array column, int marker, Role role)
+{
+    const bool entry = role == Role::Entry;
+    const int inputMarker = m.layout().id(M::Label2, 1);
+    setColors(m, M::Label2, marker, entry ? m.look(inputMarker).backColor : White, Black);
+    const std::uint32_t back = entry ? White : ComputedBack;
+    const std::uint32_t fore = entry ? Black : Red;
+    setColors(m, column, 1, back, fore);
+    setColors(m, column, 2, back, fore);
+
+    // The font comes from the model cell of the look as it is now, so the
+    // user's font choice carries over.
+    const CellLook &model =
+        m.look(entry ? m.layout().id(M::Text101, 8) : m.layout().id(M::Text102, 6));
+    const int id = m.layout().id(column, 3);
+    CellLook look = m.look(id);
+    look.backColor = back;
+    look.foreColor = fore;
+    look.readOnly = !entry;
+    look.tabStop = entry;
+    look.fontName = model.fontName;
+    look.fontSize = model.fontSize;
+    look.fontBold = model.fontBold;
+    look.fontItalic = model.fontItalic;
+    m.setLook(id, look);
+}
+
+} // namespace
+
+void Calc_Engine_US(Main_Model &main, const AppState &st)
+{
+    Cells c(main, st);
+    runSteps(c, false);
+}
+
+void Calc_Engine_Metric(Main_Model &main, const AppState &st)
+{
+    Cells c(main, st);
+    runSteps(c, true);
+}
+
+void Command51_Click(Main_Model &main, AppState &st)
+{
+    // Trapped here: the exit save runs this first and must go on.
+    Run_Guarded(st, [&] {
+        if (main.checked(M::Check2))
+            Calc_Engine_Metric(main, st);
+        else
+            Calc_Engine_US(main, st);
+    });
+}
+
+void Command7_Click(Main_Model &main, const AppState &st)
+{
+    portCalculator(main, st, M::Text102, Format_2_Dec, [](Cells &c, bool metric) {
+        const Checked area = c(M::Text106, 9);
+        const Checked length = c(M::Text104, 9);
+        return metric ? area / SqMm * Cc * (length / Mm) : area * Cc * length;
+    });
+}
+
+void Command8_Click(Main_Model &main, const AppState &st)
+{
+    portCalculator(main, st, M::Text104, Format_3_Dec, [](Cells &c, bool metric) {
+        const Checked volume = c(M::Text102, 9);
+        const Checked area = c(M::Text106, 9);
+        return metric ? volume / (area / SqMm) / Cc * Mm : volume / area / Cc;
+    });
+}
+
+void Command9_Click(Main_Model &main, const AppState &st)
+{
+    portCalculator(main, st, M::Text106, Format_3_Dec, [](Cells &c, bool metric) {
+        const Checked volume = c(M::Text102, 9);
+        const Checked length = c(M::Text104, 9);
+        return metric ? volume / (length / Mm * Cc) * SqMm : volume / (length * Cc);
+    });
+}
+
+void Check1_Click(Main_Model &main)
+{
+    setRole(main, M::Text101, 0, main.checked(M::Check1) ? Role::Entry : Role::Computed);
+}
+
+void Check3_Click(Main_Model &main)
+{
+    const bool typed = main.checked(M::Check3);
+    setRole(main, M::Text109, 7, typed ? Role::Entry : Role::Computed);
+    setRole(main, M::Text103, 2, typed ? Role::Computed : Role::Entry);
+}
+
+void Fill_Estimator_Help_Texts(AppState &st)
+{
+    QHash<QString, QString> &h = st.Help_Texts;
+    h.insert(QStringLiteral("Main_Command7"),
+             QStringLiteral("Calculate Port cc's / Volume from it's Port's Average CSA and Port "
+                            "CenterLine Length."));
+    h.insert(QStringLiteral("Main_Command8"),
+             QStringLiteral("Calculate Port CenterLine Length from it's Port's Average CSA and "
+                            "Volume."));
+    h.insert(QStringLiteral("Main_Command9"),
+             QStringLiteral("Calculate Port's Average CSA from it's Volume and Port CenterLine "
+                            "Length."));
+    h.insert(QStringLiteral("Main_Command51"),
+             QStringLiteral("Lets you Calculate the above Data."));
+    h.insert(QStringLiteral("Main_Check1"),
+             QStringLiteral("If this box is Checked then the User Entered Mach # is used. If this "
+                            "box is not the program will calculate the Mach#."));
+    h.insert(QStringLiteral("Main_Check3"),
+             QStringLiteral("If this box is Checked then the User cam Enter 'Peak HP RPM' and the "
+                            "Program will use it to Calculate 'Mean Port Area'. If this box is "
+                            "not Checked the program will calculate the 'Peak HP RPM' from User "
+                            "Entered 'Mean Port Area'."));
+    h.insert(QStringLiteral("Main_Check2"),
+             QStringLiteral("Checking This box will convert all data to Metric and all "
+                            "Calculations on all Forms will be in Metric. UnChecking this box "
+                            "will cause all data to converted to US units and all Calculation "
+                            "will be in US Units."));
+}
+
+} // namespace zyt
