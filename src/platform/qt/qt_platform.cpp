@@ -180,10 +180,10 @@ QString QtPrinterCatalog::defaultPrinterName() { return QPrinterInfo::defaultPri
 bool QtShell::openLink(const QString &target, const QString &folder)
 {
     QUrl url(target, QUrl::TolerantMode);
-    // A name without a scheme, or with a drive letter where a scheme would
-    // stand, is a document.
+    // Without a scheme (a drive letter is none) the target is a document in
+    // the folder when there is one, else taken for a web address.
     if (url.scheme().size() < 2)
-        url = QUrl::fromUserInput(target, folder, QUrl::AssumeLocalFile);
+        url = QUrl::fromUserInput(target, folder);
     if (!url.isValid())
         return false;
     return QDesktopServices::openUrl(url);
