@@ -3,16 +3,18 @@
 #include "calc/app_state.h"
 #include "calc/flow_test_sheet.h"
 #include "compare/compare_state.h"
+#include "files/record_lines.h"
 #include "main/main_model.h"
 #include "main/settings_windows.h"
 #include "scripted_platform.h"
 
 #include <QDir>
 #include <QFile>
-#include <QStringList>
 
 #include <array>
+#include <csignal>
 #include <memory>
+#include <sys/resource.h>
 
 namespace zyt::test {
 
@@ -28,18 +30,13 @@ public:
         st.Main = &main;
         for (size_t k = 0; k < sheets.size(); ++k)
             sheets[k] = std::make_unique<Flow_Test_Sheet>(QStringLiteral("Form%1").arg(k + 1));
-        for (const char *name : {"Text1", "Text71", "Text72"}) {
+        for (const char *name : {"Text1", "Text71", "Text72", "Check1"}) {
             CellInfo box;
-            box.kind = CellKind::Input;
+            box.kind = name[0] == 'C' ? CellKind::Check : CellKind::Input;
             box.readOnly = false;
             compareLayout.addCell(compareLayout.addSingle(QString::fromLatin1(name)),
                                   CellLayout::Single, box);
         }
-        CellInfo check;
-        check.kind = CellKind::Check;
-        check.readOnly = false;
-        compareLayout.addCell(compareLayout.addSingle(QStringLiteral("Check1")), CellLayout::Single,
-                              check);
         compare = std::make_unique<CellModel>(compareLayout, QStringLiteral("Form50"));
         graph.Picture1_Cls = [this] { ++cleared; };
         windows = std::make_unique<Settings_Windows>(Settings_Windows{
@@ -51,13 +48,16 @@ public:
 
     QString path(const QString &name) { return QDir(platform.path()).filePath(name); }
 
-    QString write(const QString &name, const QByteArray &bytes)
+    // Writes the lines as a file of the program folder; returns its path.
+    QString write(const QString &name, const QStringList &lines)
     {
-        const QString p = path(name);
-        QFile f(p);
-        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-            qFatal("cannot write %s", qPrintable(p));
-        return p;
+        RecordWriter w;
+        for (const QString &line : lines)
+            w.Write_Record_Line(line);
+        QFile f(path(name));
+        if (!f.open(QIODevice::WriteOnly) || f.write(w.bytes()) != w.bytes().size())
+            qFatal("cannot write %s", qPrintable(name));
+        return f.fileName();
     }
 
     static QByteArray read(const QString &path)
@@ -66,13 +66,30 @@ public:
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
     }
 
-    // The looks of every cell of a window.
+    static const CellLook &look(const CellModel &window, const char *array, int index = -1)
+    {
+        return window.look(window.find(QString::fromLatin1(array), index));
+    }
     static QList<CellLook> looks(const CellModel &window)
     {
         QList<CellLook> out;
         for (int id = 0; id < window.layout().cellCount(); ++id)
             out << window.look(id);
         return out;
+    }
+
+    // Runs `write` with writes failing beyond `bytes`, as on a full disk.
+    template <typename Write> static void withFullDisk(rlim_t bytes, Write write)
+    {
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        const rlimit before = limit;
+        const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+        write();
+        setrlimit(RLIMIT_FSIZE, &before);
+        std::signal(SIGXFSZ, handler);
     }
 
     // The boxes shown so far, each as its text and, in brackets, its
@@ -84,18 +101,14 @@ public:
             out << box(r.text, r.buttons, r.icon, r.title);
         return out;
     }
-
     static QString box(const QString &text, MsgButtons buttons = MsgButtons::Ok,
                        MsgIcon icon = MsgIcon::None,
                        const std::optional<QString> &title = std::nullopt)
     {
-        static const char *const buttonNames[] = {"OK", "OK/Cancel", "Yes/No"};
-        static const char *const iconNames[] = {"-", "critical", "exclamation", "information"};
-        return text +
-               QStringLiteral(" [%1 %2 %3]")
-                   .arg(QLatin1StringView(buttonNames[int(buttons)]),
-                        QLatin1StringView(iconNames[int(icon)]),
-                        title ? QStringLiteral("\"") + *title + u'"' : QStringLiteral("program"));
+        return text + QStringLiteral(" [%1 %2 %3]")
+                          .arg(int(buttons))
+                          .arg(int(icon))
+                          .arg(title ? u'"' + *title + u'"' : QStringLiteral("program"));
     }
     static QString warning(const QString &text)
     {

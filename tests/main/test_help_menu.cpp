@@ -27,7 +27,7 @@ private slots:
 void TestHelpMenu::supportMails_data()
 {
     QTest::addColumn<bool>("problem");
-    QTest::addColumn<bool>("opens"); // the mail program may be missing: nothing is shown
+    QTest::addColumn<bool>("opens"); // a missing mail program shows nothing
     QTest::addColumn<QString>("link");
 
     const QString problem =
@@ -36,13 +36,14 @@ void TestHelpMenu::supportMails_data()
                        "Sending this Email.%0A%0APlease State what your Problem is.%0A%0APLEASE "
                        "ATTACH a print screen of What error message you got and a brief "
                        "description of what you were doing.%0A");
-    const QString information =
-        QStringLiteral("mailto:") + Support_Mail_To +
-        QStringLiteral("?subject=VORN / ZYT - Customer Support - Information Request&body=Before "
-                       "Sending this Email.%0A%0APlease State What Information is Needed%0A");
     QTest::newRow("problem report") << true << true << problem;
     QTest::newRow("problem report, no mail program") << true << false << problem;
-    QTest::newRow("information request") << false << true << information;
+    QTest::newRow("information request")
+        << false << true
+        << QStringLiteral("mailto:") + Support_Mail_To +
+               QStringLiteral("?subject=VORN / ZYT - Customer Support - Information "
+                              "Request&body=Before Sending this Email.%0A%0APlease State What "
+                              "Information is Needed%0A");
 }
 
 void TestHelpMenu::supportMails()
@@ -52,10 +53,7 @@ void TestHelpMenu::supportMails()
     QFETCH(QString, link);
     F f;
     f.platform.linkOpens(opens);
-    if (problem)
-        Report_Problem_Click(f.st);
-    else
-        Information_Request_Click(f.st);
+    (problem ? Report_Problem_Click : Information_Request_Click)(f.st);
     QCOMPARE(f.platform.openedLinks, QStringList{link});
     QVERIFY(f.platform.shown.isEmpty());
 }
@@ -64,13 +62,10 @@ void TestHelpMenu::mailLink_data()
 {
     QTest::addColumn<QStringList>("parts"); // to, subject, body, cc, bcc
     QTest::addColumn<QString>("link");
-
     QTest::newRow("all parts") << QStringList{"a@x", "S", "B", "c@x", "d@x"}
                                << "mailto:a@x?subject=S&cc=c@x&bcc=d@x&body=B";
-    QTest::newRow("no body") << QStringList{"a@x", "S", "", "", ""} << "mailto:a@x?subject=S";
-    QTest::newRow("only carriage returns are replaced")
-        << QStringList{"a@x", "S", "one\r\ntwo / & ?", "", ""}
-        << "mailto:a@x?subject=S&body=one%0A\ntwo / & ?";
+    QTest::newRow("empty body, only CR replaced")
+        << QStringList{"a@x", "S\r\n/ &", "", "", ""} << "mailto:a@x?subject=S%0A\n/ &";
 }
 
 void TestHelpMenu::mailLink()
@@ -82,17 +77,16 @@ void TestHelpMenu::mailLink()
 
 void TestHelpMenu::openLink_data()
 {
-    QTest::addColumn<QString>("target");
-    QTest::addColumn<int>("opens"); // -1: no request expected
+    QTest::addColumn<QString>("target"); // "Command10": the button
+    QTest::addColumn<int>("opens");      // -1: no request expected
     QTest::addColumn<QStringList>("boxes");
 
-    QTest::newRow("opened") << "https://example.org/" << 1 << QStringList{};
+    QTest::newRow("Peltrix Cams button") << "Command10" << 1 << QStringList{};
     QTest::newRow("refused") << "notes.txt" << 0
                              << QStringList{F::box(QStringLiteral("Error Jumping to: notes.txt"),
                                                    MsgButtons::Ok, MsgIcon::Exclamation,
                                                    QStringLiteral("Warning"))};
     QTest::newRow("empty target") << "" << -1 << QStringList{};
-    QTest::newRow("Peltrix Cams button") << "Command10" << 1 << QStringList{};
 }
 
 void TestHelpMenu::openLink()
@@ -111,8 +105,7 @@ void TestHelpMenu::openLink()
         Open_Link(target, f.st);
     }
     QCOMPARE(f.platform.openedLinks, opens >= 0 ? QStringList{target} : QStringList{});
-    if (opens >= 0)
-        QCOMPARE(f.platform.linkFolders, QStringList{f.platform.path()});
+    QCOMPARE(f.platform.linkFolders, opens >= 0 ? QStringList{f.platform.path()} : QStringList{});
     QCOMPARE(f.boxes(), boxes);
 }
 
@@ -136,17 +129,13 @@ void TestHelpMenu::wavPlayer()
         f.platform.expectSound();
     }
     Command49_Click(f.st);
-    QCOMPARE(f.platform.dialogs.size(), 1);
-    QCOMPARE(f.platform.dialogs[0].kind, FileDialogKind::Open);
     QCOMPARE(f.platform.dialogs[0].filter,
              QStringLiteral("WAV Files (*.wav)|*.wav|All Files (*.*)|*.*"));
     QCOMPARE(f.platform.dialogs[0].filterIndex, 1);
-    QCOMPARE(f.platform.dialogs[0].initialFolder, f.platform.path());
     QCOMPARE(f.boxes(),
              cancel ? QStringList{F::warning(QStringLiteral("Problem with your \"WAV\" File"))}
                     : QStringList{});
     QCOMPARE(f.platform.playedSounds, cancel ? QStringList{} : QStringList{file});
-    QCOMPARE(f.st.File_Name, cancel ? QString() : file);
 }
 
 void TestHelpMenu::about()
@@ -167,33 +156,15 @@ void TestHelpMenu::hoverHelp_data()
     QTest::addColumn<int>("action");
     QTest::addColumn<QString>("text");
 
-    const int show = int(Hover::Show);
-    const int hide = int(Hover::Hide);
-    const int keep = int(Hover::Keep);
-    QTest::newRow("sound button") << "Command49" << -1 << show
+    QTest::newRow("sound button") << "Command49" << -1 << int(Hover::Show)
                                   << "Select and Play a \"WAV\" sound file.";
-    QTest::newRow("left layout") << "Option4" << 0 << show
-                                 << "When Printing a Flow Sheet this Prints Your Company "
-                                    "Information Flush Left and Your Company Logo Flush Right.";
-    QTest::newRow("centre layout")
-        << "Option4" << 1 << show
-        << "When Printing a Flow Sheet this Prints Your Company Information Centered and Your "
-           "Company Logo at the bottom of the page. This lets you use a Larger Logo. Before "
-           "Version 4.0.0 this was the default / only setting.";
-    QTest::newRow("right layout") << "Option4" << 2 << show
+    QTest::newRow("right layout") << "Option4" << 2 << int(Hover::Show)
                                   << "When Printing a Flow Sheet this Prints Your Company "
                                      "Information Flush Right and Your Company Logo Flush Left.";
-    QTest::newRow("mean port speed")
-        << "Text102" << 8 << show << "The \"Mean Port Speed\" is Calculated for 'Peak HP RPM'.";
-    QTest::newRow("mean port area") << "Text103" << 3 << show
-                                    << "The \"Mean Port Area\" should be obtained from the Flow "
-                                       "Test screen where it is Calculated from your input.";
-    QTest::newRow("Text101(0) keeps") << "Text101" << 0 << keep << "";
-    QTest::newRow("Text101(1) hides") << "Text101" << 1 << hide << "";
-    QTest::newRow("other Text102 hides") << "Text102" << 3 << hide << "";
-    QTest::newRow("other Text103 hides") << "Text103" << 8 << hide << "";
-    QTest::newRow("Text104 hides") << "Text104" << 3 << hide << "";
-    QTest::newRow("others are the window's") << "Text105" << 3 << keep << "";
+    QTest::newRow("mean port speed") << "Text102" << 8 << int(Hover::Show)
+                                     << "The \"Mean Port Speed\" is Calculated for 'Peak HP RPM'.";
+    QTest::newRow("Text101(0) keeps the line") << "Text101" << 0 << int(Hover::Keep) << "";
+    QTest::newRow("Text103(8) hides it") << "Text103" << 8 << int(Hover::Hide) << "";
 }
 
 void TestHelpMenu::hoverHelp()

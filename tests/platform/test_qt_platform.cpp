@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFontDialog>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -29,8 +28,6 @@ private slots:
     void colorNumbers();
     void colorDialog_data();
     void colorDialog();
-    void fontDialog_data();
-    void fontDialog();
 };
 
 void TestQtPlatform::answers_data()
@@ -235,43 +232,6 @@ void TestQtPlatform::colorDialog()
     QCOMPARE(chosen.has_value(), accept);
     if (accept)
         QCOMPARE(*chosen, 1 + 2 * 256 + 3 * 65536);
-}
-
-void TestQtPlatform::fontDialog_data()
-{
-    QTest::addColumn<bool>("accept");
-    QTest::newRow("chosen") << true;
-    QTest::newRow("cancelled") << false;
-}
-
-void TestQtPlatform::fontDialog()
-{
-    QFETCH(bool, accept);
-    QtPlatform platform([] { return QString(); });
-    QFont picked = QApplication::font();
-    picked.setPointSizeF(13.5);
-    picked.setBold(true);
-    picked.setItalic(true);
-    QTimer::singleShot(0, this, [&] {
-        auto *dialog = qobject_cast<QFontDialog *>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        if (accept) {
-            dialog->setCurrentFont(picked);
-            picked = dialog->currentFont();
-            dialog->accept();
-        } else {
-            dialog->reject();
-        }
-    });
-    const std::optional<FontChoice> chosen = platform.platform().fonts->showFontDialog();
-    QCOMPARE(chosen.has_value(), accept);
-    if (accept) {
-        QCOMPARE(chosen->name, picked.family());
-        QCOMPARE(chosen->size, picked.pointSizeF());
-        QCOMPARE(chosen->bold, picked.bold());
-        QCOMPARE(chosen->italic, picked.italic());
-    }
-    QCOMPARE(platform.platform().fonts->defaultFontName(), QApplication::font().family());
 }
 
 QTEST_MAIN(TestQtPlatform)
