@@ -1,6 +1,7 @@
 #include "app_state.h"
 
 #include "cell_model.h"
+#include "platform/printers.h"
 
 namespace zyt {
 
@@ -47,6 +48,18 @@ QString AppState::programFolder()
 {
     Q_ASSERT(platform.folder);
     return platform.folder->path();
+}
+
+QString AppState::currentPrinter() const
+{
+    if (!Printer.isEmpty())
+        return Printer;
+    if (platform.printers) {
+        const QString system = platform.printers->defaultPrinterName();
+        if (!system.isEmpty())
+            return system;
+    }
+    return Pdf_File_Printer;
 }
 
 void AppState::beep()

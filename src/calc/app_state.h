@@ -48,6 +48,25 @@ struct AppState {
     // 0 left, 1 right, 2 centre; right alignment gives fixed decimals.
     int Box_Alignment = 0;
 
+    // The font chosen last in the font dialog or read from a .gui file; every
+    // font command applies these.
+    QString Font_Name;
+    QString Font_Size; // points, as text
+    int Font_Bold = 0; // -1 bold, 0 not
+    int Font_Italic = 0;
+    int Font_Cancelled = 0; // 1 after the font dialog was cancelled
+
+    // The colour every colour dialog opens on: the one chosen last in any.
+    std::int32_t Dialog_Color = 0;
+
+    // The printer chosen for this run, by device name or Pdf_File_Printer;
+    // empty until the user chooses one.
+    QString Printer;
+    QString Printer_Name; // the entry picked in the printer list
+    // The printer every printout goes to: the one chosen, else the system's
+    // default printer, else the PDF file.
+    QString currentPrinter() const;
+
     // Set while a mouse button is held on an edited cell, so a click keeps
     // the caret where it was put instead of selecting the whole text.
     int Skip_Focus_Select = 0;

@@ -5,6 +5,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
+#include <functional>
+
 namespace zyt {
 
 // The cells of the compare window `Form50` kept so far: its four graph
@@ -32,10 +35,16 @@ public:
 };
 
 // What the graph window `Form60` shows besides the graph: the grid line
-// style of its picture and where the logo stands.
+// style and drawing colour of its picture and where the logo stands.
 struct Graph_Window_State {
     int Picture1_DrawStyle = 0; // grid lines: 0 solid, 1 dash, 2 dot
-    double Picture2_Top = 0.0;  // the logo, in the graph picture's units
+    // The colour the graph draws with where nothing gives one (its texts),
+    // as red + 256 green + 65536 blue.
+    std::int32_t Picture1_ForeColor = 0;
+    // Clears what is drawn on the graph picture, annotations included; the
+    // graph window puts its own in. Unset, there is nothing to clear.
+    std::function<void()> Picture1_Cls;
+    double Picture2_Top = 0.0; // the logo, in the graph picture's units
     double Picture2_Left = 0.0;
     bool Picture2_Visible = false;
     QString Logo_Caption = QStringLiteral("Logo -- Is OFF");

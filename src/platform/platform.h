@@ -7,6 +7,11 @@ class Beeper;
 class ScreenMetrics;
 class FileDialogs;
 class ProgramFolder;
+class FontDialogs;
+class ColorDialogs;
+class PrinterCatalog;
+class Shell;
+class SoundPlayer;
 
 // The services the program needs of the desktop. Each points at either the
 // real implementation or a scripted stand-in for tests; none is owned here.
@@ -16,6 +21,11 @@ struct Platform {
     ScreenMetrics *screen = nullptr;
     FileDialogs *dialogs = nullptr;
     ProgramFolder *folder = nullptr;
+    FontDialogs *fonts = nullptr;
+    ColorDialogs *colors = nullptr;
+    PrinterCatalog *printers = nullptr;
+    Shell *shell = nullptr;
+    SoundPlayer *sounds = nullptr;
 };
 
 } // namespace zyt

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QColorDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -23,6 +24,10 @@ private slots:
     void fileDialogs();
     void programFolder();
     void programFolderFallsBack();
+    void colorNumbers_data();
+    void colorNumbers();
+    void colorDialog_data();
+    void colorDialog();
 };
 
 void TestQtPlatform::answers_data()
@@ -176,6 +181,57 @@ void TestQtPlatform::programFolderFallsBack()
     QCOMPARE(QtProgramFolder::choose(blocker + QStringLiteral("/bin"), data), data);
     QVERIFY(QFileInfo(data).isDir());
     QCOMPARE(QtProgramFolder::choose(root.path(), data), root.path());
+}
+
+void TestQtPlatform::colorNumbers_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QColor>("color");
+
+    QTest::newRow("black") << 0 << QColor(0, 0, 0);
+    QTest::newRow("red") << 255 << QColor(255, 0, 0);
+    QTest::newRow("green") << 65280 << QColor(0, 255, 0);
+    QTest::newRow("blue") << 16711680 << QColor(0, 0, 255);
+    QTest::newRow("grid grey") << 9474192 << QColor(144, 144, 144);
+    QTest::newRow("white") << 16777215 << QColor(255, 255, 255);
+}
+
+void TestQtPlatform::colorNumbers()
+{
+    QFETCH(int, number);
+    QFETCH(QColor, color);
+    QCOMPARE(QtChoiceDialogs::toQColor(number), color);
+    QCOMPARE(QtChoiceDialogs::fromQColor(color), number);
+}
+
+void TestQtPlatform::colorDialog_data()
+{
+    QTest::addColumn<bool>("accept");
+    QTest::newRow("chosen") << true;
+    QTest::newRow("cancelled") << false;
+}
+
+void TestQtPlatform::colorDialog()
+{
+    QFETCH(bool, accept);
+    QtPlatform platform([] { return QString(); });
+    QColor opened;
+    QTimer::singleShot(0, this, [&] {
+        auto *dialog = qobject_cast<QColorDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        opened = dialog->currentColor();
+        if (accept) {
+            dialog->setCurrentColor(QColor(1, 2, 3));
+            dialog->accept();
+        } else {
+            dialog->reject();
+        }
+    });
+    const std::optional<std::int32_t> chosen = platform.platform().colors->showColorDialog(9474192);
+    QCOMPARE(opened, QColor(144, 144, 144));
+    QCOMPARE(chosen.has_value(), accept);
+    if (accept)
+        QCOMPARE(*chosen, 1 + 2 * 256 + 3 * 65536);
 }
 
 QTEST_MAIN(TestQtPlatform)

@@ -11,14 +11,22 @@ ScriptedPlatform::ScriptedPlatform()
     platform_.beeper = this;
     platform_.dialogs = this;
     platform_.folder = this;
+    platform_.fonts = this;
+    platform_.colors = this;
+    platform_.printers = this;
+    platform_.shell = this;
+    platform_.sounds = this;
 }
 
 ScriptedPlatform::~ScriptedPlatform()
 {
     if (!answers_.empty())
         qWarning("ScriptedPlatform: %d scripted answers were never used", int(answers_.size()));
-    if (!choices_.empty())
-        qWarning("ScriptedPlatform: %d scripted dialogs were never used", int(choices_.size()));
+    if (!choices_.empty() || !fonts_.empty() || !colors_.empty())
+        qWarning("ScriptedPlatform: %d scripted dialogs were never used",
+                 int(choices_.size() + fonts_.size() + colors_.size()));
+    if (!links_.empty() || soundsExpected_ != 0)
+        qWarning("ScriptedPlatform: scripted links or sounds were never used");
 }
 
 void ScriptedPlatform::answer(int answer, int times)
@@ -59,6 +67,55 @@ std::optional<QString> ScriptedPlatform::show(const FileDialogRequest &request)
     return std::nullopt;
 }
 
+std::optional<FontChoice> ScriptedPlatform::showFontDialog()
+{
+    ++fontDialogs;
+    if (fonts_.empty()) {
+        QTest::qFail("unexpected font dialog", __FILE__, __LINE__);
+        return std::nullopt;
+    }
+    const std::optional<FontChoice> font = fonts_.front();
+    fonts_.pop_front();
+    return font;
+}
+
+std::optional<std::int32_t> ScriptedPlatform::showColorDialog(std::int32_t initial)
+{
+    colorDialogs.append(initial);
+    if (colors_.empty()) {
+        QTest::qFail("unexpected colour dialog", __FILE__, __LINE__);
+        return std::nullopt;
+    }
+    const std::optional<std::int32_t> color = colors_.front();
+    colors_.pop_front();
+    return color;
+}
+
+bool ScriptedPlatform::openLink(const QString &target, const QString &folder)
+{
+    openedLinks.append(target);
+    linkFolders.append(folder);
+    if (links_.empty()) {
+        const QByteArray what = "unexpected link: " + target.toUtf8();
+        QTest::qFail(what.constData(), __FILE__, __LINE__);
+        return false;
+    }
+    const bool opens = links_.front();
+    links_.pop_front();
+    return opens;
+}
+
+void ScriptedPlatform::playSound(const QString &path)
+{
+    playedSounds.append(path);
+    if (soundsExpected_ == 0) {
+        const QByteArray what = "unexpected sound: " + path.toUtf8();
+        QTest::qFail(what.constData(), __FILE__, __LINE__);
+        return;
+    }
+    --soundsExpected_;
+}
+
 QString ScriptedPlatform::path()
 {
     if (folder_.isEmpty()) {
@@ -81,6 +138,11 @@ void ScriptedPlatform::clear()
     shown.clear();
     dialogs.clear();
     beeps = 0;
+    fontDialogs = 0;
+    colorDialogs.clear();
+    openedLinks.clear();
+    linkFolders.clear();
+    playedSounds.clear();
 }
 
 } // namespace zyt::test

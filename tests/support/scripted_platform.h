@@ -1,8 +1,11 @@
 #pragma once
 
+#include "platform/choice_dialogs.h"
 #include "platform/file_dialogs.h"
 #include "platform/message_boxes.h"
 #include "platform/platform.h"
+#include "platform/printers.h"
+#include "platform/shell.h"
 
 #include <QList>
 #include <QStringList>
@@ -16,13 +19,18 @@ class QTemporaryDir;
 namespace zyt::test {
 
 // Stands in for the desktop in tests: records every request and answers
-// message boxes and file dialogs from a script. A box or dialog with no
-// answer scripted fails the test, unless a standing answer was given
-// (benchmarks).
+// message boxes, dialogs, links and sounds from a script. A box, dialog, link
+// or sound with no answer scripted fails the test, unless a standing answer
+// was given (benchmarks).
 class ScriptedPlatform final : public MessageBoxes,
                                public Beeper,
                                public FileDialogs,
-                               public ProgramFolder {
+                               public ProgramFolder,
+                               public FontDialogs,
+                               public ColorDialogs,
+                               public PrinterCatalog,
+                               public Shell,
+                               public SoundPlayer {
 public:
     ScriptedPlatform();
     ~ScriptedPlatform() override;
@@ -40,12 +48,35 @@ public:
     // Every dialog beyond the queue returns this path instead of failing.
     void chooseAlways(const QString &path) { standingChoice_ = path; }
 
-    // True when every queued answer and choice was used.
-    bool scriptDone() const { return answers_.empty() && choices_.empty(); }
+    // Queues what the next font or colour dialog returns, or a cancel.
+    void chooseFont(const FontChoice &font) { fonts_.push_back(font); }
+    void cancelFontDialog() { fonts_.push_back(std::nullopt); }
+    void chooseColor(std::int32_t color) { colors_.push_back(color); }
+    void cancelColorDialog() { colors_.push_back(std::nullopt); }
+
+    // Queues whether the desktop takes the next link.
+    void linkOpens(bool opens) { links_.push_back(opens); }
+    // Lets the next sound play.
+    void expectSound() { ++soundsExpected_; }
+
+    // True when every queued answer, choice, link and sound was used.
+    bool scriptDone() const
+    {
+        return answers_.empty() && choices_.empty() && fonts_.empty() && colors_.empty() &&
+               links_.empty() && soundsExpected_ == 0;
+    }
 
     int show(const MsgRequest &request) override;
     void beep() override { ++beeps; }
     std::optional<QString> show(const FileDialogRequest &request) override;
+
+    std::optional<FontChoice> showFontDialog() override;
+    QString defaultFontName() override { return fontName; }
+    std::optional<std::int32_t> showColorDialog(std::int32_t initial) override;
+    QStringList printerNames() override { return printers; }
+    QString defaultPrinterName() override { return defaultPrinter; }
+    bool openLink(const QString &target, const QString &folder) override;
+    void playSound(const QString &path) override;
 
     // A fresh temporary folder, made on first use, unless one was set.
     QString path() override;
@@ -57,6 +88,16 @@ public:
     QList<MsgRequest> shown;
     QList<FileDialogRequest> dialogs;
     int beeps = 0;
+    int fontDialogs = 0;
+    QList<std::int32_t> colorDialogs; // the colour each opened on
+    QStringList openedLinks;
+    QStringList linkFolders;
+    QStringList playedSounds;
+
+    // The system as the tests set it up: no printer unless given.
+    QStringList printers;
+    QString defaultPrinter;
+    QString fontName = QStringLiteral("Sans Serif");
 
 private:
     Platform platform_;
@@ -68,6 +109,10 @@ private:
     };
     std::deque<Choice> choices_;
     std::optional<QString> standingChoice_;
+    std::deque<std::optional<FontChoice>> fonts_;
+    std::deque<std::optional<std::int32_t>> colors_;
+    std::deque<bool> links_;
+    int soundsExpected_ = 0;
     std::unique_ptr<QTemporaryDir> ownFolder_;
     QString folder_;
 };

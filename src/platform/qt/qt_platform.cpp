@@ -1,13 +1,19 @@
 #include "qt_platform.h"
 
 #include <QApplication>
+#include <QColorDialog>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontDialog>
 #include <QMessageBox>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QScreen>
+#include <QSoundEffect>
 #include <QStandardPaths>
+#include <QUrl>
 
 namespace zyt {
 
@@ -128,6 +134,74 @@ QString QtProgramFolder::choose(const QString &own, const QString &data)
     return data;
 }
 
+std::optional<FontChoice> QtChoiceDialogs::showFontDialog()
+{
+    bool ok = false;
+    const QFont font = QFontDialog::getFont(&ok, QApplication::activeWindow());
+    if (!ok)
+        return std::nullopt;
+    // A font the dialog gives in pixels has no point size; its size in
+    // points at the screen's density is what a cell would show.
+    double size = font.pointSizeF();
+    if (size <= 0.0 && font.pixelSize() > 0) {
+        const QScreen *screen = QGuiApplication::primaryScreen();
+        const double dpi = screen ? screen->logicalDotsPerInchY() : 96.0;
+        size = font.pixelSize() * 72.0 / (dpi > 0.0 ? dpi : 96.0);
+    }
+    return FontChoice{font.family(), size, font.bold(), font.italic()};
+}
+
+QString QtChoiceDialogs::defaultFontName() { return QApplication::font().family(); }
+
+std::optional<std::int32_t> QtChoiceDialogs::showColorDialog(std::int32_t initial)
+{
+    const QColor color = QColorDialog::getColor(toQColor(initial), QApplication::activeWindow());
+    if (!color.isValid())
+        return std::nullopt;
+    return fromQColor(color);
+}
+
+QColor QtChoiceDialogs::toQColor(std::int32_t color)
+{
+    const auto c = static_cast<std::uint32_t>(color);
+    return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
+}
+
+std::int32_t QtChoiceDialogs::fromQColor(const QColor &color)
+{
+    const QColor rgb = color.toRgb();
+    return std::int32_t(rgb.red() + 256 * rgb.green() + 65536 * rgb.blue());
+}
+
+QStringList QtPrinterCatalog::printerNames() { return QPrinterInfo::availablePrinterNames(); }
+
+QString QtPrinterCatalog::defaultPrinterName() { return QPrinterInfo::defaultPrinterName(); }
+
+bool QtShell::openLink(const QString &target, const QString &folder)
+{
+    QUrl url(target, QUrl::TolerantMode);
+    // Without a scheme (a drive letter is none) the target is a document in
+    // the folder when there is one, else taken for a web address.
+    if (url.scheme().size() < 2)
+        url = QUrl::fromUserInput(target, folder);
+    if (!url.isValid())
+        return false;
+    return QDesktopServices::openUrl(url);
+}
+
+QtSoundPlayer::QtSoundPlayer() = default;
+
+QtSoundPlayer::~QtSoundPlayer() = default;
+
+void QtSoundPlayer::playSound(const QString &path)
+{
+    if (!effect_)
+        effect_ = std::make_unique<QSoundEffect>();
+    effect_->stop();
+    effect_->setSource(QUrl::fromLocalFile(path));
+    effect_->play();
+}
+
 QtPlatform::QtPlatform(std::function<QString()> programTitle) : messages_(std::move(programTitle))
 {
     platform_.messages = &messages_;
@@ -135,6 +209,11 @@ QtPlatform::QtPlatform(std::function<QString()> programTitle) : messages_(std::m
     platform_.screen = &screen_;
     platform_.dialogs = &dialogs_;
     platform_.folder = &folder_;
+    platform_.fonts = &choices_;
+    platform_.colors = &choices_;
+    platform_.printers = &printers_;
+    platform_.shell = &shell_;
+    platform_.sounds = &sounds_;
 }
 
 } // namespace zyt

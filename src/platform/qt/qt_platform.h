@@ -1,11 +1,18 @@
 #pragma once
 
+#include "platform/choice_dialogs.h"
 #include "platform/file_dialogs.h"
 #include "platform/message_boxes.h"
 #include "platform/platform.h"
+#include "platform/printers.h"
 #include "platform/screen.h"
+#include "platform/shell.h"
 
 #include <functional>
+#include <memory>
+
+class QColor;
+class QSoundEffect;
 
 namespace zyt {
 
@@ -52,6 +59,43 @@ private:
     QString path_;
 };
 
+// Qt's font and colour dialogs, parented to the active window.
+class QtChoiceDialogs final : public FontDialogs, public ColorDialogs {
+public:
+    std::optional<FontChoice> showFontDialog() override;
+    QString defaultFontName() override;
+    std::optional<std::int32_t> showColorDialog(std::int32_t initial) override;
+
+    // Between the program's colour numbers and Qt's colours.
+    static QColor toQColor(std::int32_t color);
+    static std::int32_t fromQColor(const QColor &color);
+};
+
+// The printers the print system (CUPS) knows.
+class QtPrinterCatalog final : public PrinterCatalog {
+public:
+    QStringList printerNames() override;
+    QString defaultPrinterName() override;
+};
+
+// Links through the desktop's own handlers (xdg-open and the like).
+class QtShell final : public Shell {
+public:
+    bool openLink(const QString &target, const QString &folder) override;
+};
+
+// One sound effect for the whole run, made when first needed: a sound must
+// outlive the click that started it.
+class QtSoundPlayer final : public SoundPlayer {
+public:
+    QtSoundPlayer();
+    ~QtSoundPlayer() override;
+    void playSound(const QString &path) override;
+
+private:
+    std::unique_ptr<QSoundEffect> effect_;
+};
+
 // Owns the real services and hands them out as a Platform.
 class QtPlatform {
 public:
@@ -64,6 +108,10 @@ private:
     QtScreenMetrics screen_;
     QtFileDialogs dialogs_;
     QtProgramFolder folder_;
+    QtChoiceDialogs choices_;
+    QtPrinterCatalog printers_;
+    QtShell shell_;
+    QtSoundPlayer sounds_;
     Platform platform_;
 };
 

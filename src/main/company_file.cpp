@@ -1,0 +1,104 @@
+#include "company_file.h"
+
+#include "calc/app_state.h"
+#include "calc/formats.h"
+#include "files/record_boxes.h"
+#include "files/record_lines.h"
+#include "files/text_files.h"
+#include "main_model.h"
+
+namespace zyt {
+
+namespace {
+
+using M = Main_Model;
+
+struct Key {
+    QLatin1StringView key; // ends with its blank; matched exactly
+    M::Array field;
+};
+
+// In the order they are tried and written.
+const Key keys[] = {
+    {QLatin1StringView("Company Name = "), M::Text94},
+    {QLatin1StringView("Company Address = "), M::Text95},
+    {QLatin1StringView("Company City = "), M::Text96},
+    {QLatin1StringView("Company Phone = "), M::Text97},
+    {QLatin1StringView("Company WebSite = "), M::Text98},
+};
+
+const QString NotLoaded = QStringLiteral("Company Name Data File has Not been Loaded");
+const QString NotSaved = QStringLiteral("Company Information Data File has NOT been Saved");
+
+} // namespace
+
+void Read_Company_Lines(Main_Model &Main, const QStringList &lines, AppState &st)
+{
+    int Read_Count = 0;
+    for (const QString &line : lines) {
+        ++Read_Count;
+        const Key *match = nullptr;
+        for (const Key &k : keys) {
+            if (line.startsWith(k.key, Qt::CaseSensitive)) {
+                match = &k;
+                break;
+            }
+        }
+        if (match) {
+            Main.setCell(match->field, line.mid(match->key.size()));
+            continue;
+        }
+        st.message(QStringLiteral("Bad or Invalid Record Read #") + Format_Int(Read_Count, st) +
+                       QStringLiteral(" ->>> ") + displayLine(line),
+                   MsgButtons::Ok, MsgIcon::Exclamation);
+    }
+}
+
+RecordWriter Write_Company_Records(const Main_Model &Main)
+{
+    RecordWriter w;
+    for (const Key &k : keys) {
+        QString line = k.key + Main.cell(k.field);
+        for (QChar &c : line)
+            if (c == u'\r' || c == u'\n')
+                c = u' ';
+        w.Write_Record_Line(line);
+    }
+    return w;
+}
+
+void Load_Co_Name_Click(Main_Model &Main, AppState &st)
+{
+    const QString filter =
+        QStringLiteral("Text Files (All Files (*.*)|*.*|Company Name Data Files (*.dcn)|*.dcn");
+    const std::optional<QString> chosen =
+        st.fileDialog(FileDialogRequest{FileDialogKind::Open, filter, 2, st.programFolder()});
+    if (!chosen) {
+        record_boxes::failure(st, NotLoaded);
+        return;
+    }
+    st.File_Name = *chosen;
+    QByteArray bytes;
+    if (readWholeFile(*chosen, bytes) != FileReadStatus::Ok) {
+        record_boxes::failure(st, NotLoaded);
+        return;
+    }
+    Read_Company_Lines(Main, splitLines(decodeFileText(bytes)), st);
+}
+
+void Save_Co_Name_Click(const Main_Model &Main, AppState &st)
+{
+    const QString filter =
+        QStringLiteral("Text Files (All Files (*.*)|*.*|Customer Data Files (*.dcn)|*.dcn");
+    const std::optional<QString> chosen =
+        st.fileDialog(FileDialogRequest{FileDialogKind::Save, filter, 2, st.programFolder()});
+    if (!chosen) {
+        record_boxes::failure(st, NotSaved);
+        return;
+    }
+    st.File_Name = *chosen;
+    if (!writeFileAtomically(*chosen, Write_Company_Records(Main).bytes()))
+        record_boxes::failure(st, NotSaved);
+}
+
+} // namespace zyt

@@ -1,0 +1,65 @@
+#include "graph_options.h"
+
+#include "calc/app_state.h"
+#include "compare/compare_state.h"
+#include "platform/choice_dialogs.h"
+
+namespace zyt {
+
+namespace {
+
+void clearPicture(Graph_Window_State &Form60)
+{
+    if (Form60.Picture1_Cls)
+        Form60.Picture1_Cls();
+}
+
+void setGrid(Graph_Window_State &Form60, AppState &st, int drawStyle, int on)
+{
+    clearPicture(Form60);
+    Form60.Picture1_DrawStyle = drawStyle;
+    st.Grid_On = on;
+}
+
+} // namespace
+
+std::optional<std::int32_t> Get_Color(AppState &st)
+{
+    Q_ASSERT(st.platform.colors);
+    const std::optional<std::int32_t> color = st.platform.colors->showColorDialog(st.Dialog_Color);
+    if (!color) {
+        st.message(QStringLiteral("No Color Selected"), MsgButtons::Ok, MsgIcon::Exclamation);
+        return std::nullopt;
+    }
+    st.Dialog_Color = *color;
+    return color;
+}
+
+void FontColor_Click(Graph_Window_State &Form60, AppState &st)
+{
+    // Cleared only once a colour was chosen: a cancel must not cost the user
+    // the graph and its annotations.
+    if (const std::optional<std::int32_t> color = Get_Color(st)) {
+        clearPicture(Form60);
+        Form60.Picture1_ForeColor = *color;
+    }
+}
+
+void Grid_Color_Click(Graph_Window_State &Form60, AppState &st)
+{
+    if (const std::optional<std::int32_t> color = Get_Color(st)) {
+        st.Grid_Line_Color = *color;
+        clearPicture(Form60);
+        st.Grid_On = 1;
+    }
+}
+
+void Grid_Long_Click(Graph_Window_State &Form60, AppState &st) { setGrid(Form60, st, 0, 1); }
+
+void Grid_Dash_Click(Graph_Window_State &Form60, AppState &st) { setGrid(Form60, st, 1, 1); }
+
+void Grid_Dot_Click(Graph_Window_State &Form60, AppState &st) { setGrid(Form60, st, 2, 1); }
+
+void Grid_None_Click(Graph_Window_State &Form60, AppState &st) { setGrid(Form60, st, 0, 0); }
+
+} // namespace zyt

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+namespace zyt {
+
+struct AppState;
+struct Graph_Window_State;
+
+// Shows the colour dialog, opened on the colour chosen last. The chosen
+// colour, or nothing after "No Color Selected".
+std::optional<std::int32_t> Get_Color(AppState &st);
+
+// Menu "Graph Options". Each clears the graph picture when it changes a
+// setting; the new settings show when the graph is next drawn. A cancelled
+// colour dialog changes nothing, the picture included.
+// "Select Font Color for Use on Graphs"
+void FontColor_Click(Graph_Window_State &Form60, AppState &st);
+// "Select Grid Line Color for Use on Graphs"
+void Grid_Color_Click(Graph_Window_State &Form60, AppState &st);
+// Submenu "Select Graph Grid Line Style".
+void Grid_Long_Click(Graph_Window_State &Form60, AppState &st); // "Set Grid Lines as Long"
+void Grid_Dash_Click(Graph_Window_State &Form60, AppState &st); // "Set Grid Lines as Dash"
+void Grid_Dot_Click(Graph_Window_State &Form60, AppState &st);  // "Set Grid Lines as Dot"
+void Grid_None_Click(Graph_Window_State &Form60, AppState &st); // "Set NO Grid Lines"
+
+} // namespace zyt

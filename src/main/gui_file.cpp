@@ -1,0 +1,272 @@
+#include "gui_file.h"
+
+#include "calc/app_state.h"
+#include "calc/flow_test_sheet.h"
+#include "calc/formats.h"
+#include "compare/compare_state.h"
+#include "files/record_boxes.h"
+#include "files/record_lines.h"
+#include "files/text_files.h"
+#include "fonts_alignment.h"
+#include "main_model.h"
+#include "platform/choice_dialogs.h"
+#include "platform/numbers.h"
+#include "platform/runtime_error.h"
+#include "settings_windows.h"
+
+namespace zyt {
+
+namespace {
+
+using M = Main_Model;
+using S = Flow_Test_Sheet;
+
+const QString Filter =
+    QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)|*.*|GUI Files (*.gui)|*.gui");
+constexpr int Filter_Index = 3;
+
+const QString First_Line =
+    QStringLiteral("; Please Do not Edit or Change the Order of any of these Lines");
+const QString NotRead = QStringLiteral("Parameter File has Not been Read");
+const QString NotSaved = QStringLiteral("GUI File has NOT been Saved");
+const QString ErrorReading =
+    QStringLiteral("Error Reading Parameter File --- If you have Not edited it, email US");
+
+enum class Field { Name, Size, Bold, Italic, Alignment, Color };
+enum class Group { None, MainAll, MainEntry, FlowAll, FlowEntry };
+
+struct Key {
+    QLatin1StringView prefix; // compared in lower case, all of it
+    qsizetype valueFrom;      // 1 = first character of the line
+    Field field;
+    Group group;
+};
+
+// In the order they are tried.
+const Key keys[] = {
+    {QLatin1StringView("all box main font name ="), 26, Field::Name, Group::MainAll},
+    {QLatin1StringView("all box main font size ="), 26, Field::Size, Group::MainAll},
+    {QLatin1StringView("all box main font bold ="), 26, Field::Bold, Group::MainAll},
+    {QLatin1StringView("all box main font italic ="), 28, Field::Italic, Group::MainAll},
+    {QLatin1StringView("entry box main font name ="), 28, Field::Name, Group::MainEntry},
+    {QLatin1StringView("entry box main font size ="), 28, Field::Size, Group::MainEntry},
+    {QLatin1StringView("entry box main font bold ="), 28, Field::Bold, Group::MainEntry},
+    {QLatin1StringView("entry box main font italic ="), 30, Field::Italic, Group::MainEntry},
+    {QLatin1StringView("all box flow font name ="), 26, Field::Name, Group::FlowAll},
+    {QLatin1StringView("all box flow font size ="), 26, Field::Size, Group::FlowAll},
+    {QLatin1StringView("all box flow font bold ="), 26, Field::Bold, Group::FlowAll},
+    {QLatin1StringView("all box flow font italic ="), 28, Field::Italic, Group::FlowAll},
+    {QLatin1StringView("entry box flow font name ="), 28, Field::Name, Group::FlowEntry},
+    {QLatin1StringView("entry box flow font size ="), 28, Field::Size, Group::FlowEntry},
+    {QLatin1StringView("entry box flow font bold ="), 28, Field::Bold, Group::FlowEntry},
+    {QLatin1StringView("entry box flow font italic ="), 30, Field::Italic, Group::FlowEntry},
+    {QLatin1StringView("box alignment ="), 17, Field::Alignment, Group::None},
+    {QLatin1StringView("graph font color ="), 19, Field::Color, Group::None},
+};
+
+RuntimeError badProperty() { return RuntimeError(380, QStringLiteral("Invalid property value")); }
+
+// A Boolean as the file may write it: a number (not zero is true) or the
+// words true and false.
+bool toBoolean(const QString &value, const AppState &st)
+{
+    const QString word = value.trimmed();
+    if (word == u"true")
+        return true;
+    if (word == u"false")
+        return false;
+    return Fix_Decimal_Sep_Value(value, st) != 0.0;
+}
+
+enum class Outcome { Applied, BadRecord };
+
+class Reader {
+public:
+    Reader(Settings_Windows &w, AppState &st) : w_(w), st_(st) {}
+
+    int read(const QStringList &lines)
+    {
+        int Read_Count = 0;
+        for (const QString &line : lines) {
+            ++Read_Count;
+            try {
+                if (apply(RecordLine(line)) == Outcome::Applied)
+                    continue;
+            } catch (const RuntimeError &) {
+                // A value that is no number, or a colour the graph cannot
+                // take, ends the reading; what was applied before stays.
+                invalidRecord(Read_Count, line);
+                record_boxes::failure(st_, ErrorReading);
+                return Read_Count;
+            }
+            if (invalidRecord(Read_Count, line) == AnswerCancel) {
+                record_boxes::failure(st_, ErrorReading);
+                return Read_Count;
+            }
+        }
+        return Read_Count;
+    }
+
+private:
+    int invalidRecord(int count, const QString &line)
+    {
+        return st_.message(record_boxes::invalidRecord(st_, count, line), MsgButtons::OkCancel);
+    }
+
+    Outcome apply(const RecordLine &r)
+    {
+        for (const Key &k : keys) {
+            if (r.startsWith(k.prefix))
+                return apply(k, r.lower().mid(k.valueFrom - 1));
+        }
+        if (r.lower().startsWith(u';'))
+            return Outcome::Applied;
+        return Outcome::BadRecord;
+    }
+
+    Outcome apply(const Key &k, const QString &value)
+    {
+        switch (k.field) {
+        case Field::Name:
+            st_.Font_Name = value;
+            return Outcome::Applied;
+        case Field::Size:
+            // No box takes a size of nothing or of hundreds of points.
+            if (!Font_Size_Value(value, st_))
+                return Outcome::BadRecord;
+            st_.Font_Size = value;
+            return Outcome::Applied;
+        case Field::Bold:
+            st_.Font_Bold = cint(Fix_Decimal_Sep_Value(value, st_));
+            return Outcome::Applied;
+        case Field::Italic:
+            st_.Font_Italic = toBoolean(value, st_) ? -1 : 0;
+            applyGroup(k.group);
+            return Outcome::Applied;
+        case Field::Alignment: {
+            const int alignment = cint(Fix_Decimal_Sep_Value(value, st_));
+            if (alignment < 0 || alignment > 2)
+                return Outcome::BadRecord;
+            st_.Box_Alignment = alignment;
+            const int shown = w_.Main.look(w_.Main.layout().id(M::Text101, 7)).alignment;
+            if (st_.Box_Alignment != shown) {
+                Align_All_Forms(w_, st_);
+                if (st_.Box_Alignment == 1)
+                    Calculate_All_Sheets(w_, st_);
+            }
+            return Outcome::Applied;
+        }
+        case Field::Color: {
+            const std::int32_t color = clng(Fix_Decimal_Sep_Value(value, st_));
+            if (color < 0 || color > 0xFFFFFF)
+                throw badProperty();
+            w_.Form60.Picture1_ForeColor = color;
+            return Outcome::Applied;
+        }
+        }
+        return Outcome::BadRecord;
+    }
+
+    void applyGroup(Group group)
+    {
+        switch (group) {
+        case Group::MainAll:
+            Apply_Font_Main(w_.Main, st_);
+            break;
+        case Group::MainEntry:
+            Apply_Entry_Font_Main(w_.Main, st_);
+            break;
+        case Group::FlowAll:
+            Apply_Font_Sheets(w_, st_);
+            break;
+        case Group::FlowEntry:
+            Apply_Entry_Font_Sheets(w_, st_);
+            break;
+        case Group::None:
+            break;
+        }
+    }
+
+    Settings_Windows &w_;
+    AppState &st_;
+};
+
+void writeFont(RecordWriter &w, const QString &group, const CellLook &look, AppState &st)
+{
+    Q_ASSERT(st.platform.fonts);
+    // A cell never given a font shows the window's own.
+    const QString name =
+        look.fontName.isEmpty() ? st.platform.fonts->defaultFontName() : look.fontName;
+    const double size = look.fontSize > 0.0 ? look.fontSize : Window_Font_Size;
+    w.record(group + QStringLiteral(" Font Name"), name);
+    w.record(group + QStringLiteral(" Font Size"), Format_Int(size, st));
+    w.record(group + QStringLiteral(" Font Bold"), Format_Int(look.fontBold ? -1 : 0, st));
+    w.record(group + QStringLiteral(" Font Italic"), Format_Int(look.fontItalic ? -1 : 0, st));
+}
+
+} // namespace
+
+int Read_GUI_Lines(Settings_Windows &windows, const QStringList &lines, AppState &st)
+{
+    return Reader(windows, st).read(lines);
+}
+
+RecordWriter Write_GUI_Records(const Settings_Windows &windows, AppState &st)
+{
+    RecordWriter w;
+    w.Write_Record_Line(First_Line);
+    const M &main = windows.Main;
+    const CellLook &mainLabel = main.look(main.layout().id(M::Text101, 7));
+    const CellLook &mainEntry = main.look(main.layout().id(M::Text101, 8));
+    writeFont(w, QStringLiteral("All Box Main"), mainLabel, st);
+    writeFont(w, QStringLiteral("Entry Box Main"), mainEntry, st);
+    // The first sheet stands for the flow screens.
+    const S &form1 = *windows.Forms[0];
+    writeFont(w, QStringLiteral("All Box Flow"), form1.look(form1.id(S::Text101, 1)), st);
+    writeFont(w, QStringLiteral("Entry Box Flow"), form1.look(form1.id(S::Text102, 1)), st);
+    w.record(u"Box Alignment", Format_Int(mainEntry.alignment, st));
+    w.record(u"Graph Font Color", Format_Int(windows.Form60.Picture1_ForeColor, st));
+    return w;
+}
+
+std::optional<int> Read_GUI_File(Settings_Windows &windows, AppState &st)
+{
+    QByteArray bytes;
+    if (readWholeFile(st.File_Name, bytes) != FileReadStatus::Ok) {
+        record_boxes::failure(st, NotRead);
+        return std::nullopt;
+    }
+    return Read_GUI_Lines(windows, splitLines(decodeFileText(bytes)), st);
+}
+
+void Read_GUI_Click(Settings_Windows &windows, AppState &st)
+{
+    const std::optional<QString> chosen = st.fileDialog(
+        FileDialogRequest{FileDialogKind::Open, Filter, Filter_Index, st.programFolder()});
+    if (!chosen) {
+        record_boxes::failure(st, NotRead);
+        return;
+    }
+    st.File_Name = *chosen;
+    if (const std::optional<int> Read_Count = Read_GUI_File(windows, st))
+        st.message(Format_Thousands(*Read_Count, st) + QStringLiteral(" Records Read"));
+}
+
+void Write_GUI_Click(Settings_Windows &windows, AppState &st)
+{
+    const std::optional<QString> chosen = st.fileDialog(
+        FileDialogRequest{FileDialogKind::Save, Filter, Filter_Index, st.programFolder()});
+    if (!chosen) {
+        record_boxes::failure(st, NotSaved);
+        return;
+    }
+    st.File_Name = *chosen;
+    const RecordWriter w = Write_GUI_Records(windows, st);
+    if (!writeFileAtomically(*chosen, w.bytes())) {
+        record_boxes::failure(st, NotSaved);
+        return;
+    }
+    st.message(Format_Thousands(w.Write_Count(), st) + QStringLiteral(" Records Written"));
+}
+
+} // namespace zyt

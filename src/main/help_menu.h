@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+namespace zyt {
+
+struct AppState;
+
+// Where the help menu's e-mails and the "Peltrix Cams" button lead, and what
+// the About box says besides the program's title.
+inline const QString Support_Mail_To =
+    QStringLiteral("support@quarnel-airpath.example,info@quarnel-airpath.example");
+inline const QString Peltrix_Web_Address =
+    QStringLiteral("https://peltrix.quarnel-airpath.example/");
+inline const QString Release_Date = QStringLiteral("June 2025");
+inline const QString Maker_Notice =
+    QStringLiteral("Copyright Quarnel Airpath Studio. All Rights Reserved.");
+
+// The "mailto:" link of a new message: the recipients, then "?subject=",
+// "&cc=", "&bcc=" and "&body=" with the texts that are not empty. Every
+// carriage return becomes "%0A"; nothing else is escaped.
+QString Mail_Link(const QString &to, const QString &subject, const QString &body, const QString &cc,
+                  const QString &bcc);
+// Opens the user's mail program with that message. Nothing is shown when it
+// cannot.
+void Send_Mail(const QString &to, const QString &subject, const QString &body, const QString &cc,
+               const QString &bcc, AppState &st);
+// Opens a web address or a document (relative to the program's folder).
+// An empty target does nothing; a refusal shows "Error Jumping to: " and the
+// target, titled "Warning".
+void Open_Link(const QString &target, AppState &st);
+// Asks for a WAV file with the Open dialog and starts playing it; the
+// program goes on while it plays. A cancelled dialog shows "Problem with
+// your "WAV" File"; a file that cannot be played stays silent.
+void Play_Wav_File(AppState &st);
+
+// Menu "Help (EMAIL Customer Support)".
+void Report_Problem_Click(AppState &st);      // "EMAIL - Customer Support - Report Problem"
+void Information_Request_Click(AppState &st); // "EMAIL - Customer Support - Information Request"
+// Menu "&About".
+void About_Click(AppState &st);
+// Buttons "Peltrix Cams" and "Play "WAV" Sound File".
+void Command10_Click(AppState &st);
+void Command49_Click(AppState &st);
+
+// Puts the main window's hover-help texts of the print layout options, the
+// sound button and two estimator cells into st.Help_Texts.
+void Fill_Settings_Help_Texts(AppState &st);
+
+// What the main window's help line does as the mouse moves over a control.
+enum class Hover { Show, Hide, Keep };
+struct Hover_Help {
+    Hover action = Hover::Keep;
+    QString help; // the name in Help_Texts of the text to show
+};
+// For the sound button "Command49", the print layout options "Option4"
+// (0 to 2) and the estimator cells of "Text101" to "Text104"; Keep for
+// every other control, which the window handles itself.
+Hover_Help Main_Hover_Help(QStringView control, int index);
+
+} // namespace zyt

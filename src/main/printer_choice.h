@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace zyt {
+
+struct AppState;
+
+// What the printer panel lists and which entry it starts on.
+struct Printer_List {
+    QStringList Combo1; // the system's printers in its order, then Pdf_File_Printer
+    QString Printer_Name;
+};
+
+// Menu "Select Which Printer to Use": the entries of the panel's list, preset
+// to the current printer (Printer_Name as well). Without a system printer the
+// list holds the PDF file alone, which is then the current printer.
+Printer_List Load_Printer_Info_Click(AppState &st);
+// The user picked an entry of the list.
+void Combo1_Click(const QString &text, AppState &st);
+// The panel's "&O K": the first entry whose name is Printer_Name, letter case
+// counting, becomes the current printer for the rest of the run; with none,
+// the current printer stays.
+void Got_Printer_Click(AppState &st);
+
+} // namespace zyt
