@@ -1,10 +1,21 @@
 #include "main_window.h"
 
 #include "calc/app_state.h"
+#include "calc/input_services.h"
+#include "company_file.h"
+#include "estimator.h"
+#include "estimator_rules.h"
+#include "fonts_alignment.h"
+#include "graph_options.h"
+#include "gui_file.h"
+#include "help_menu.h"
+#include "printer_choice.h"
 #include "program.h"
 #include "sheet/cell_widgets.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
@@ -77,6 +88,9 @@ Main_Window::Main_Window(Program &program)
     buildButtons(central_);
     buildEstimator(central_);
     buildPreloads(central_);
+    buildCompany(central_);
+    buildPrinters(central_);
+    buildSettingsMenus();
 
     label7_ = new QLabel(central_);
     label7_->setObjectName(QStringLiteral("Label7"));
@@ -128,6 +142,40 @@ void Main_Window::buildMenus()
     file->addAction(QStringLiteral("Set Mouse Pointer to Standard Arrow"), this,
                     [this] { program_.MouseP_Click(); })
         ->setObjectName(QStringLiteral("MouseP"));
+    QMenu *gui = file->addMenu(QStringLiteral("User Selectable Entry GUI Options"));
+    gui->setObjectName(QStringLiteral("User_GUI"));
+    auto settings = [this](void (*command)(Settings_Windows &, AppState &)) {
+        return [this, command] { command(program_.settingsWindows(), st_); };
+    };
+    gui->addAction(QStringLiteral("Select Font for All Text Main Screen"), this,
+                   settings(AllFont_Click))
+        ->setObjectName(QStringLiteral("AllFont"));
+    gui->addAction(QStringLiteral("Select Font for Just Entry Text Main Screen"), this,
+                   settings(EntryFont_Click))
+        ->setObjectName(QStringLiteral("EntryFont"));
+    gui->addAction(QStringLiteral("Select Font for All Text Flow Screen"), this,
+                   settings(AllFont_Flow_Click))
+        ->setObjectName(QStringLiteral("AllFont_Flow"));
+    gui->addAction(QStringLiteral("Select Font for Just Entry Text Flow Screen"), this,
+                   settings(EntryFont_Flow_Click))
+        ->setObjectName(QStringLiteral("EntryFont_Flow"));
+    QMenu *alignment = gui->addMenu(QStringLiteral("Select Alignment for All Text"));
+    alignment->setObjectName(QStringLiteral("EntryAlig"));
+    alignment
+        ->addAction(QStringLiteral("Set Alignment for Flush Left"), this, settings(AligLeft_Click))
+        ->setObjectName(QStringLiteral("AligLeft"));
+    alignment
+        ->addAction(QStringLiteral("Set Alignment for Center"), this, settings(AligCenter_Click))
+        ->setObjectName(QStringLiteral("AligCenter"));
+    alignment
+        ->addAction(QStringLiteral("Set Alignment for Flush Right"), this,
+                    settings(AligRight_Click))
+        ->setObjectName(QStringLiteral("AligRight"));
+    file->addSeparator()->setObjectName(QStringLiteral("SepBar2"));
+    file->addAction(QStringLiteral("Read (Open) GUI File"), this, settings(Read_GUI_Click))
+        ->setObjectName(QStringLiteral("Read_GUI"));
+    file->addAction(QStringLiteral("Write (Save) GUI File"), this, settings(Write_GUI_Click))
+        ->setObjectName(QStringLiteral("Write_GUI"));
     file->addAction(QStringLiteral("E&xit"), this, [this] { program_.Exit_Click(); })
         ->setObjectName(QStringLiteral("Exit"));
 
@@ -184,6 +232,15 @@ void Main_Window::buildButtons(QWidget *central)
     connect(save, &QPushButton::clicked, this, [this] { program_.Save_Data_Click(); });
     hoverHelp(save, QStringLiteral("Help_Save"));
 
+    makeCheckBox(
+        M::Check2, QStringLiteral("Metric"), central,
+        QRect(Margin + 6 * (width + 6), Margin + ButtonHeight + Margin, width, ButtonHeight));
+    hoverHelp(checkBox(M::Check2), QStringLiteral("Main_Check2"));
+    QPushButton *sound =
+        button(QStringLiteral("Command49"), QStringLiteral("Play \"WAV\" Sound File"), 8, 1);
+    connect(sound, &QPushButton::clicked, this, [this] { Command49_Click(st_); });
+    hoverHelp(sound, QStringLiteral("Help_Play_Wav"));
+
     // The print layout of the company information and the logo.
     const char *layouts[] = {"Left", "Center", "Right"};
     const int option = model_.layout().id(M::Option4, M::Single);
@@ -193,6 +250,7 @@ void Main_Window::buildButtons(QWidget *central)
         r->setGeometry(Margin + 3 * (width + 6) + k * 80, Margin + ButtonHeight + Margin, 78,
                        ButtonHeight);
         r->setChecked(model_.text(option) == QString::number(k));
+        hoverHelp(r, Main_Hover_Help(u"Option4", k).help);
         connect(r, &QRadioButton::toggled, this, [this, option, k](bool on) {
             if (on)
                 model_.setText(option, QString::number(k));
@@ -216,19 +274,141 @@ void Main_Window::buildEstimator(QWidget *central)
             const int id = layout.id(array, row);
             if (id < 0 || layout.info(id).kind == CellKind::Blank)
                 continue;
-            views_->add(id, CellRules{}, central,
-                        QRect(columnX(column), rowY(row), columnWidth(column), CellHeight));
+            const auto a = M::Array(array);
+            QWidget *w =
+                views_->add(id, Main_Cell_Rules(a, row), central,
+                            QRect(columnX(column), rowY(row), columnWidth(column), CellHeight));
+            auto *edit = qobject_cast<CellLineEdit *>(w);
+            if (edit && edit->rules().extra == ExtraRule::EstimatorLimit) {
+                edit->setExtraRule([this, row](CellLineEdit &cell) {
+                    if (Text101_Limit_Check(row, cell.text(), st_))
+                        cell.setFocus(Qt::OtherFocusReason);
+                });
+            }
+            estimatorHover(w, a, row);
         }
     }
+
+    // The colour markers beside the value cells, and their legends.
+    struct Mark {
+        int index;
+        M::Array array;
+        int row;
+    };
+    const Mark marks[] = {{0, M::Text101, 3}, {1, M::Text101, 8}, {2, M::Text103, 3},
+                          {3, M::Text103, 8}, {4, M::Text104, 3}, {5, M::Text105, 3},
+                          {6, M::Text111, 3}, {7, M::Text109, 3}, {11, M::Text103, 3}};
+    for (const Mark &m : marks) {
+        const int column = m.array - M::Text101;
+        // The red marker stands just inside the cell beside the blue one.
+        const int x = columnX(column) + columnWidth(column) - (m.index == 11 ? 5 : 0);
+        views_->add(layout.id(M::Label2, m.index), CellRules{}, central,
+                    QRect(x, rowY(m.row) + 4, 4, CellHeight - 8));
+    }
+    const int legendTop = rowY(9) - 3 * CellHeight;
+    views_->add(layout.id(M::Label2, 8), CellRules{}, central,
+                QRect(columnX(6), legendTop, 10, 14));
+    views_->add(layout.id(M::Label2, 9), CellRules{}, central,
+                QRect(columnX(6) + 12, legendTop, 10, 14));
+    auto *input = new QLabel(QStringLiteral("= Input Field"), central);
+    input->setGeometry(columnX(6) + 28, legendTop - 3, 300, 20);
+    views_->add(layout.id(M::Label2, 12), CellRules{}, central,
+                QRect(columnX(6), legendTop + 22, 10, 14));
+    views_->add(layout.id(M::Label2, 13), CellRules{}, central,
+                QRect(columnX(6) + 12, legendTop + 22, 10, 14));
+    auto *more = new QLabel(
+        QStringLiteral("= Placing the Mouse on this field will show additional Information"),
+        central);
+    more->setGeometry(columnX(6) + 28, legendTop + 19, 480, 20);
+
+    // The two "User" boxes over row 0 of their columns.
+    makeCheckBox(M::Check1, QStringLiteral("User"), central,
+                 QRect(columnX(0), rowY(0), columnWidth(0), CellHeight));
+    hoverHelp(checkBox(M::Check1), QStringLiteral("Main_Check1"));
+    makeCheckBox(M::Check3, QStringLiteral("User"), central,
+                 QRect(columnX(8), rowY(0), columnWidth(8), CellHeight));
+    hoverHelp(checkBox(M::Check3), QStringLiteral("Main_Check3"));
+
+    auto command = [&](const QString &name, const QString &caption, QRect geometry,
+                       const std::function<void()> &action) {
+        auto *b = new QPushButton(caption, central);
+        b->setObjectName(name);
+        b->setGeometry(geometry);
+        connect(b, &QPushButton::clicked, this, action);
+        hoverHelp(b, QStringLiteral("Main_") + name);
+        return b;
+    };
+    command(QStringLiteral("Command51"), QStringLiteral("Calculate"),
+            QRect(Margin + 90 / Twips, EstimatorTop + 3465 / Twips, 110, ButtonHeight),
+            [this] { Command51_Click(model_, st_); });
+    const int calculatorTop = EstimatorTop + 7875 / Twips;
+    command(QStringLiteral("Command7"), QStringLiteral("Calculate cc's"),
+            QRect(Margin + 900 / Twips, calculatorTop, 130, ButtonHeight),
+            [this] { Command7_Click(model_, st_); });
+    command(QStringLiteral("Command8"), QStringLiteral("Calculate Length"),
+            QRect(Margin + 4095 / Twips, calculatorTop, 130, ButtonHeight),
+            [this] { Command8_Click(model_, st_); });
+    command(QStringLiteral("Command9"), QStringLiteral("Calculate Area"),
+            QRect(Margin + 7650 / Twips, calculatorTop, 130, ButtonHeight),
+            [this] { Command9_Click(model_, st_); });
+
     for (int k = 0; k < 3; ++k) {
         notes_[k] = new QLabel(central);
         notes_[k]->setObjectName(QStringLiteral("Label1_%1").arg(k));
         notes_[k]->setWordWrap(true);
         notes_[k]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
-    notes_[0]->setGeometry(columnX(0), PanelTop, columnX(4) - columnX(0) - 8, 60);
+    notes_[0]->setGeometry(columnX(0), PanelTop, columnX(4) - columnX(0) - 8, 40);
     notes_[1]->setGeometry(columnX(4), PanelTop, columnX(6) - columnX(4) - 8, 80);
-    notes_[2]->setGeometry(columnX(6), PanelTop, columnX(10) - columnX(6), 80);
+    notes_[2]->setGeometry(columnX(6), PanelTop, columnX(10) - columnX(6), 70);
+    auto *peltrix = new QPushButton(QStringLiteral("Peltrix Cams"), central);
+    peltrix->setObjectName(QStringLiteral("Command10"));
+    peltrix->setGeometry(columnX(0), PanelTop + 44, 130, ButtonHeight);
+    connect(peltrix, &QPushButton::clicked, this, [this] { Command10_Click(st_); });
+}
+
+QCheckBox *Main_Window::makeCheckBox(Main_Model::Array box, const QString &caption, QWidget *parent,
+                                     const QRect &geometry)
+{
+    const int id = model_.layout().id(box, M::Single);
+    auto *check = new QCheckBox(caption, parent);
+    check->setObjectName(model_.layout().arrayName(box));
+    check->setGeometry(geometry);
+    check->setAutoFillBackground(true);
+    QPalette palette = check->palette();
+    const std::uint32_t back = model_.look(id).backColor;
+    palette.setColor(QPalette::Window,
+                     QColor(int(back >> 16) & 0xFF, int(back >> 8) & 0xFF, int(back) & 0xFF));
+    check->setPalette(palette);
+    check->setChecked(model_.text(id) == u"1");
+    // The user's click sets the box's cell; "Metric" also converts every
+    // window, which the main data file does for itself when it sets the box.
+    connect(check, &QCheckBox::clicked, this, [this, id, box](bool on) {
+        model_.setText(id, on ? QStringLiteral("1") : QStringLiteral("0"));
+        if (box == M::Check2 && st_.Check2_Click)
+            st_.Check2_Click();
+    });
+    connect(&model_, &CellModel::cellChanged, check, [this, check, id](int changed) {
+        if (changed == id)
+            check->setChecked(model_.text(id) == u"1");
+    });
+    return check;
+}
+
+QCheckBox *Main_Window::checkBox(Main_Model::Array box) const
+{
+    return findChild<QCheckBox *>(model_.layout().arrayName(box));
+}
+
+void Main_Window::estimatorHover(QWidget *cell, Main_Model::Array array, int index)
+{
+    const Hover_Help h = Main_Hover_Help(model_.layout().arrayName(array), index);
+    if (h.action == Hover::Show) {
+        hoverHelp(cell, h.help);
+    } else if (h.action == Hover::Hide) {
+        cell->installEventFilter(this);
+        hideHelp_.push_back(cell);
+    }
 }
 
 void Main_Window::setNotes()
@@ -290,6 +470,134 @@ void Main_Window::buildPreloads(QWidget *central)
     frame4_->hide();
 }
 
+void Main_Window::buildCompany(QWidget *central)
+{
+    frame96_ = new QFrame(central);
+    frame96_->setObjectName(QStringLiteral("Frame96"));
+    frame96_->setFrameShape(QFrame::Box);
+    frame96_->setAutoFillBackground(true);
+    frame96_->setGeometry(columnX(3), EstimatorTop + 20, 560, 250);
+    auto *caption = new QLabel(QStringLiteral("Company Information"), frame96_);
+    caption->setGeometry(10, 6, 400, 20);
+    QFont bold = caption->font();
+    bold.setBold(true);
+    caption->setFont(bold);
+    const char *labels[] = {"Company Name", "Street Address", "City, State, Zip",
+                            "Phone, Fax, Email", "WebSite"};
+    const M::Array fields[] = {M::Text94, M::Text95, M::Text96, M::Text97, M::Text98};
+    for (int k = 0; k < 5; ++k) {
+        const int y = 32 + k * 34;
+        auto *label = new QLabel(QString::fromLatin1(labels[k]), frame96_);
+        label->setObjectName(QStringLiteral("Label96_%1").arg(k));
+        label->setGeometry(10, y, 120, 24);
+        views_->add(model_.layout().id(fields[k], M::Single), CellRules{}, frame96_,
+                    QRect(130, y, 410, 24));
+    }
+    auto *save = new QPushButton(QStringLiteral("Save"), frame96_);
+    save->setObjectName(QStringLiteral("Save_Co_Name"));
+    save->setGeometry(130, 206, 120, 28);
+    connect(save, &QPushButton::clicked, this, [this] { Save_Co_Name_Click(model_, st_); });
+    auto *exit = new QPushButton(QStringLiteral("Exit"), frame96_);
+    exit->setObjectName(QStringLiteral("Command95"));
+    exit->setGeometry(280, 206, 120, 28);
+    connect(exit, &QPushButton::clicked, frame96_, &QWidget::hide);
+    frame96_->hide();
+}
+
+void Main_Window::buildPrinters(QWidget *central)
+{
+    frame99_ = new QFrame(central);
+    frame99_->setObjectName(QStringLiteral("Frame99"));
+    frame99_->setFrameShape(QFrame::Box);
+    frame99_->setAutoFillBackground(true);
+    frame99_->setGeometry(columnX(3), EstimatorTop + 20, 560, 120);
+    auto *caption = new QLabel(
+        QStringLiteral("Select Which Printer / Device Driver to Use - Then Click OK"), frame99_);
+    caption->setGeometry(10, 6, 540, 20);
+    printers_ = new QComboBox(frame99_);
+    printers_->setObjectName(QStringLiteral("Combo1"));
+    printers_->setGeometry(10, 36, 540, 26);
+    connect(printers_, &QComboBox::textActivated, this,
+            [this](const QString &name) { Combo1_Click(name, st_); });
+    auto *ok = new QPushButton(QStringLiteral("&O K"), frame99_);
+    ok->setObjectName(QStringLiteral("Got_Printer"));
+    ok->setGeometry(220, 76, 120, 28);
+    connect(ok, &QPushButton::clicked, this, [this] {
+        Got_Printer_Click(st_);
+        frame99_->hide();
+    });
+    frame99_->hide();
+}
+
+void Main_Window::showPrinters()
+{
+    const Printer_List list = Load_Printer_Info_Click(st_);
+    printers_->clear();
+    printers_->addItems(list.Combo1);
+    printers_->setCurrentText(list.Printer_Name);
+    frame99_->show();
+    frame99_->raise();
+}
+
+void Main_Window::buildSettingsMenus()
+{
+    QMenu *company = menuBar()->addMenu(QStringLiteral("Company Info"));
+    company->setObjectName(QStringLiteral("Comp_Info"));
+    company
+        ->addAction(QStringLiteral("Enter Your Company Name, Address, etc"), this,
+                    [this] {
+                        frame96_->show();
+                        frame96_->raise();
+                    })
+        ->setObjectName(QStringLiteral("Co_Name"));
+    company
+        ->addAction(QStringLiteral("Load Company Name, Address, etc, Data"), this,
+                    [this] { Load_Co_Name_Click(model_, st_); })
+        ->setObjectName(QStringLiteral("Load_Co_Name"));
+
+    QMenu *print = menuBar()->addMenu(QStringLiteral("Print"));
+    print->setObjectName(QStringLiteral("Print"));
+    print
+        ->addAction(QStringLiteral("Select Which Printer to Use"), this, [this] { showPrinters(); })
+        ->setObjectName(QStringLiteral("Load_Printer_Info"));
+
+    QMenu *graph = menuBar()->addMenu(QStringLiteral("Graph Options"));
+    graph->setObjectName(QStringLiteral("Graph_Options"));
+    auto graphCommand = [this](void (*command)(Graph_Window_State &, AppState &)) {
+        return [this, command] { command(program_.graph, st_); };
+    };
+    graph
+        ->addAction(QStringLiteral("Select Font Color for Use on Graphs"), this,
+                    graphCommand(FontColor_Click))
+        ->setObjectName(QStringLiteral("FontColor"));
+    graph
+        ->addAction(QStringLiteral("Select Grid Line Color for Use on Graphs"), this,
+                    graphCommand(Grid_Color_Click))
+        ->setObjectName(QStringLiteral("Grid_Color"));
+    QMenu *style = graph->addMenu(QStringLiteral("Select Graph Grid Line Style"));
+    style->setObjectName(QStringLiteral("GridLineStyle"));
+    style->addAction(QStringLiteral("Set Grid Lines as Long"), this, graphCommand(Grid_Long_Click))
+        ->setObjectName(QStringLiteral("Grid_Long"));
+    style->addAction(QStringLiteral("Set Grid Lines as Dash"), this, graphCommand(Grid_Dash_Click))
+        ->setObjectName(QStringLiteral("Grid_Dash"));
+    style->addAction(QStringLiteral("Set Grid Lines as Dot"), this, graphCommand(Grid_Dot_Click))
+        ->setObjectName(QStringLiteral("Grid_Dot"));
+    style->addAction(QStringLiteral("Set NO Grid Lines"), this, graphCommand(Grid_None_Click))
+        ->setObjectName(QStringLiteral("Grid_None"));
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral("Help (EMAIL Customer Support)"));
+    help->setObjectName(QStringLiteral("Help"));
+    help->addAction(QStringLiteral("EMAIL - Customer Support - Report Problem"), this,
+                    [this] { Report_Problem_Click(st_); })
+        ->setObjectName(QStringLiteral("Report_Problem"));
+    help->addAction(QStringLiteral("EMAIL - Customer Support - Information Request"), this,
+                    [this] { Information_Request_Click(st_); })
+        ->setObjectName(QStringLiteral("Information_Request"));
+    menuBar()
+        ->addAction(QStringLiteral("&About"), this, [this] { About_Click(st_); })
+        ->setObjectName(QStringLiteral("About"));
+}
+
 void Main_Window::showPreloads(bool show)
 {
     frame4_->setVisible(show);
@@ -313,9 +621,11 @@ bool Main_Window::eventFilter(QObject *watched, QEvent *event)
                 label7_->setText(
                     QString(shown).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
                 label7_->show();
-                break;
+                return QMainWindow::eventFilter(watched, event);
             }
         }
+        if (std::find(hideHelp_.begin(), hideHelp_.end(), watched) != hideHelp_.end())
+            label7_->hide();
     } else if (event->type() == QEvent::MouseMove && watched == central_) {
         const auto *move = static_cast<QMouseEvent *>(event);
         if (!central_->childAt(move->position().toPoint()))

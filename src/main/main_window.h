@@ -5,6 +5,8 @@
 #include <QMainWindow>
 
 class QAction;
+class QCheckBox;
+class QComboBox;
 class QFrame;
 class QLabel;
 
@@ -28,6 +30,10 @@ public:
     QLabel *helpLine() const { return label7_; }
     QFrame *preloads() const { return frame4_; }
     void showPreloads(bool show);
+    QFrame *companyPanel() const { return frame96_; }
+    QFrame *printerPanel() const { return frame99_; }
+    void showPrinters(); // the printer panel with the system's printers
+    QCheckBox *checkBox(Main_Model::Array box) const;
     QAction *action(const QString &name) const;
     void setActionEnabled(const QString &name, bool enabled);
     // After a fitting: the screen-fitting entries are used up.
@@ -44,7 +50,13 @@ private:
     void buildButtons(QWidget *central);
     void buildEstimator(QWidget *central);
     void buildPreloads(QWidget *central);
+    void buildCompany(QWidget *central);
+    void buildPrinters(QWidget *central);
+    void buildSettingsMenus();
+    QCheckBox *makeCheckBox(Main_Model::Array box, const QString &caption, QWidget *parent,
+                            const QRect &geometry);
     void hoverHelp(QWidget *widget, const QString &text);
+    void estimatorHover(QWidget *cell, Main_Model::Array array, int index);
 
     Program &program_;
     AppState &st_;
@@ -53,6 +65,10 @@ private:
     QWidget *central_ = nullptr;
     QLabel *label7_ = nullptr;
     QFrame *frame4_ = nullptr;
+    QFrame *frame96_ = nullptr;
+    QFrame *frame99_ = nullptr;
+    QComboBox *printers_ = nullptr;
+    std::vector<QWidget *> hideHelp_;
     QLabel *notes_[3] = {};
     std::vector<std::pair<QWidget *, QString>> hover_;
 };

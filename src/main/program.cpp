@@ -2,8 +2,11 @@
 
 #include "calc/calculate_sheet.h"
 #include "calc/formats.h"
+#include "estimator.h"
 #include "files/flow_data_file.h"
+#include "help_menu.h"
 #include "main_window.h"
+#include "metric_switch.h"
 #include "platform/file_dialogs.h"
 #include "platform/screen.h"
 #include "screen_fit.h"
@@ -41,6 +44,10 @@ Program::Program(const Platform &platform)
     for (size_t k = 0; k < sheets.size(); ++k)
         sheets[k] = std::make_unique<Flow_Test_Sheet>(QStringLiteral("Form%1").arg(k + 1));
     data_.emplace(Main_Data_Windows{main, sheetList(), compare, graph});
+    settings_.emplace(Settings_Windows{main, sheetList(), compare, graph});
+    // The estimator and the metric switch run whenever the main data file or
+    // the user changes their boxes.
+    Install_Main_Hooks(main, sheetList(), st);
     // Every window exists from the start and is only shown and hidden; the
     // sheets make their widgets when they first show.
     mainWindow_ = std::make_unique<Main_Window>(*this);
@@ -94,6 +101,8 @@ void Program::Form_Load(const QString &commandLine)
     // 3. Hover-help texts.
     Fill_Sheet_Help_Texts(st);
     Fill_Main_Help_Texts(st);
+    Fill_Estimator_Help_Texts(st);
+    Fill_Settings_Help_Texts(st);
     // 4, 5. Titles.
     st.App_Title = Build_App_Title(4, 8, 0);
     mainWindow_->setWindowTitle(st.App_Title);

@@ -5,6 +5,7 @@
 #include "compare/compare_state.h"
 #include "files/main_data_file.h"
 #include "main/main_model.h"
+#include "main/settings_windows.h"
 
 #include <QString>
 
@@ -37,6 +38,7 @@ public:
     Graph_Window_State graph;
 
     Main_Data_Windows &dataWindows() { return *data_; }
+    Settings_Windows &settingsWindows() { return *settings_; }
     std::array<Flow_Test_Sheet *, 5> sheetList();
 
     Main_Window &mainWindow() { return *mainWindow_; }
@@ -76,6 +78,7 @@ private:
     void Apply_Switches(const QString &commandLine);
 
     std::optional<Main_Data_Windows> data_;
+    std::optional<Settings_Windows> settings_;
     std::unique_ptr<Main_Window> mainWindow_;
     std::array<std::unique_ptr<Flow_Test_Sheet_Window>, 5> sheetWindows_;
     std::unique_ptr<Shell_Window> form50_;

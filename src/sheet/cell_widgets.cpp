@@ -6,6 +6,7 @@
 
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QScrollBar>
 
 namespace zyt {
@@ -83,10 +84,14 @@ QWidget *CellViews::add(int id, const CellRules &rules, QWidget *parent, const Q
 {
     const CellLayout &layout = model_.layout();
     QWidget *w = nullptr;
-    if (layout.info(id).multiline)
+    if (layout.info(id).kind == CellKind::Marker) {
+        w = new QLabel(parent);
+        w->setAutoFillBackground(true);
+    } else if (layout.info(id).multiline) {
         w = new CellTextEdit(model_, id, st_, parent);
-    else
+    } else {
         w = new CellLineEdit(model_, id, st_, rules, parent);
+    }
     const int index = layout.indexOf(id);
     const QString &name = layout.arrayName(layout.arrayOf(id));
     w->setObjectName(index == CellLayout::Single ? name : name + u'_' + QString::number(index));
@@ -123,6 +128,8 @@ void Apply_Cell_Look(QWidget &cell, const CellLook &look)
     palette.setColor(QPalette::Window, colour(look.backColor));
     palette.setColor(QPalette::Text, colour(look.foreColor));
     cell.setPalette(palette);
+    if (qobject_cast<QLabel *>(&cell))
+        return; // a colour marker: nothing to type, no text
     cell.setFocusPolicy(look.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
 
     QFont font = cell.parentWidget() ? cell.parentWidget()->font() : cell.font();

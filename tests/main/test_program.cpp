@@ -7,10 +7,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFrame>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -55,6 +57,8 @@ private slots:
     void openingSheets();
     void preloads();
     void screenResolutionMessage();
+    void metricBoxConvertsEverything();
+    void estimatorOnTheWindow();
 };
 
 void TestProgram::firstStartAndExit()
@@ -252,6 +256,56 @@ void TestProgram::screenResolutionMessage()
     QCOMPARE(f.platform.texts(),
              QStringList{QStringLiteral("Screen Resolution: 1280 X 1024   <-->   Screen DPI: 96")});
     QCOMPARE(f.platform.shown.first().title, std::optional<QString>(QString()));
+}
+
+void TestProgram::metricBoxConvertsEverything()
+{
+    QTemporaryDir folder;
+    {
+        Fixture f;
+        f.platform.setProgramFolder(folder.path());
+        f.program->Form_Load(QString());
+        QCheckBox *metric = f.program->mainWindow().checkBox(M::Check2);
+        metric->click();
+        QVERIFY(f.program->st.Metric());
+        QCOMPARE(f.program->main.cell(M::Text102, 3), QStringLiteral("187.76"));
+        QCOMPARE(f.program->main.cell(M::Text102, 2), QStringLiteral("Port Vel M/Sec"));
+        QCOMPARE(f.program->sheets[4]->cell(S::Text101, 17), QStringLiteral("1.27"));
+        f.program->Exit_Click();
+    }
+    // The next run starts in metric units, every window converted once.
+    Fixture f;
+    f.platform.setProgramFolder(folder.path());
+    f.program->Form_Load(QString());
+    QVERIFY(f.program->st.Metric());
+    QVERIFY(f.program->mainWindow().checkBox(M::Check2)->isChecked());
+    QCOMPARE(f.program->sheets[0]->cell(S::Text101, 17), QStringLiteral("1.27"));
+    QCOMPARE(f.program->sheets[0]->cell(S::Text106, 12), QStringLiteral("M^3 Min"));
+    f.program->mainWindow().checkBox(M::Check2)->click();
+    QCOMPARE(f.program->sheets[0]->cell(S::Text101, 17), QStringLiteral("50"));
+}
+
+void TestProgram::estimatorOnTheWindow()
+{
+    Fixture f;
+    f.program->Form_Load(QString());
+    Main_Window &w = f.program->mainWindow();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QTest::mouseClick(w.findChild<QPushButton *>(QStringLiteral("Command51")), Qt::LeftButton);
+    QCOMPARE(f.program->main.cell(M::Text109, 3), QStringLiteral("7036"));
+
+    // "User" makes the Mach number typed, and its limit holds.
+    w.checkBox(M::Check1)->click();
+    auto *mach = qobject_cast<QLineEdit *>(w.cellWidget(M::Text101, 3));
+    QVERIFY(!mach->isReadOnly());
+    mach->setFocus(Qt::TabFocusReason);
+    mach->selectAll();
+    QTest::keyClicks(mach, QStringLiteral("1.0001"));
+    f.platform.answer(AnswerOk);
+    QTest::keyClick(mach, Qt::Key_Tab);
+    QCOMPARE(f.platform.texts(), QStringList{QStringLiteral("Mach # Can Not be Greater Than 1")});
+    QCOMPARE(QApplication::focusWidget(), mach);
 }
 
 QTEST_MAIN(TestProgram)
