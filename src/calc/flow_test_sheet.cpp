@@ -1,20 +1,16 @@
 #include "flow_test_sheet.h"
 
+#include "colours.h"
+
 #include <QtGlobal>
 
 namespace zyt {
 
 namespace {
 
-using S = Flow_Test_Sheet;
+using namespace colours;
 
-constexpr std::uint32_t Black = 0x000000;
-constexpr std::uint32_t White = 0xFFFFFF;
-constexpr std::uint32_t Red = 0xFF0000;
-constexpr std::uint32_t Yellow = 0xFFFF00;
-constexpr std::uint32_t LightCyan = 0xC0FFFF;
-constexpr std::uint32_t LightOrange = 0xFFE0C0;
-constexpr std::uint32_t LightGreen = 0xC0FFC0;
+using S = Flow_Test_Sheet;
 
 // How a panel cell looks and behaves.
 enum class P {

@@ -1,19 +1,14 @@
 #include "main_model.h"
 
+#include "calc/colours.h"
+
 namespace zyt {
 
 namespace {
 
-using M = Main_Model;
+using namespace colours;
 
-constexpr std::uint32_t Black = 0x000000;
-constexpr std::uint32_t White = 0xFFFFFF;
-constexpr std::uint32_t Red = 0xFF0000;
-constexpr std::uint32_t Yellow = 0xFFFF00;
-constexpr std::uint32_t LightCyan = 0xC0FFFF;
-constexpr std::uint32_t LightOrange = 0xFFE0C0;
-constexpr std::uint32_t LightGreen = 0xC0FFC0;
-constexpr std::uint32_t Blue = 0x0000FF;
+using M = Main_Model;
 
 // Whether a value cell is typed or computed as the window starts; its labels
 // take the same colours.

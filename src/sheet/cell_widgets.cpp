@@ -118,11 +118,14 @@ void CellViews::lookChanged(int id)
         Apply_Cell_Look(*w, model_.look(id));
 }
 
+QColor Rgb_Color(std::uint32_t rgb)
+{
+    return QColor(int(rgb >> 16) & 0xFF, int(rgb >> 8) & 0xFF, int(rgb) & 0xFF);
+}
+
 void Apply_Cell_Look(QWidget &cell, const CellLook &look)
 {
-    auto colour = [](std::uint32_t c) {
-        return QColor(int(c >> 16) & 0xFF, int(c >> 8) & 0xFF, int(c) & 0xFF);
-    };
+    const auto colour = Rgb_Color;
     QPalette palette = cell.palette();
     palette.setColor(QPalette::Base, colour(look.backColor));
     palette.setColor(QPalette::Window, colour(look.backColor));

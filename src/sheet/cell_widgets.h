@@ -2,6 +2,7 @@
 
 #include "sheet_rules.h"
 
+#include <QColor>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
@@ -92,6 +93,9 @@ private:
     AppState &st_;
     std::vector<QWidget *> widgets_;
 };
+
+// A designed colour (0xRRGGBB) as Qt's.
+QColor Rgb_Color(std::uint32_t rgb);
 
 // Shows a cell's look on its widget: colours, read-only state, whether Tab
 // stops on it, font and alignment.

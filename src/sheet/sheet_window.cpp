@@ -43,11 +43,6 @@ constexpr int MarkWidth = 9; // the red marks beside labels that carry help
 int columnX(int column) { return Margin + column * CellWidth; }
 int rowY(int row) { return Margin + row * RowHeight; }
 
-QColor rgb(std::uint32_t c)
-{
-    return QColor(int(c >> 16) & 0xFF, int(c >> 8) & 0xFF, int(c) & 0xFF);
-}
-
 // The page-2 columns, left to right.
 constexpr S::Array pageTwoColumns[] = {S::Text201, S::Text202, S::Text203, S::Text204,
                                        S::text205, S::Text206, S::Text208, S::Text209,
@@ -271,7 +266,7 @@ void Flow_Test_Sheet_Window::placePageOne(QWidget *central)
                 auto *block = new QFrame(central);
                 block->setAutoFillBackground(true);
                 QPalette palette = block->palette();
-                palette.setColor(QPalette::Window, rgb(info.backColor));
+                palette.setColor(QPalette::Window, Rgb_Color(info.backColor));
                 block->setPalette(palette);
                 block->setGeometry(geometry);
                 continue;
