@@ -60,6 +60,12 @@ CellModel::CellModel(const CellLayout &layout, QString windowName, QObject *pare
     resetToDefaults();
 }
 
+void CellModel::absentCell(int array, int index) const
+{
+    qFatal("%s: %s(%d) does not exist", qPrintable(windowName_),
+           qPrintable(layout_.arrayName(array)), index);
+}
+
 void CellModel::setLook(int id, const CellLook &look)
 {
     CellLook &current = looks_[size_t(id)];

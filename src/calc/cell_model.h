@@ -106,6 +106,15 @@ public:
     const QString &windowName() const { return windowName_; }
 
     int find(QStringView array, int index) const { return layout_.find(array, index); }
+    // The id of a cell the program names itself; an absent one is a fault of
+    // the program, not of its input, and stops it.
+    int checkedId(int array, int index) const
+    {
+        const int id = layout_.id(array, index);
+        if (id < 0)
+            absentCell(array, index);
+        return id;
+    }
     const QString &text(int id) const { return texts_[size_t(id)]; }
     void setText(int id, const QString &text);
 
@@ -125,6 +134,8 @@ signals:
     void lookChanged(int id);
 
 private:
+    [[noreturn]] void absentCell(int array, int index) const;
+
     const CellLayout &layout_;
     QString windowName_;
     std::vector<QString> texts_;

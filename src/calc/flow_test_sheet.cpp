@@ -470,10 +470,4 @@ const CellLayout &Flow_Test_Sheet::sheetLayout()
     return layout;
 }
 
-void Flow_Test_Sheet::absentCell(Array array, int index)
-{
-    qFatal("Flow_Test_Sheet: %s(%d) does not exist", qPrintable(sheetLayout().arrayName(array)),
-           index);
-}
-
 } // namespace zyt

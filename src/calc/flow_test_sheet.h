@@ -62,16 +62,6 @@ public:
     }
     const QString &comments() const { return cell(Text38, Single); }
     const QString &path() const { return cell(Text39, Single); }
-
-private:
-    [[noreturn]] static void absentCell(Array array, int index);
-    int checkedId(Array array, int index) const
-    {
-        const int i = id(array, index);
-        if (i < 0)
-            absentCell(array, index);
-        return i;
-    }
 };
 
 } // namespace zyt

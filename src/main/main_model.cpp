@@ -213,9 +213,4 @@ const CellLayout &Main_Model::mainLayout()
     return layout;
 }
 
-void Main_Model::absentCell(Array array, int index)
-{
-    qFatal("Main_Model: %s(%d) does not exist", qPrintable(mainLayout().arrayName(array)), index);
-}
-
 } // namespace zyt

@@ -57,16 +57,6 @@ public:
     }
     void setCell(Array array, const QString &value) { setCell(array, Single, value); }
     bool checked(Array box) const { return cell(box) == u"1"; }
-
-private:
-    [[noreturn]] static void absentCell(Array array, int index);
-    int checkedId(Array array, int index) const
-    {
-        const int i = layout().id(array, index);
-        if (i < 0)
-            absentCell(array, index);
-        return i;
-    }
 };
 
 } // namespace zyt

@@ -12,6 +12,7 @@
 #include "printer_choice.h"
 #include "program.h"
 #include "sheet/cell_widgets.h"
+#include "sheet/hover_help.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -79,10 +80,11 @@ Main_Window::Main_Window(Program &program)
     setFont(font);
     central_ = new QWidget(this);
     central_->setObjectName(QStringLiteral("Background"));
-    central_->setMouseTracking(true);
-    central_->installEventFilter(this);
     setCentralWidget(central_);
     views_ = new CellViews(model_, st_, this);
+    help_ =
+        new Hover_Help_Line(st_, central_, QRect(Margin, HelpTop, WindowWidth - 2 * Margin, 40));
+    help_->background(central_);
 
     buildMenus();
     buildButtons(central_);
@@ -92,22 +94,13 @@ Main_Window::Main_Window(Program &program)
     buildPrinters(central_);
     buildSettingsMenus();
 
-    label7_ = new QLabel(central_);
-    label7_->setObjectName(QStringLiteral("Label7"));
-    label7_->setWordWrap(true);
-    label7_->setAutoFillBackground(true);
-    QPalette palette = label7_->palette();
-    palette.setColor(QPalette::Window, QColor(255, 255, 0));
-    palette.setColor(QPalette::WindowText, Qt::black);
-    label7_->setPalette(palette);
-    label7_->setGeometry(Margin, HelpTop, WindowWidth - 2 * Margin, 40);
-    label7_->hide();
-
     views_->add(model_.layout().id(M::Text38, M::Single), CellRules{}, central_,
                 QRect(Margin, CommentsTop, WindowWidth - 2 * Margin, 64));
 
     setFixedSize(WindowWidth, WindowHeight + menuBar()->sizeHint().height());
 }
+
+QLabel *Main_Window::helpLine() const { return help_->label(); }
 
 QWidget *Main_Window::cellWidget(Main_Model::Array array, int index) const
 {
@@ -215,31 +208,32 @@ void Main_Window::buildButtons(QWidget *central)
     QPushButton *compare =
         button(QStringLiteral("Command50"), QStringLiteral("Compare 2 Flow Tests"), 5, 0);
     connect(compare, &QPushButton::clicked, this, [this] { program_.Command50_Click(); });
-    hoverHelp(compare, QStringLiteral("Lets you Select and Compare any 2 of the Flow Tests."));
+    help_->shows(compare, QStringLiteral("Lets you Select and Compare any 2 of the Flow Tests."));
     QPushButton *report = button(QStringLiteral("Command33"), QStringLiteral("Text Report"), 6, 0);
     connect(report, &QPushButton::clicked, this, [this] { program_.Command33_Click(); });
-    hoverHelp(report, QStringLiteral("Lets you Select which Flow Tests and  what items from these "
-                                     "Flow Tests to show on a Text Report."));
+    help_->shows(report,
+                 QStringLiteral("Lets you Select which Flow Tests and  what items from these "
+                                "Flow Tests to show on a Text Report."));
     QPushButton *exhaust =
         button(QStringLiteral("Command11"), QStringLiteral("Exhaust Calculator"), 7, 0);
-    hoverHelp(exhaust,
-              QStringLiteral("Opens the Exhaust Tube Inner Diameter and Area Calculator."));
+    help_->shows(exhaust,
+                 QStringLiteral("Opens the Exhaust Tube Inner Diameter and Area Calculator."));
 
     QPushButton *load = button(QStringLiteral("Load_Data"), QStringLiteral("&Load Data"), 0, 1);
     connect(load, &QPushButton::clicked, this, [this] { program_.Load_Data_Click(); });
-    hoverHelp(load, QStringLiteral("Help_Load"));
+    help_->shows(load, QStringLiteral("Help_Load"));
     QPushButton *save = button(QStringLiteral("Save_Data"), QStringLiteral("&Save Data"), 1, 1);
     connect(save, &QPushButton::clicked, this, [this] { program_.Save_Data_Click(); });
-    hoverHelp(save, QStringLiteral("Help_Save"));
+    help_->shows(save, QStringLiteral("Help_Save"));
 
     makeCheckBox(
         M::Check2, QStringLiteral("Metric"), central,
         QRect(Margin + 6 * (width + 6), Margin + ButtonHeight + Margin, width, ButtonHeight));
-    hoverHelp(checkBox(M::Check2), QStringLiteral("Main_Check2"));
+    help_->shows(checkBox(M::Check2), QStringLiteral("Main_Check2"));
     QPushButton *sound =
         button(QStringLiteral("Command49"), QStringLiteral("Play \"WAV\" Sound File"), 8, 1);
     connect(sound, &QPushButton::clicked, this, [this] { Command49_Click(st_); });
-    hoverHelp(sound, QStringLiteral("Help_Play_Wav"));
+    help_->shows(sound, QStringLiteral("Help_Play_Wav"));
 
     // The print layout of the company information and the logo.
     const char *layouts[] = {"Left", "Center", "Right"};
@@ -250,7 +244,7 @@ void Main_Window::buildButtons(QWidget *central)
         r->setGeometry(Margin + 3 * (width + 6) + k * 80, Margin + ButtonHeight + Margin, 78,
                        ButtonHeight);
         r->setChecked(model_.text(option) == QString::number(k));
-        hoverHelp(r, Main_Hover_Help(u"Option4", k).help);
+        help_->shows(r, Main_Hover_Help(u"Option4", k).help);
         connect(r, &QRadioButton::toggled, this, [this, option, k](bool on) {
             if (on)
                 model_.setText(option, QString::number(k));
@@ -324,10 +318,10 @@ void Main_Window::buildEstimator(QWidget *central)
     // The two "User" boxes over row 0 of their columns.
     makeCheckBox(M::Check1, QStringLiteral("User"), central,
                  QRect(columnX(0), rowY(0), columnWidth(0), CellHeight));
-    hoverHelp(checkBox(M::Check1), QStringLiteral("Main_Check1"));
+    help_->shows(checkBox(M::Check1), QStringLiteral("Main_Check1"));
     makeCheckBox(M::Check3, QStringLiteral("User"), central,
                  QRect(columnX(8), rowY(0), columnWidth(8), CellHeight));
-    hoverHelp(checkBox(M::Check3), QStringLiteral("Main_Check3"));
+    help_->shows(checkBox(M::Check3), QStringLiteral("Main_Check3"));
 
     auto command = [&](const QString &name, const QString &caption, QRect geometry,
                        const std::function<void()> &action) {
@@ -335,7 +329,7 @@ void Main_Window::buildEstimator(QWidget *central)
         b->setObjectName(name);
         b->setGeometry(geometry);
         connect(b, &QPushButton::clicked, this, action);
-        hoverHelp(b, QStringLiteral("Main_") + name);
+        help_->shows(b, QStringLiteral("Main_") + name);
         return b;
     };
     command(QStringLiteral("Command51"), QStringLiteral("Calculate"),
@@ -404,10 +398,9 @@ void Main_Window::estimatorHover(QWidget *cell, Main_Model::Array array, int ind
 {
     const Hover_Help h = Main_Hover_Help(model_.layout().arrayName(array), index);
     if (h.action == Hover::Show) {
-        hoverHelp(cell, h.help);
+        help_->shows(cell, h.help);
     } else if (h.action == Hover::Hide) {
-        cell->installEventFilter(this);
-        hideHelp_.push_back(cell);
+        help_->hides(cell);
     }
 }
 
@@ -449,7 +442,7 @@ void Main_Window::buildPreloads(QWidget *central)
         get->setObjectName(QStringLiteral("Command45_%1").arg(k));
         get->setGeometry(470, y, 130, 24);
         connect(get, &QPushButton::clicked, this, [this, k] { program_.Get_File_Name(k); });
-        hoverHelp(get, QStringLiteral("Opens Window and lets USER Select Flow Data File Name."));
+        help_->shows(get, QStringLiteral("Opens Window and lets USER Select Flow Data File Name."));
     }
     auto *note = new QLabel(QStringLiteral("NOTE: Whatever File Name you enter MUST be in the Same "
                                            "Folder as the ZYT Program"),
@@ -459,14 +452,15 @@ void Main_Window::buildPreloads(QWidget *central)
     loadDone->setObjectName(QStringLiteral("Command46"));
     loadDone->setGeometry(100, 222, 160, 28);
     connect(loadDone, &QPushButton::clicked, this, [this] { program_.Load_Done_Click(); });
-    hoverHelp(loadDone, QStringLiteral("When done Selecting Flow Data File Names, Clicking this "
-                                       "will Load These Files before Closing This Window."));
+    help_->shows(loadDone, QStringLiteral("When done Selecting Flow Data File Names, Clicking this "
+                                          "will Load These Files before Closing This Window."));
     auto *done = new QPushButton(QStringLiteral("&Done"), frame4_);
     done->setObjectName(QStringLiteral("Command44"));
     done->setGeometry(300, 222, 160, 28);
     connect(done, &QPushButton::clicked, this, [this] { showPreloads(false); });
-    hoverHelp(done, QStringLiteral("When done Selecting Flow Data File Names, Clicking this will "
-                                   "Close This Window."));
+    help_->shows(done,
+                 QStringLiteral("When done Selecting Flow Data File Names, Clicking this will "
+                                "Close This Window."));
     frame4_->hide();
 }
 
@@ -603,35 +597,6 @@ void Main_Window::showPreloads(bool show)
     frame4_->setVisible(show);
     if (show)
         frame4_->raise();
-}
-
-void Main_Window::hoverHelp(QWidget *widget, const QString &text)
-{
-    widget->installEventFilter(this);
-    hover_.emplace_back(widget, text);
-}
-
-bool Main_Window::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::Enter) {
-        for (const auto &[widget, text] : hover_) {
-            if (widget == watched) {
-                // A named text comes from the program's help texts.
-                const QString shown = st_.Help_Texts.value(text, text);
-                label7_->setText(
-                    QString(shown).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-                label7_->show();
-                return QMainWindow::eventFilter(watched, event);
-            }
-        }
-        if (std::find(hideHelp_.begin(), hideHelp_.end(), watched) != hideHelp_.end())
-            label7_->hide();
-    } else if (event->type() == QEvent::MouseMove && watched == central_) {
-        const auto *move = static_cast<QMouseEvent *>(event);
-        if (!central_->childAt(move->position().toPoint()))
-            label7_->hide();
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void Main_Window::closeEvent(QCloseEvent *event)

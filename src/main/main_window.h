@@ -14,6 +14,7 @@ namespace zyt {
 
 struct AppState;
 class CellViews;
+class Hover_Help_Line;
 class Program;
 
 // The program's hub: opens the sheets and the other windows, carries the
@@ -27,7 +28,7 @@ public:
 
     QWidget *cellWidget(Main_Model::Array array, int index = Main_Model::Single) const;
     void focusCell(Main_Model::Array array, int index);
-    QLabel *helpLine() const { return label7_; }
+    QLabel *helpLine() const;
     QFrame *preloads() const { return frame4_; }
     void showPreloads(bool show);
     QFrame *companyPanel() const { return frame96_; }
@@ -43,7 +44,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildMenus();
@@ -55,7 +55,6 @@ private:
     void buildSettingsMenus();
     QCheckBox *makeCheckBox(Main_Model::Array box, const QString &caption, QWidget *parent,
                             const QRect &geometry);
-    void hoverHelp(QWidget *widget, const QString &text);
     void estimatorHover(QWidget *cell, Main_Model::Array array, int index);
 
     Program &program_;
@@ -63,14 +62,12 @@ private:
     Main_Model &model_;
     CellViews *views_ = nullptr;
     QWidget *central_ = nullptr;
-    QLabel *label7_ = nullptr;
+    Hover_Help_Line *help_ = nullptr;
     QFrame *frame4_ = nullptr;
     QFrame *frame96_ = nullptr;
     QFrame *frame99_ = nullptr;
     QComboBox *printers_ = nullptr;
-    std::vector<QWidget *> hideHelp_;
     QLabel *notes_[3] = {};
-    std::vector<std::pair<QWidget *, QString>> hover_;
 };
 
 // Puts the main window's shared hover-help texts into st.Help_Texts.

@@ -5,6 +5,7 @@
 #include "calc/guarded.h"
 #include "cell_widgets.h"
 #include "files/flow_data_file.h"
+#include "hover_help.h"
 #include "platform/numbers.h"
 #include "sort_clear.h"
 
@@ -150,6 +151,8 @@ QWidget *Flow_Test_Sheet_Window::cellWidget(Flow_Test_Sheet::Array array, int in
     return views_->widget(id);
 }
 
+QLabel *Flow_Test_Sheet_Window::helpLine() const { return help_ ? help_->label() : nullptr; }
+
 QPushButton *Flow_Test_Sheet_Window::button(const QString &name) const
 {
     return findChild<QPushButton *>(name);
@@ -165,8 +168,6 @@ void Flow_Test_Sheet_Window::build()
     central_ = new QWidget(this);
     central_->setObjectName(QStringLiteral("Background"));
     central_->setAutoFillBackground(true);
-    central_->setMouseTracking(true);
-    central_->installEventFilter(this);
     setCentralWidget(central_);
     views_ = new CellViews(sheet_, st_, this);
 
@@ -297,17 +298,9 @@ void Flow_Test_Sheet_Window::placePageOne(QWidget *central)
     connect(nextPage_, &QPushButton::clicked, this, &Flow_Test_Sheet_Window::NextPage_Click);
 
     const int buttonWidth = 120;
-    label7_ = new QLabel(central);
-    label7_->setObjectName(QStringLiteral("Label7"));
-    label7_->setWordWrap(true);
-    label7_->setAutoFillBackground(true);
-    QPalette palette = label7_->palette();
-    palette.setColor(QPalette::Window, QColor(255, 255, 0));
-    palette.setColor(QPalette::WindowText, Qt::black);
-    label7_->setPalette(palette);
-    label7_->setGeometry(Margin, BandTop, WindowWidth - 2 * Margin - 2 * buttonWidth - 16,
-                         BandHeight);
-    label7_->hide();
+    help_ = new Hover_Help_Line(
+        st_, central,
+        QRect(Margin, BandTop, WindowWidth - 2 * Margin - 2 * buttonWidth - 16, BandHeight));
 
     command1_ = new QPushButton(QStringLiteral("&Calculate"), central);
     command1_->setObjectName(QStringLiteral("Command1"));
@@ -340,8 +333,6 @@ void Flow_Test_Sheet_Window::placePageTwo()
     QPalette palette = frame1_->palette();
     palette.setColor(QPalette::Window, Qt::white);
     frame1_->setPalette(palette);
-    frame1_->setMouseTracking(true);
-    frame1_->installEventFilter(this);
     const int left = columnX(PageTwoColumn);
     frame1_->setGeometry(left, 0, WindowWidth - left, BandTop - 2);
 
@@ -372,27 +363,18 @@ void Flow_Test_Sheet_Window::placePageTwo()
 
 void Flow_Test_Sheet_Window::setupHover()
 {
-    command1_->installEventFilter(this);
-    helpShow_.push_back({command1_, QStringLiteral("Help_Calculate")});
-    sort_->installEventFilter(this);
-    helpShow_.push_back({sort_, QStringLiteral("Help_Sort")});
-    for (const HelpMark &m : helpMarks) {
-        QWidget *cell = cellWidget(m.array, m.index);
-        cell->installEventFilter(this);
-        helpShow_.push_back({cell, QString::fromLatin1(m.help)});
-    }
+    help_->background(central_);
+    help_->background(frame1_);
+    help_->shows(command1_, QStringLiteral("Help_Calculate"));
+    help_->shows(sort_, QStringLiteral("Help_Sort"));
+    for (const HelpMark &m : helpMarks)
+        help_->shows(cellWidget(m.array, m.index), QString::fromLatin1(m.help));
     for (S::Array a :
          {S::Text104, S::Text105, S::Text106, S::Text107, S::Text108, S::Text109, S::Text110}) {
         for (int index = 0; index < Rows; ++index) {
             QWidget *cell = cellWidget(a, index);
-            if (!cell)
-                continue;
-            const bool shows = std::any_of(helpShow_.begin(), helpShow_.end(),
-                                           [cell](const auto &h) { return h.first == cell; });
-            if (shows)
-                continue;
-            cell->installEventFilter(this);
-            helpHide_.push_back(cell);
+            if (cell && !help_->isShown(cell))
+                help_->hides(cell);
         }
     }
 }
@@ -408,29 +390,6 @@ void Flow_Test_Sheet_Window::setupTabChain()
               [](const auto &a, const auto &b) { return a.first < b.first; });
     for (size_t i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain[i - 1].second, chain[i].second);
-}
-
-bool Flow_Test_Sheet_Window::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::Enter) {
-        for (const auto &[widget, name] : helpShow_) {
-            if (widget == watched) {
-                label7_->setText(st_.Help_Texts.value(name).replace(QStringLiteral("\r\n"),
-                                                                    QStringLiteral("\n")));
-                label7_->show();
-                return false;
-            }
-        }
-        if (std::find(helpHide_.begin(), helpHide_.end(), watched) != helpHide_.end())
-            label7_->hide();
-    } else if (event->type() == QEvent::MouseMove && (watched == central_ || watched == frame1_)) {
-        // Only the background itself: a move over a cell reaches it too.
-        auto *background = static_cast<QWidget *>(watched);
-        const auto *move = static_cast<QMouseEvent *>(event);
-        if (!background->childAt(move->position().toPoint()))
-            label7_->hide();
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void Flow_Test_Sheet_Window::closeEvent(QCloseEvent *event)

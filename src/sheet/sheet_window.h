@@ -14,6 +14,7 @@ namespace zyt {
 
 struct AppState;
 class CellViews;
+class Hover_Help_Line;
 
 // The window of one flow test (Form1 to Form5): a view of its sheet's cells
 // on two pages, with the commands that calculate, sort and clear them. The
@@ -32,7 +33,7 @@ public:
     // The widget of a cell; nullptr before the window was built or for a
     // blank cell.
     QWidget *cellWidget(Flow_Test_Sheet::Array array, int index) const;
-    QLabel *helpLine() const { return label7_; }
+    QLabel *helpLine() const;
     QFrame *pageTwo() const { return frame1_; }
     bool pageTwoShowing() const { return pageTwo_; }
     QPushButton *button(const QString &name) const;
@@ -53,7 +54,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void build();
@@ -75,13 +75,11 @@ private:
     std::vector<QWidget *> covered_; // page-1 widgets under page 2
     QWidget *central_ = nullptr;
     QFrame *frame1_ = nullptr;
-    QLabel *label7_ = nullptr;
+    Hover_Help_Line *help_ = nullptr;
     QPushButton *command1_ = nullptr;
     QPushButton *sort_ = nullptr;
     QPushButton *nextPage_ = nullptr;
     QPushButton *exit_ = nullptr;
-    std::vector<std::pair<QWidget *, QString>> helpShow_; // widget, help text name
-    std::vector<QWidget *> helpHide_;
 };
 
 // Puts the sheets' hover-help texts into st.Help_Texts.

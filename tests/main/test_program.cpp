@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -59,6 +60,7 @@ private slots:
     void screenResolutionMessage();
     void metricBoxConvertsEverything();
     void estimatorOnTheWindow();
+    void hoverHelp();
 };
 
 void TestProgram::firstStartAndExit()
@@ -306,6 +308,25 @@ void TestProgram::estimatorOnTheWindow()
     QTest::keyClick(mach, Qt::Key_Tab);
     QCOMPARE(f.platform.texts(), QStringList{QStringLiteral("Mach # Can Not be Greater Than 1")});
     QCOMPARE(QApplication::focusWidget(), mach);
+}
+
+void TestProgram::hoverHelp()
+{
+    Fixture f;
+    f.program->Form_Load(QString());
+    Main_Window &w = f.program->mainWindow();
+    auto enter = [&](QWidget *control) {
+        QEnterEvent event(QPointF(2, 2), QPointF(2, 2), control->mapToGlobal(QPointF(2, 2)));
+        QApplication::sendEvent(control, &event);
+    };
+    enter(w.findChild<QPushButton *>(QStringLiteral("Load_Data")));
+    QCOMPARE(w.helpLine()->text(), f.program->st.Help_Texts.value(QStringLiteral("Help_Load")));
+    enter(w.cellWidget(M::Text101, 0)); // leaves the line as it is
+    QVERIFY(!w.helpLine()->isHidden());
+    enter(w.cellWidget(M::Text103, 3));
+    QVERIFY(w.helpLine()->text().startsWith(u"The \"Mean Port Area\""));
+    enter(w.cellWidget(M::Text104, 3));
+    QVERIFY(w.helpLine()->isHidden());
 }
 
 QTEST_MAIN(TestProgram)
