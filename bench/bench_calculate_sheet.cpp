@@ -1,7 +1,8 @@
 #include "calc/app_state.h"
 #include "calc/calculate_sheet.h"
-#include "calc/flow_test_sheet.h"
 #include "calc/unit_conversion.h"
+#include "model/flow_test_sheet.h"
+#include "model/main_model.h"
 #include "scripted_platform.h"
 
 #include <benchmark/benchmark.h>
@@ -10,25 +11,18 @@ namespace {
 
 using S = zyt::Flow_Test_Sheet;
 
-// Program state with message boxes answered at once and a main window that
-// has only its "Metric" box.
+// Program state with message boxes answered at once and the main window's
+// cells, whose "Metric" box gives the units.
 struct Bench {
     Bench()
     {
         platform.answerAllWith(zyt::AnswerOk);
         st.platform = platform.platform();
-        mainLayout.addSingle(QStringLiteral("Check2"));
-        zyt::CellInfo check;
-        check.kind = zyt::CellKind::Check;
-        check.defaultText = QStringLiteral("0");
-        mainLayout.addCell(0, zyt::CellLayout::Single, check);
-        main = std::make_unique<zyt::CellModel>(mainLayout, QStringLiteral("Main"));
-        st.Main = main.get();
+        st.Main = &main;
     }
     zyt::test::ScriptedPlatform platform;
     zyt::AppState st;
-    zyt::CellLayout mainLayout;
-    std::unique_ptr<zyt::CellModel> main;
+    zyt::MainModel main;
 };
 
 void calculateStandard(benchmark::State &state)
@@ -44,7 +38,7 @@ void calculateMetric(benchmark::State &state)
     Bench b;
     S sheet;
     zyt::Convert_Sheet_To_Metric(sheet, b.st);
-    b.main->setText(u"Check2", zyt::CellLayout::Single, QStringLiteral("1"));
+    b.main.setCell(zyt::MainModel::Check2, QStringLiteral("1"));
     for (auto _ : state)
         zyt::Calculate_Sheet(sheet, b.st);
 }

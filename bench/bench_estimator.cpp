@@ -1,8 +1,8 @@
 #include "calc/app_state.h"
 #include "calc/calculate_sheet.h"
-#include "calc/flow_test_sheet.h"
 #include "main/estimator.h"
 #include "main/metric_switch.h"
+#include "model/flow_test_sheet.h"
 #include "scripted_platform.h"
 
 #include <benchmark/benchmark.h>
@@ -11,7 +11,7 @@
 
 namespace {
 
-using M = zyt::Main_Model;
+using M = zyt::MainModel;
 using S = zyt::Flow_Test_Sheet;
 
 // The main window over five calculated sheets, boxes answered at once.
@@ -31,7 +31,7 @@ struct Bench {
     zyt::AppState st;
     M main;
     std::array<std::unique_ptr<S>, 5> sheets;
-    zyt::Sheet_Set set{};
+    zyt::SheetList set{};
 };
 
 // One click on "Metric": every iteration switches, alternately to metric

@@ -1,11 +1,12 @@
 #include "calc/app_state.h"
-#include "calc/flow_test_sheet.h"
-#include "compare/compare_state.h"
 #include "files/flow_data_file.h"
 #include "files/main_data_file.h"
 #include "files/record_lines.h"
 #include "files/text_files.h"
-#include "main/main_model.h"
+#include "model/compare_model.h"
+#include "model/flow_test_sheet.h"
+#include "model/graph_window_state.h"
+#include "model/main_model.h"
 #include "scripted_platform.h"
 
 #include <benchmark/benchmark.h>
@@ -36,17 +37,17 @@ struct Bench {
         for (int k = 1; k <= 5; ++k)
             zyt::writeFileAtomically(path(QStringLiteral("test%1.dat").arg(k)), dat);
         for (int k = 0; k < 5; ++k)
-            main.setCell(zyt::Main_Model::Text1, k, QStringLiteral("test%1.dat").arg(k + 1));
-        zyt::Main_Data_Windows w = windows();
+            main.setCell(zyt::MainModel::Text1, k, QStringLiteral("test%1.dat").arg(k + 1));
+        zyt::Models w = windows();
         zyt::writeFileAtomically(path(QStringLiteral("bench.dta")),
                                  zyt::Write_Main_Data_Records(w, st).bytes());
     }
 
     QString path(const QString &name) { return QDir(platform.path()).filePath(name); }
 
-    zyt::Main_Data_Windows windows()
+    zyt::Models windows()
     {
-        return zyt::Main_Data_Windows{
+        return zyt::Models{
             main,
             {sheets[0].get(), sheets[1].get(), sheets[2].get(), sheets[3].get(), sheets[4].get()},
             form50,
@@ -55,10 +56,10 @@ struct Bench {
 
     zyt::test::ScriptedPlatform platform;
     zyt::AppState st;
-    zyt::Main_Model main;
+    zyt::MainModel main;
     std::array<std::unique_ptr<S>, 5> sheets;
-    zyt::Compare_Model form50;
-    zyt::Graph_Window_State form60;
+    zyt::CompareModel form50;
+    zyt::GraphWindowState form60;
 };
 
 // Reading, recalculating and converting one sheet, as a preload does.
@@ -84,7 +85,7 @@ void saveFlowDataFile(benchmark::State &state)
 void loadMainDataFileWithFivePreloads(benchmark::State &state)
 {
     Bench b;
-    zyt::Main_Data_Windows w = b.windows();
+    zyt::Models w = b.windows();
     const QString path = b.path(QStringLiteral("bench.dta"));
     for (auto _ : state) {
         b.st.File_Name = path;
@@ -95,7 +96,7 @@ void loadMainDataFileWithFivePreloads(benchmark::State &state)
 void saveAutosaveFile(benchmark::State &state)
 {
     Bench b;
-    zyt::Main_Data_Windows w = b.windows();
+    zyt::Models w = b.windows();
     for (auto _ : state)
         benchmark::DoNotOptimize(zyt::Save_Autosave_File(w, b.st));
 }

@@ -1,5 +1,5 @@
 #include "calc/app_state.h"
-#include "calc/flow_test_sheet.h"
+#include "model/flow_test_sheet.h"
 #include "scripted_platform.h"
 #include "sheet/sheet_window.h"
 

@@ -31,7 +31,7 @@ void startUp(benchmark::State &state)
         platform.chooseAlways(folder.filePath(QStringLiteral("flow.dat")));
         earlier.sheetWindow(0).Save_Data_Click();
         for (int k = 0; k < 5; ++k)
-            earlier.main.setCell(zyt::Main_Model::Text1, k, QStringLiteral("flow.dat"));
+            earlier.main.setCell(zyt::MainModel::Text1, k, QStringLiteral("flow.dat"));
         earlier.Exit_Click();
     }
     for (auto _ : state) {

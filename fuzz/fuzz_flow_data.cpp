@@ -3,12 +3,12 @@
 // and a load unchanged.
 
 #include "calc/calculate_sheet.h"
-#include "calc/flow_test_sheet.h"
 #include "calc/formats.h"
 #include "files/flow_data_file.h"
 #include "files/record_lines.h"
 #include "files/text_files.h"
 #include "fuzz_support.h"
+#include "model/flow_test_sheet.h"
 
 #include <QObject>
 

@@ -2,14 +2,15 @@
 // or leave a check box, the layout option or a graph setting with a value
 // it cannot have; what it read must come back from a save unchanged.
 
-#include "calc/flow_test_sheet.h"
 #include "calc/formats.h"
-#include "compare/compare_state.h"
 #include "files/main_data_file.h"
 #include "files/record_lines.h"
 #include "files/text_files.h"
 #include "fuzz_support.h"
-#include "main/main_model.h"
+#include "model/compare_model.h"
+#include "model/flow_test_sheet.h"
+#include "model/graph_window_state.h"
+#include "model/main_model.h"
 
 #include <QObject>
 
@@ -19,8 +20,8 @@
 
 using namespace zyt;
 using namespace zyt::fuzz;
-using M = Main_Model;
-using C = Compare_Model;
+using M = MainModel;
+using C = CompareModel;
 
 namespace {
 
@@ -69,7 +70,7 @@ struct Windows {
     M main;
     std::array<std::unique_ptr<Flow_Test_Sheet>, 5> sheets;
     C form50;
-    Graph_Window_State form60;
+    GraphWindowState form60;
 
     explicit Windows(bool withSheets)
     {
@@ -77,9 +78,9 @@ struct Windows {
             for (auto &s : sheets)
                 s = std::make_unique<Flow_Test_Sheet>();
     }
-    Main_Data_Windows view()
+    Models view()
     {
-        return Main_Data_Windows{
+        return Models{
             main,
             {sheets[0].get(), sheets[1].get(), sheets[2].get(), sheets[3].get(), sheets[4].get()},
             form50,
@@ -105,7 +106,7 @@ void run(QByteArrayView bytes, std::uint8_t answers)
         written.insert(id);
         check2Changes += id == check2;
     });
-    Main_Data_Windows view = w.view();
+    Models view = w.view();
     const QStringList lines = splitLines(decodeFileText(bytes));
     const ReadEnd end = Read_Main_Data_Lines(view, lines, st);
 
@@ -141,7 +142,7 @@ void run(QByteArrayView bytes, std::uint8_t answers)
     resetState(st, platform);
     Windows b(false);
     st.Main = &b.main;
-    Main_Data_Windows backView = b.view();
+    Models backView = b.view();
     FUZZ_CHECK(Read_Main_Data_Lines(backView, splitLines(decodeFileText(records.bytes())), st) ==
                ReadEnd::Completed);
     for (const QString &text : platform.texts) // only a logo file can be missing

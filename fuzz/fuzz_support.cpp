@@ -1,9 +1,9 @@
 #include "fuzz_support.h"
 
-#include "calc/flow_test_sheet.h"
 #include "files/flow_data_file.h"
 #include "files/record_lines.h"
 #include "files/text_files.h"
+#include "model/flow_test_sheet.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 #include "app_state.h"
 
-#include "cell_model.h"
+#include "model/main_model.h"
 #include "platform/printers.h"
 
 namespace zyt {
@@ -19,13 +19,7 @@ void AppState::Set_Decimal_Separators(QChar decimal, QChar group)
     Decimal_Comma = decimal == u',' ? 1 : 0;
 }
 
-bool AppState::Metric() const
-{
-    if (!Main)
-        return false;
-    const QString *check = Main->text(u"Check2", CellLayout::Single);
-    return check && *check == u"1";
-}
+bool AppState::Metric() const { return Main && Main->checked(MainModel::Check2); }
 
 int AppState::message(const QString &text, MsgButtons buttons, MsgIcon icon)
 {

@@ -15,7 +15,7 @@
 
 namespace zyt {
 
-class CellModel;
+class MainModel;
 
 // The prepared valve, stem, throat and seat geometry of one side of the
 // sheet calculated last, in inches.
@@ -88,7 +88,7 @@ struct AppState {
 
     // The main window's cells; its "Metric" check box says which units every
     // sheet is in. Without a main window the units are standard.
-    const CellModel *Main = nullptr;
+    const MainModel *Main = nullptr;
     bool Metric() const;
 
     // Calculation state shared by the five sheets; it describes the sheet

@@ -2,8 +2,8 @@
 
 #include "app_state.h"
 #include "flow_area.h"
-#include "flow_test_sheet.h"
 #include "formats.h"
+#include "model/flow_test_sheet.h"
 #include "platform/numbers.h"
 #include "platform/runtime_error.h"
 

@@ -1,7 +1,7 @@
 #include "flow_area.h"
 
 #include "app_state.h"
-#include "flow_test_sheet.h"
+#include "model/flow_test_sheet.h"
 #include "platform/numbers.h"
 
 #include <cmath>

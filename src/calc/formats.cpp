@@ -1,7 +1,7 @@
 #include "formats.h"
 
 #include "app_state.h"
-#include "cell_model.h"
+#include "model/cell_model.h"
 #include "platform/numbers.h"
 
 #include <charconv>

@@ -1,8 +1,8 @@
 #include "unit_conversion.h"
 
 #include "app_state.h"
-#include "flow_test_sheet.h"
 #include "formats.h"
+#include "model/flow_test_sheet.h"
 #include "platform/numbers.h"
 #include "platform/runtime_error.h"
 

@@ -2,8 +2,8 @@
 
 #include "calc/app_state.h"
 #include "calc/calculate_sheet.h"
-#include "calc/flow_test_sheet.h"
 #include "calc/formats.h"
+#include "model/flow_test_sheet.h"
 #include "record_boxes.h"
 #include "record_lines.h"
 #include "text_files.h"

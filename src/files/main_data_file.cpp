@@ -1,10 +1,11 @@
 #include "main_data_file.h"
 
 #include "calc/app_state.h"
-#include "calc/flow_test_sheet.h"
 #include "calc/formats.h"
-#include "compare/compare_state.h"
-#include "main/main_model.h"
+#include "model/compare_model.h"
+#include "model/flow_test_sheet.h"
+#include "model/graph_window_state.h"
+#include "model/main_model.h"
 #include "platform/numbers.h"
 #include "platform/runtime_error.h"
 #include "record_boxes.h"
@@ -21,8 +22,8 @@ namespace zyt {
 
 namespace {
 
-using M = Main_Model;
-using C = Compare_Model;
+using M = MainModel;
+using C = CompareModel;
 namespace boxes = record_boxes;
 
 const QString Filter =
@@ -107,7 +108,7 @@ const TextKey companyKeys[] = {
 
 class Reader {
 public:
-    Reader(Main_Data_Windows &w, AppState &st) : w_(w), st_(st) {}
+    Reader(Models &w, AppState &st) : w_(w), st_(st) {}
 
     ReadEnd read(const QStringList &lines)
     {
@@ -119,7 +120,7 @@ public:
             if (In_Comments) {
                 comments += QLatin1StringView("\r\n");
                 comments += line;
-                w_.Main.setCell(M::Text38, comments);
+                w_.main.setCell(M::Text38, comments);
                 continue;
             }
             const RecordLine r(line);
@@ -128,7 +129,7 @@ public:
                 // the window had must not stay in front of the file's lines.
                 In_Comments = true;
                 comments = r.value();
-                w_.Main.setCell(M::Text38, comments);
+                w_.main.setCell(M::Text38, comments);
                 continue;
             }
             bool handled = false;
@@ -164,7 +165,7 @@ private:
                 throw RuntimeError::typeMismatch();
             for (int accepted : k.indexes) {
                 if (i.value == accepted) {
-                    w_.Main.setCell(k.array, accepted, r.lowerValue());
+                    w_.main.setCell(k.array, accepted, r.lowerValue());
                     return true;
                 }
             }
@@ -190,12 +191,12 @@ private:
             const int index = cint(number(r.lowerValue()));
             if (index < 0 || index > 2)
                 throw noSuchElement();
-            w_.Main.setCell(M::Option4, QString::number(index));
+            w_.main.setCell(M::Option4, QString::number(index));
             return true;
         }
         for (const TextKey &k : companyKeys) {
             if (r.startsWith(k.key)) {
-                w_.Main.setCell(k.array, r.value());
+                w_.main.setCell(k.array, r.value());
                 return true;
             }
         }
@@ -209,11 +210,11 @@ private:
             return true;
         }
         if (r.startsWith(QLatin1StringView("logo_top"))) {
-            w_.Form60.Picture2_Top = number(r.lowerValue());
+            w_.graph.Picture2_Top = number(r.lowerValue());
             return true;
         }
         if (r.startsWith(QLatin1StringView("logo_left"))) {
-            w_.Form60.Picture2_Left = number(r.lowerValue());
+            w_.graph.Picture2_Left = number(r.lowerValue());
             return true;
         }
         for (int k = 0; k < 4; ++k) {
@@ -234,7 +235,7 @@ private:
             const int style = cint(number(r.lowerValue()));
             if (style < 0 || style > 6) // the line styles a picture has
                 throw badProperty();
-            w_.Form60.Picture1_DrawStyle = style;
+            w_.graph.Picture1_DrawStyle = style;
             return true;
         }
         return false;
@@ -249,9 +250,9 @@ private:
     void setCheck(M::Array box, bool checked)
     {
         const QString value = checked ? QStringLiteral("1") : QStringLiteral("0");
-        if (w_.Main.cell(box) == value)
+        if (w_.main.cell(box) == value)
             return;
-        w_.Main.setCell(box, value);
+        w_.main.setCell(box, value);
         // The units switch runs as the box changes, so the sheets are in the
         // restored units before the preloads fill them.
         if (box == M::Check2 && st_.Check2_Click)
@@ -262,8 +263,8 @@ private:
     {
         if (name.size() <= 4)
             return;
-        w_.Main.setCell(M::Text1, k, name);
-        if (Flow_Test_Sheet *sheet = w_.Forms[size_t(k)])
+        w_.main.setCell(M::Text1, k, name);
+        if (Flow_Test_Sheet *sheet = w_.sheets[size_t(k)])
             Load_Flow_Data_File(*sheet, name, st_);
     }
 
@@ -277,14 +278,14 @@ private:
             throw fileNotFound();
         if (st_.Load_Logo_Picture && !st_.Load_Logo_Picture(path))
             throw badPicture();
-        w_.Form60.Picture2_Visible = true;
-        w_.Form60.Logo_Caption = QStringLiteral("Logo -- Is ON");
+        w_.graph.Picture2_Visible = true;
+        w_.graph.Logo_Caption = QStringLiteral("Logo -- Is ON");
     }
 
     void graphOption(C::Array box, bool checked)
     {
         const int value = checked ? 1 : 0;
-        w_.Form50.setCell(box, QString::number(value));
+        w_.compare.setCell(box, QString::number(value));
         // What the box's own click does.
         int *flags[] = {&st_.Quarter_D_Line, &st_.Auto_X_Lines, &st_.Mark_Points, &st_.Calc_Low_Y};
         *flags[box] = value;
@@ -300,20 +301,20 @@ private:
         st_.message(MsgRequest{text, MsgButtons::Ok, MsgIcon::Exclamation, boxes::VornTitle});
     }
 
-    Main_Data_Windows &w_;
+    Models &w_;
     AppState &st_;
 };
 
 } // namespace
 
-ReadEnd Read_Main_Data_Lines(Main_Data_Windows &windows, const QStringList &lines, AppState &st)
+ReadEnd Read_Main_Data_Lines(Models &models, const QStringList &lines, AppState &st)
 {
-    return Reader(windows, st).read(lines);
+    return Reader(models, st).read(lines);
 }
 
-RecordWriter Write_Main_Data_Records(const Main_Data_Windows &windows, const AppState &st)
+RecordWriter Write_Main_Data_Records(const Models &models, const AppState &st)
 {
-    const Main_Model &main = windows.Main;
+    const MainModel &main = models.main;
     RecordWriter w;
     auto yesNo = [&](const QString &key, bool yes) {
         w.Write_Record_Line(key + (yes ? QStringLiteral(" = Yes") : QStringLiteral(" = No")));
@@ -333,15 +334,15 @@ RecordWriter Write_Main_Data_Records(const Main_Data_Windows &windows, const App
     w.record(u"Comp_Web", main.cell(M::Text98));
     w.record(u"Logo_SW", QString::number(st.Logo_On));
     w.record(u"Logo_Name", st.Logo_File);
-    w.record(u"Logo_Top", canonicalNumberText(windows.Form60.Picture2_Top, st.Locale_Decimal));
-    w.record(u"Logo_Left", canonicalNumberText(windows.Form60.Picture2_Left, st.Locale_Decimal));
+    w.record(u"Logo_Top", canonicalNumberText(models.graph.Picture2_Top, st.Locale_Decimal));
+    w.record(u"Logo_Left", canonicalNumberText(models.graph.Picture2_Left, st.Locale_Decimal));
     yesNo(QStringLiteral("Form50Check1"), st.Quarter_D_Line == 1);
     yesNo(QStringLiteral("Form50Check2"), st.Auto_X_Lines == 1);
     yesNo(QStringLiteral("Form50Check3"), st.Mark_Points == 1);
     yesNo(QStringLiteral("Form50Check4"), st.Calc_Low_Y == 1);
     w.record(u"Grid_SW", QString::number(st.Grid_On));
     w.record(u"Grid_Color", QString::number(st.Grid_Line_Color));
-    w.record(u"Grid_DrawStyle", QString::number(windows.Form60.Picture1_DrawStyle));
+    w.record(u"Grid_DrawStyle", QString::number(models.graph.Picture1_DrawStyle));
     for (const Stored &c : storedCells)
         w.record(main.layout().arrayName(c.array) + u'_' + QString::number(c.index),
                  main.cell(c.array, c.index));
@@ -349,7 +350,7 @@ RecordWriter Write_Main_Data_Records(const Main_Data_Windows &windows, const App
     return w;
 }
 
-bool Load_Main_Data_File(Main_Data_Windows &windows, AppState &st)
+bool Load_Main_Data_File(Models &models, AppState &st)
 {
     if (st.File_Name.isEmpty()) {
         const std::optional<QString> chosen = st.fileDialog(
@@ -365,18 +366,18 @@ bool Load_Main_Data_File(Main_Data_Windows &windows, AppState &st)
         boxes::failure(st, NotLoaded);
         return false;
     }
-    if (Read_Main_Data_Lines(windows, splitLines(decodeFileText(bytes)), st) == ReadEnd::Stopped)
+    if (Read_Main_Data_Lines(models, splitLines(decodeFileText(bytes)), st) == ReadEnd::Stopped)
         return true;
     if (st.Decimal_Comma != 0)
-        Form_Dots_To_Commas(windows.Main);
+        Form_Dots_To_Commas(models.main);
     else
-        Form_Commas_To_Dots(windows.Main);
+        Form_Commas_To_Dots(models.main);
     if (st.Command51_Click)
         st.Command51_Click();
     return true;
 }
 
-bool Save_Main_Data_File(Main_Data_Windows &windows, AppState &st)
+bool Save_Main_Data_File(Models &models, AppState &st)
 {
     if (st.File_Name.isEmpty()) {
         const std::optional<QString> chosen = st.fileDialog(
@@ -390,7 +391,7 @@ bool Save_Main_Data_File(Main_Data_Windows &windows, AppState &st)
     // The estimator's results are written from its entries as they stand.
     if (st.Command51_Click)
         st.Command51_Click();
-    if (!writeFileAtomically(st.File_Name, Write_Main_Data_Records(windows, st).bytes())) {
+    if (!writeFileAtomically(st.File_Name, Write_Main_Data_Records(models, st).bytes())) {
         boxes::failure(st, NotSaved);
         return false;
     }
@@ -402,7 +403,7 @@ QString Autosave_File_Path(AppState &st)
     return QDir(st.programFolder()).filePath(QString::fromLatin1(Autosave_File));
 }
 
-void Load_Autosave_File(Main_Data_Windows &windows, AppState &st)
+void Load_Autosave_File(Models &models, AppState &st)
 {
     st.File_Name = Autosave_File_Path(st);
     // A first start has no autosave file; that is no error to tell, and
@@ -411,15 +412,15 @@ void Load_Autosave_File(Main_Data_Windows &windows, AppState &st)
     if (!QFileInfo(st.File_Name).isFile() || !probe.open(QIODevice::ReadOnly))
         return;
     probe.close();
-    Load_Main_Data_File(windows, st);
+    Load_Main_Data_File(models, st);
 }
 
-bool Save_Autosave_File(Main_Data_Windows &windows, AppState &st)
+bool Save_Autosave_File(Models &models, AppState &st)
 {
     // Written in one step: the old autosave file stays whole until the new
     // one is complete.
     st.File_Name = Autosave_File_Path(st);
-    return Save_Main_Data_File(windows, st);
+    return Save_Main_Data_File(models, st);
 }
 
 } // namespace zyt

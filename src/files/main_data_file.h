@@ -1,6 +1,7 @@
 #pragma once
 
 #include "flow_data_file.h"
+#include "model/models.h"
 
 #include <QString>
 #include <QStringList>
@@ -10,19 +11,7 @@
 namespace zyt {
 
 struct AppState;
-struct Graph_Window_State;
-class Compare_Model;
-class Flow_Test_Sheet;
-class Main_Model;
 class RecordWriter;
-
-// The windows whose state the main data file keeps.
-struct Main_Data_Windows {
-    Main_Model &Main;
-    std::array<Flow_Test_Sheet *, 5> Forms; // Form1 to Form5, for the preloads
-    Compare_Model &Form50;
-    Graph_Window_State &Form60;
-};
 
 // The main data file (.dta): the main window's settings and estimator cells,
 // the five preload names, the company fields, the logo, grid and graph
@@ -34,12 +23,12 @@ struct Main_Data_Windows {
 // estimator runs (Command51_Click). A record that cannot be applied shows
 // its box and is skipped. No count is shown. True when a file was read,
 // false when none could be (with the failure box).
-bool Load_Main_Data_File(Main_Data_Windows &windows, AppState &st);
+bool Load_Main_Data_File(Models &models, AppState &st);
 
 // Runs the estimator, then writes the main data file to File_Name, asking
 // with the Save dialog first when File_Name is empty. True when written; on
 // failure the box shows and the previous file stays as it was.
-bool Save_Main_Data_File(Main_Data_Windows &windows, AppState &st);
+bool Save_Main_Data_File(Models &models, AppState &st);
 
 // The autosave file in the program's folder, written at exit and read at
 // start-up.
@@ -47,12 +36,12 @@ inline constexpr const char *Autosave_File = "zxqw1234.sav";
 QString Autosave_File_Path(AppState &st);
 // Start-up: loads the autosave file when there is one; a missing file is
 // skipped without a word.
-void Load_Autosave_File(Main_Data_Windows &windows, AppState &st);
+void Load_Autosave_File(Models &models, AppState &st);
 // Exit: writes the autosave file; a failure shows the writer's box.
-bool Save_Autosave_File(Main_Data_Windows &windows, AppState &st);
+bool Save_Autosave_File(Models &models, AppState &st);
 
 // The two halves without files or dialogs.
-ReadEnd Read_Main_Data_Lines(Main_Data_Windows &windows, const QStringList &lines, AppState &st);
-RecordWriter Write_Main_Data_Records(const Main_Data_Windows &windows, const AppState &st);
+ReadEnd Read_Main_Data_Lines(Models &models, const QStringList &lines, AppState &st);
+RecordWriter Write_Main_Data_Records(const Models &models, const AppState &st);
 
 } // namespace zyt

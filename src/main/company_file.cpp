@@ -5,13 +5,13 @@
 #include "files/record_boxes.h"
 #include "files/record_lines.h"
 #include "files/text_files.h"
-#include "main_model.h"
+#include "model/main_model.h"
 
 namespace zyt {
 
 namespace {
 
-using M = Main_Model;
+using M = MainModel;
 
 struct Key {
     QLatin1StringView key; // ends with its blank; matched exactly
@@ -32,7 +32,7 @@ const QString NotSaved = QStringLiteral("Company Information Data File has NOT b
 
 } // namespace
 
-void Read_Company_Lines(Main_Model &Main, const QStringList &lines, AppState &st)
+void Read_Company_Lines(MainModel &Main, const QStringList &lines, AppState &st)
 {
     int Read_Count = 0;
     for (const QString &line : lines) {
@@ -54,7 +54,7 @@ void Read_Company_Lines(Main_Model &Main, const QStringList &lines, AppState &st
     }
 }
 
-RecordWriter Write_Company_Records(const Main_Model &Main)
+RecordWriter Write_Company_Records(const MainModel &Main)
 {
     RecordWriter w;
     for (const Key &k : keys) {
@@ -67,7 +67,7 @@ RecordWriter Write_Company_Records(const Main_Model &Main)
     return w;
 }
 
-void Load_Co_Name_Click(Main_Model &Main, AppState &st)
+void Load_Co_Name_Click(MainModel &Main, AppState &st)
 {
     const QString filter =
         QStringLiteral("Text Files (All Files (*.*)|*.*|Company Name Data Files (*.dcn)|*.dcn");
@@ -86,7 +86,7 @@ void Load_Co_Name_Click(Main_Model &Main, AppState &st)
     Read_Company_Lines(Main, splitLines(decodeFileText(bytes)), st);
 }
 
-void Save_Co_Name_Click(const Main_Model &Main, AppState &st)
+void Save_Co_Name_Click(const MainModel &Main, AppState &st)
 {
     const QString filter =
         QStringLiteral("Text Files (All Files (*.*)|*.*|Customer Data Files (*.dcn)|*.dcn");

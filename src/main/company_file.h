@@ -5,7 +5,7 @@
 namespace zyt {
 
 struct AppState;
-class Main_Model;
+class MainModel;
 class RecordWriter;
 
 // The company information file (.dcn): the main window's company name,
@@ -13,16 +13,16 @@ class RecordWriter;
 
 // Menu "Load Company Name, Address, etc, Data": the Open dialog, then the
 // file's lines into the fields. No count is shown.
-void Load_Co_Name_Click(Main_Model &Main, AppState &st);
+void Load_Co_Name_Click(MainModel &Main, AppState &st);
 // The panel's "Save" button: the Save dialog, then the five lines. Nothing is
 // shown on success; a failed write leaves the file that was there.
-void Save_Co_Name_Click(const Main_Model &Main, AppState &st);
+void Save_Co_Name_Click(const MainModel &Main, AppState &st);
 
 // The two halves without files or dialogs. Keys match with their letter
 // case; a line that matches none shows its box and the reading goes on.
-void Read_Company_Lines(Main_Model &Main, const QStringList &lines, AppState &st);
+void Read_Company_Lines(MainModel &Main, const QStringList &lines, AppState &st);
 // Each field on one line: a line break in a field would split its record,
 // so each becomes a blank.
-RecordWriter Write_Company_Records(const Main_Model &Main);
+RecordWriter Write_Company_Records(const MainModel &Main);
 
 } // namespace zyt

@@ -10,7 +10,7 @@ namespace zyt {
 
 namespace {
 
-using M = Main_Model;
+using M = MainModel;
 
 constexpr double Mm = 25.4;              // mm per inch
 constexpr double SqMm = 645.16;          // mm² per in²
@@ -26,7 +26,7 @@ using Format = QString (*)(double, const AppState &);
 // Reads and writes the estimator's cells as the formulas name them.
 class Cells {
 public:
-    Cells(Main_Model &main, const AppState &st) : m_(main), st_(st) {}
+    Cells(MainModel &main, const AppState &st) : m_(main), st_(st) {}
 
     // The number a cell shows; error 13 when it shows none.
     Checked operator()(M::Array a, int i) const
@@ -38,10 +38,10 @@ public:
         m_.setCell(a, i, format(value.value(), st_));
     }
     bool checked(M::Array box) const { return m_.checked(box); }
-    Main_Model &model() { return m_; }
+    MainModel &model() { return m_; }
 
 private:
-    Main_Model &m_;
+    MainModel &m_;
     const AppState &st_;
 };
 
@@ -131,7 +131,7 @@ void runSteps(Cells &c, bool metric)
 // A port calculator's result, or nothing written when its inputs do not
 // give one.
 template <typename Formula>
-void portCalculator(Main_Model &main, const AppState &st, M::Array result, Format format,
+void portCalculator(MainModel &main, const AppState &st, M::Array result, Format format,
                     Formula formula)
 {
     Cells c(main, st);
@@ -151,7 +151,7 @@ constexpr std::uint32_t ComputedBack = 0xFFFF01; // not quite the yellow of the 
 
 enum class Role { Entry, Computed };
 
-void setColors(Main_Model &m, M::Array a, int i, std::uint32_t back, std::uint32_t fore)
+void setColors(MainModel &m, M::Array a, int i, std::uint32_t back, std::uint32_t fore)
 {
     const int id = m.layout().id(a, i);
     CellLook look = m.look(id);
@@ -161,7 +161,7 @@ void setColors(Main_Model &m, M::Array a, int i, std::uint32_t back, std::uint32
 }
 
 // A column's value cell in row 3, its two labels above it and its marker.
-void setRole(Main_Model &m, M::Array column, int marker, Role role)
+void setRole(MainModel &m, M::Array column, int marker, Role role)
 {
     const bool entry = role == Role::Entry;
     const int inputMarker = m.layout().id(M::Label2, 1);
@@ -190,19 +190,19 @@ void setRole(Main_Model &m, M::Array column, int marker, Role role)
 
 } // namespace
 
-void Calc_Engine_US(Main_Model &main, const AppState &st)
+void Calc_Engine_US(MainModel &main, const AppState &st)
 {
     Cells c(main, st);
     runSteps(c, false);
 }
 
-void Calc_Engine_Metric(Main_Model &main, const AppState &st)
+void Calc_Engine_Metric(MainModel &main, const AppState &st)
 {
     Cells c(main, st);
     runSteps(c, true);
 }
 
-void Command51_Click(Main_Model &main, AppState &st)
+void Command51_Click(MainModel &main, AppState &st)
 {
     // Trapped here: the exit save runs this first and must go on.
     Run_Guarded(st, [&] {
@@ -213,7 +213,7 @@ void Command51_Click(Main_Model &main, AppState &st)
     });
 }
 
-void Command7_Click(Main_Model &main, const AppState &st)
+void Command7_Click(MainModel &main, const AppState &st)
 {
     portCalculator(main, st, M::Text102, Format_2_Dec, [](Cells &c, bool metric) {
         const Checked area = c(M::Text106, 9);
@@ -222,7 +222,7 @@ void Command7_Click(Main_Model &main, const AppState &st)
     });
 }
 
-void Command8_Click(Main_Model &main, const AppState &st)
+void Command8_Click(MainModel &main, const AppState &st)
 {
     portCalculator(main, st, M::Text104, Format_3_Dec, [](Cells &c, bool metric) {
         const Checked volume = c(M::Text102, 9);
@@ -231,7 +231,7 @@ void Command8_Click(Main_Model &main, const AppState &st)
     });
 }
 
-void Command9_Click(Main_Model &main, const AppState &st)
+void Command9_Click(MainModel &main, const AppState &st)
 {
     portCalculator(main, st, M::Text106, Format_3_Dec, [](Cells &c, bool metric) {
         const Checked volume = c(M::Text102, 9);
@@ -240,12 +240,12 @@ void Command9_Click(Main_Model &main, const AppState &st)
     });
 }
 
-void Check1_Click(Main_Model &main)
+void Check1_Click(MainModel &main)
 {
     setRole(main, M::Text101, 0, main.checked(M::Check1) ? Role::Entry : Role::Computed);
 }
 
-void Check3_Click(Main_Model &main)
+void Check3_Click(MainModel &main)
 {
     const bool typed = main.checked(M::Check3);
     setRole(main, M::Text109, 7, typed ? Role::Entry : Role::Computed);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "main/main_model.h"
+#include "model/main_model.h"
 
 namespace zyt {
 
@@ -15,26 +15,26 @@ struct AppState;
 // shows. A cell it cannot use (no number, a zero divisor, a compression
 // ratio of 1) stops it at that step with the critical error box; the cells
 // after it keep their texts. Never throws.
-void Command51_Click(Main_Model &main, AppState &st);
+void Command51_Click(MainModel &main, AppState &st);
 
 // The two calculations; they raise the run-time error of the step that
 // fails, after writing the cells of the steps before it.
-void Calc_Engine_US(Main_Model &main, const AppState &st);
-void Calc_Engine_Metric(Main_Model &main, const AppState &st);
+void Calc_Engine_US(MainModel &main, const AppState &st);
+void Calc_Engine_Metric(MainModel &main, const AppState &st);
 
 // The port calculators: volume (cc) from area and length, length from volume
 // and area, area from volume and length, in the units "Metric" shows. An
 // input that cannot be used leaves the result cell as it was, without a
 // word.
-void Command7_Click(Main_Model &main, const AppState &st);
-void Command8_Click(Main_Model &main, const AppState &st);
-void Command9_Click(Main_Model &main, const AppState &st);
+void Command7_Click(MainModel &main, const AppState &st);
+void Command8_Click(MainModel &main, const AppState &st);
+void Command9_Click(MainModel &main, const AppState &st);
 
 // The "User" boxes: set, the Mach number (Check1) or the peak-power speed
 // (Check3) becomes a typed cell, clear a computed one; with Check3 the mean
 // port area goes the other way. Only looks change, never texts.
-void Check1_Click(Main_Model &main);
-void Check3_Click(Main_Model &main);
+void Check1_Click(MainModel &main);
+void Check3_Click(MainModel &main);
 
 // The hover-help texts of the estimator, the port calculators and the
 // "Metric" box, under "Main_" and the control's name.

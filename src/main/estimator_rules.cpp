@@ -9,7 +9,7 @@ namespace zyt {
 
 namespace {
 
-using M = Main_Model;
+using M = MainModel;
 
 struct Column {
     M::Array array;
@@ -31,7 +31,7 @@ const Column columns[] = {
 
 } // namespace
 
-CellRules Main_Cell_Rules(Main_Model::Array array, int index)
+CellRules Main_Cell_Rules(MainModel::Array array, int index)
 {
     CellRules r;
     for (const Column &c : columns) {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calc/cell_rules.h"
-#include "main/main_model.h"
+#include "model/cell_rules.h"
+#include "model/main_model.h"
 
 #include <QStringView>
 
@@ -12,7 +12,7 @@ struct AppState;
 // What an estimator or port calculator cell of the main window does while
 // the user edits it. The mouse flag is kept over every cell of the edited
 // columns; the other cells of the window have no rules.
-CellRules Main_Cell_Rules(Main_Model::Array array, int index);
+CellRules Main_Cell_Rules(MainModel::Array array, int index);
 
 // The limit of the Mach number Text101(3) (1) or the compression ratio
 // Text101(8) (25), run when the focus leaves the cell, after its

@@ -2,12 +2,13 @@
 
 #include "calc/app_state.h"
 #include "calc/calculate_sheet.h"
-#include "calc/flow_test_sheet.h"
 #include "calc/formats.h"
-#include "main_model.h"
+#include "model/compare_model.h"
+#include "model/flow_test_sheet.h"
+#include "model/main_model.h"
+#include "model/models.h"
 #include "platform/choice_dialogs.h"
 #include "platform/runtime_error.h"
-#include "settings_windows.h"
 
 namespace zyt {
 
@@ -66,12 +67,12 @@ void applyFont(CellModel &window, Boxes which, const AppState &st)
     }
 }
 
-void applyToSheets(Settings_Windows &windows, Boxes which, const AppState &st)
+void applyToSheets(Models &models, Boxes which, const AppState &st)
 {
-    for (Flow_Test_Sheet *sheet : windows.Forms)
+    for (Flow_Test_Sheet *sheet : models.sheets)
         if (sheet)
             applyFont(*sheet, which, st);
-    applyFont(windows.Form50, which, st);
+    applyFont(models.compare, which, st);
 }
 
 } // namespace
@@ -105,21 +106,21 @@ bool Choose_Font(AppState &st)
     return true;
 }
 
-void Apply_Font_Main(Main_Model &Main, const AppState &st) { applyFont(Main, Boxes::All, st); }
+void Apply_Font_Main(MainModel &Main, const AppState &st) { applyFont(Main, Boxes::All, st); }
 
-void Apply_Entry_Font_Main(Main_Model &Main, const AppState &st)
+void Apply_Entry_Font_Main(MainModel &Main, const AppState &st)
 {
     applyFont(Main, Boxes::Entry, st);
 }
 
-void Apply_Font_Sheets(Settings_Windows &windows, const AppState &st)
+void Apply_Font_Sheets(Models &models, const AppState &st)
 {
-    applyToSheets(windows, Boxes::All, st);
+    applyToSheets(models, Boxes::All, st);
 }
 
-void Apply_Entry_Font_Sheets(Settings_Windows &windows, const AppState &st)
+void Apply_Entry_Font_Sheets(Models &models, const AppState &st)
 {
-    applyToSheets(windows, Boxes::Entry, st);
+    applyToSheets(models, Boxes::Entry, st);
 }
 
 void Apply_Font_Form(CellModel &window, const AppState &st) { applyFont(window, Boxes::All, st); }
@@ -141,7 +142,7 @@ void Align_Form(CellModel &window, const AppState &st)
     }
 }
 
-void Align_All_Forms(Settings_Windows &windows, const AppState &st)
+void Align_All_Forms(Models &models, const AppState &st)
 {
     // The graph window and the report window keep theirs; neither is among
     // these, the check is for whatever window joins the list.
@@ -149,61 +150,61 @@ void Align_All_Forms(Settings_Windows &windows, const AppState &st)
         if (window.windowName() != u"Form60" && window.windowName() != u"Form70")
             Align_Form(window, st);
     };
-    align(windows.Main);
-    for (Flow_Test_Sheet *sheet : windows.Forms)
+    align(models.main);
+    for (Flow_Test_Sheet *sheet : models.sheets)
         if (sheet)
             align(*sheet);
-    align(windows.Form50);
+    align(models.compare);
 }
 
-void Calculate_All_Sheets(Settings_Windows &windows, AppState &st)
+void Calculate_All_Sheets(Models &models, AppState &st)
 {
-    for (Flow_Test_Sheet *sheet : windows.Forms)
+    for (Flow_Test_Sheet *sheet : models.sheets)
         if (sheet)
             Calculate_Sheet(*sheet, st);
 }
 
-void AllFont_Click(Settings_Windows &windows, AppState &st)
+void AllFont_Click(Models &models, AppState &st)
 {
     if (Choose_Font(st))
-        Apply_Font_Main(windows.Main, st);
+        Apply_Font_Main(models.main, st);
 }
 
-void EntryFont_Click(Settings_Windows &windows, AppState &st)
+void EntryFont_Click(Models &models, AppState &st)
 {
     if (Choose_Font(st))
-        Apply_Entry_Font_Main(windows.Main, st);
+        Apply_Entry_Font_Main(models.main, st);
 }
 
-void AllFont_Flow_Click(Settings_Windows &windows, AppState &st)
+void AllFont_Flow_Click(Models &models, AppState &st)
 {
     if (Choose_Font(st))
-        Apply_Font_Sheets(windows, st);
+        Apply_Font_Sheets(models, st);
 }
 
-void EntryFont_Flow_Click(Settings_Windows &windows, AppState &st)
+void EntryFont_Flow_Click(Models &models, AppState &st)
 {
     if (Choose_Font(st))
-        Apply_Entry_Font_Sheets(windows, st);
+        Apply_Entry_Font_Sheets(models, st);
 }
 
-void AligLeft_Click(Settings_Windows &windows, AppState &st)
+void AligLeft_Click(Models &models, AppState &st)
 {
     st.Box_Alignment = 0;
-    Align_All_Forms(windows, st);
+    Align_All_Forms(models, st);
 }
 
-void AligCenter_Click(Settings_Windows &windows, AppState &st)
+void AligCenter_Click(Models &models, AppState &st)
 {
     st.Box_Alignment = 2;
-    Align_All_Forms(windows, st);
+    Align_All_Forms(models, st);
 }
 
-void AligRight_Click(Settings_Windows &windows, AppState &st)
+void AligRight_Click(Models &models, AppState &st)
 {
     st.Box_Alignment = 1;
-    Align_All_Forms(windows, st);
-    Calculate_All_Sheets(windows, st);
+    Align_All_Forms(models, st);
+    Calculate_All_Sheets(models, st);
 }
 
 } // namespace zyt

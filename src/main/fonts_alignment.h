@@ -7,9 +7,9 @@
 namespace zyt {
 
 struct AppState;
-struct Settings_Windows;
+struct Models;
 class CellModel;
-class Main_Model;
+class MainModel;
 
 // Fonts and alignment of the text boxes: the cells shown as boxes (labels,
 // entries, results and headers; no check box or option). They change the
@@ -29,11 +29,11 @@ bool Choose_Font(AppState &st);
 
 // Apply the font values to every text box of the main window, or only to
 // those the user can type in at the moment.
-void Apply_Font_Main(Main_Model &Main, const AppState &st);
-void Apply_Entry_Font_Main(Main_Model &Main, const AppState &st);
+void Apply_Font_Main(MainModel &Main, const AppState &st);
+void Apply_Entry_Font_Main(MainModel &Main, const AppState &st);
 // The same on the flow screens: the five sheets, then the compare window.
-void Apply_Font_Sheets(Settings_Windows &windows, const AppState &st);
-void Apply_Entry_Font_Sheets(Settings_Windows &windows, const AppState &st);
+void Apply_Font_Sheets(Models &models, const AppState &st);
+void Apply_Entry_Font_Sheets(Models &models, const AppState &st);
 // One window; the compare window's two graph caption boxes Text71 and
 // Text72 keep their own font.
 void Apply_Font_Form(CellModel &window, const AppState &st);
@@ -44,25 +44,25 @@ void Apply_Entry_Font_Form(CellModel &window, const AppState &st);
 // display changes.
 void Align_Form(CellModel &window, const AppState &st);
 // The same on the main window, the sheets and the compare window.
-void Align_All_Forms(Settings_Windows &windows, const AppState &st);
+void Align_All_Forms(Models &models, const AppState &st);
 // Calculate_Sheet on Form1 to Form5 in turn, so their results are written
 // again in the number forms of the alignment.
-void Calculate_All_Sheets(Settings_Windows &windows, AppState &st);
+void Calculate_All_Sheets(Models &models, AppState &st);
 
 // Menu "User Selectable Entry GUI Options", the captions of the entries:
 // "Select Font for All Text Main Screen"
-void AllFont_Click(Settings_Windows &windows, AppState &st);
+void AllFont_Click(Models &models, AppState &st);
 // "Select Font for Just Entry Text Main Screen"
-void EntryFont_Click(Settings_Windows &windows, AppState &st);
+void EntryFont_Click(Models &models, AppState &st);
 // "Select Font for All Text Flow Screen"
-void AllFont_Flow_Click(Settings_Windows &windows, AppState &st);
+void AllFont_Flow_Click(Models &models, AppState &st);
 // "Select Font for Just Entry Text Flow Screen"
-void EntryFont_Flow_Click(Settings_Windows &windows, AppState &st);
+void EntryFont_Flow_Click(Models &models, AppState &st);
 // Submenu "Select Alignment for All Text": "Set Alignment for Flush Left",
 // "Set Alignment for Center" and "Set Alignment for Flush Right" (which also
 // recalculates the five sheets).
-void AligLeft_Click(Settings_Windows &windows, AppState &st);
-void AligCenter_Click(Settings_Windows &windows, AppState &st);
-void AligRight_Click(Settings_Windows &windows, AppState &st);
+void AligLeft_Click(Models &models, AppState &st);
+void AligCenter_Click(Models &models, AppState &st);
+void AligRight_Click(Models &models, AppState &st);
 
 } // namespace zyt

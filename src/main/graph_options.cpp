@@ -1,20 +1,21 @@
 #include "graph_options.h"
 
 #include "calc/app_state.h"
-#include "compare/compare_state.h"
+#include "model/compare_model.h"
+#include "model/graph_window_state.h"
 #include "platform/choice_dialogs.h"
 
 namespace zyt {
 
 namespace {
 
-void clearPicture(Graph_Window_State &Form60)
+void clearPicture(GraphWindowState &Form60)
 {
     if (Form60.Picture1_Cls)
         Form60.Picture1_Cls();
 }
 
-void setGrid(Graph_Window_State &Form60, AppState &st, int drawStyle, int on)
+void setGrid(GraphWindowState &Form60, AppState &st, int drawStyle, int on)
 {
     clearPicture(Form60);
     Form60.Picture1_DrawStyle = drawStyle;
@@ -35,7 +36,7 @@ std::optional<std::int32_t> Get_Color(AppState &st)
     return color;
 }
 
-void FontColor_Click(Graph_Window_State &Form60, AppState &st)
+void FontColor_Click(GraphWindowState &Form60, AppState &st)
 {
     // Cleared only once a colour was chosen: a cancel must not cost the user
     // the graph and its annotations.
@@ -45,7 +46,7 @@ void FontColor_Click(Graph_Window_State &Form60, AppState &st)
     }
 }
 
-void Grid_Color_Click(Graph_Window_State &Form60, AppState &st)
+void Grid_Color_Click(GraphWindowState &Form60, AppState &st)
 {
     if (const std::optional<std::int32_t> color = Get_Color(st)) {
         st.Grid_Line_Color = *color;
@@ -54,12 +55,12 @@ void Grid_Color_Click(Graph_Window_State &Form60, AppState &st)
     }
 }
 
-void Grid_Long_Click(Graph_Window_State &Form60, AppState &st) { setGrid(Form60, st, 0, 1); }
+void Grid_Long_Click(GraphWindowState &Form60, AppState &st) { setGrid(Form60, st, 0, 1); }
 
-void Grid_Dash_Click(Graph_Window_State &Form60, AppState &st) { setGrid(Form60, st, 1, 1); }
+void Grid_Dash_Click(GraphWindowState &Form60, AppState &st) { setGrid(Form60, st, 1, 1); }
 
-void Grid_Dot_Click(Graph_Window_State &Form60, AppState &st) { setGrid(Form60, st, 2, 1); }
+void Grid_Dot_Click(GraphWindowState &Form60, AppState &st) { setGrid(Form60, st, 2, 1); }
 
-void Grid_None_Click(Graph_Window_State &Form60, AppState &st) { setGrid(Form60, st, 0, 0); }
+void Grid_None_Click(GraphWindowState &Form60, AppState &st) { setGrid(Form60, st, 0, 0); }
 
 } // namespace zyt

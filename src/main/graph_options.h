@@ -6,7 +6,7 @@
 namespace zyt {
 
 struct AppState;
-struct Graph_Window_State;
+struct GraphWindowState;
 
 // Shows the colour dialog, opened on the colour chosen last. The chosen
 // colour, or nothing after "No Color Selected".
@@ -16,13 +16,13 @@ std::optional<std::int32_t> Get_Color(AppState &st);
 // setting; the new settings show when the graph is next drawn. A cancelled
 // colour dialog changes nothing, the picture included.
 // "Select Font Color for Use on Graphs"
-void FontColor_Click(Graph_Window_State &Form60, AppState &st);
+void FontColor_Click(GraphWindowState &Form60, AppState &st);
 // "Select Grid Line Color for Use on Graphs"
-void Grid_Color_Click(Graph_Window_State &Form60, AppState &st);
+void Grid_Color_Click(GraphWindowState &Form60, AppState &st);
 // Submenu "Select Graph Grid Line Style".
-void Grid_Long_Click(Graph_Window_State &Form60, AppState &st); // "Set Grid Lines as Long"
-void Grid_Dash_Click(Graph_Window_State &Form60, AppState &st); // "Set Grid Lines as Dash"
-void Grid_Dot_Click(Graph_Window_State &Form60, AppState &st);  // "Set Grid Lines as Dot"
-void Grid_None_Click(Graph_Window_State &Form60, AppState &st); // "Set NO Grid Lines"
+void Grid_Long_Click(GraphWindowState &Form60, AppState &st); // "Set Grid Lines as Long"
+void Grid_Dash_Click(GraphWindowState &Form60, AppState &st); // "Set Grid Lines as Dash"
+void Grid_Dot_Click(GraphWindowState &Form60, AppState &st);  // "Set Grid Lines as Dot"
+void Grid_None_Click(GraphWindowState &Form60, AppState &st); // "Set NO Grid Lines"
 
 } // namespace zyt

@@ -1,24 +1,25 @@
 #include "gui_file.h"
 
 #include "calc/app_state.h"
-#include "calc/flow_test_sheet.h"
 #include "calc/formats.h"
-#include "compare/compare_state.h"
 #include "files/record_boxes.h"
 #include "files/record_lines.h"
 #include "files/text_files.h"
 #include "fonts_alignment.h"
-#include "main_model.h"
+#include "model/compare_model.h"
+#include "model/flow_test_sheet.h"
+#include "model/graph_window_state.h"
+#include "model/main_model.h"
+#include "model/models.h"
 #include "platform/choice_dialogs.h"
 #include "platform/numbers.h"
 #include "platform/runtime_error.h"
-#include "settings_windows.h"
 
 namespace zyt {
 
 namespace {
 
-using M = Main_Model;
+using M = MainModel;
 using S = Flow_Test_Sheet;
 
 const QString Filter =
@@ -82,7 +83,7 @@ enum class Outcome { Applied, BadRecord };
 
 class Reader {
 public:
-    Reader(Settings_Windows &w, AppState &st) : w_(w), st_(st) {}
+    Reader(Models &w, AppState &st) : w_(w), st_(st) {}
 
     int read(const QStringList &lines)
     {
@@ -148,7 +149,7 @@ private:
             if (alignment < 0 || alignment > 2)
                 return Outcome::BadRecord;
             st_.Box_Alignment = alignment;
-            const int shown = w_.Main.look(w_.Main.layout().id(M::Text101, 7)).alignment;
+            const int shown = w_.main.look(w_.main.layout().id(M::Text101, 7)).alignment;
             if (st_.Box_Alignment != shown) {
                 Align_All_Forms(w_, st_);
                 if (st_.Box_Alignment == 1)
@@ -160,7 +161,7 @@ private:
             const std::int32_t color = clng(Fix_Decimal_Sep_Value(value, st_));
             if (color < 0 || color > 0xFFFFFF)
                 throw badProperty();
-            w_.Form60.Picture1_ForeColor = color;
+            w_.graph.Picture1_ForeColor = color;
             return Outcome::Applied;
         }
         }
@@ -171,10 +172,10 @@ private:
     {
         switch (group) {
         case Group::MainAll:
-            Apply_Font_Main(w_.Main, st_);
+            Apply_Font_Main(w_.main, st_);
             break;
         case Group::MainEntry:
-            Apply_Entry_Font_Main(w_.Main, st_);
+            Apply_Entry_Font_Main(w_.main, st_);
             break;
         case Group::FlowAll:
             Apply_Font_Sheets(w_, st_);
@@ -187,7 +188,7 @@ private:
         }
     }
 
-    Settings_Windows &w_;
+    Models &w_;
     AppState &st_;
 };
 
@@ -206,40 +207,40 @@ void writeFont(RecordWriter &w, const QString &group, const CellLook &look, AppS
 
 } // namespace
 
-int Read_GUI_Lines(Settings_Windows &windows, const QStringList &lines, AppState &st)
+int Read_GUI_Lines(Models &models, const QStringList &lines, AppState &st)
 {
-    return Reader(windows, st).read(lines);
+    return Reader(models, st).read(lines);
 }
 
-RecordWriter Write_GUI_Records(const Settings_Windows &windows, AppState &st)
+RecordWriter Write_GUI_Records(const Models &models, AppState &st)
 {
     RecordWriter w;
     w.Write_Record_Line(First_Line);
-    const M &main = windows.Main;
+    const M &main = models.main;
     const CellLook &mainLabel = main.look(main.layout().id(M::Text101, 7));
     const CellLook &mainEntry = main.look(main.layout().id(M::Text101, 8));
     writeFont(w, QStringLiteral("All Box Main"), mainLabel, st);
     writeFont(w, QStringLiteral("Entry Box Main"), mainEntry, st);
     // The first sheet stands for the flow screens.
-    const S &form1 = *windows.Forms[0];
+    const S &form1 = *models.sheets[0];
     writeFont(w, QStringLiteral("All Box Flow"), form1.look(form1.id(S::Text101, 1)), st);
     writeFont(w, QStringLiteral("Entry Box Flow"), form1.look(form1.id(S::Text102, 1)), st);
     w.record(u"Box Alignment", Format_Int(mainEntry.alignment, st));
-    w.record(u"Graph Font Color", Format_Int(windows.Form60.Picture1_ForeColor, st));
+    w.record(u"Graph Font Color", Format_Int(models.graph.Picture1_ForeColor, st));
     return w;
 }
 
-std::optional<int> Read_GUI_File(Settings_Windows &windows, AppState &st)
+std::optional<int> Read_GUI_File(Models &models, AppState &st)
 {
     QByteArray bytes;
     if (readWholeFile(st.File_Name, bytes) != FileReadStatus::Ok) {
         record_boxes::failure(st, NotRead);
         return std::nullopt;
     }
-    return Read_GUI_Lines(windows, splitLines(decodeFileText(bytes)), st);
+    return Read_GUI_Lines(models, splitLines(decodeFileText(bytes)), st);
 }
 
-void Read_GUI_Click(Settings_Windows &windows, AppState &st)
+void Read_GUI_Click(Models &models, AppState &st)
 {
     const std::optional<QString> chosen = st.fileDialog(
         FileDialogRequest{FileDialogKind::Open, Filter, Filter_Index, st.programFolder()});
@@ -248,11 +249,11 @@ void Read_GUI_Click(Settings_Windows &windows, AppState &st)
         return;
     }
     st.File_Name = *chosen;
-    if (const std::optional<int> Read_Count = Read_GUI_File(windows, st))
+    if (const std::optional<int> Read_Count = Read_GUI_File(models, st))
         st.message(Format_Thousands(*Read_Count, st) + QStringLiteral(" Records Read"));
 }
 
-void Write_GUI_Click(Settings_Windows &windows, AppState &st)
+void Write_GUI_Click(Models &models, AppState &st)
 {
     const std::optional<QString> chosen = st.fileDialog(
         FileDialogRequest{FileDialogKind::Save, Filter, Filter_Index, st.programFolder()});
@@ -261,7 +262,7 @@ void Write_GUI_Click(Settings_Windows &windows, AppState &st)
         return;
     }
     st.File_Name = *chosen;
-    const RecordWriter w = Write_GUI_Records(windows, st);
+    const RecordWriter w = Write_GUI_Records(models, st);
     if (!writeFileAtomically(*chosen, w.bytes())) {
         record_boxes::failure(st, NotSaved);
         return;

@@ -7,7 +7,7 @@
 namespace zyt {
 
 struct AppState;
-struct Settings_Windows;
+struct Models;
 class RecordWriter;
 
 // The parameter file (.gui): the four fonts, the box alignment and the graph
@@ -17,18 +17,18 @@ class RecordWriter;
 // Reads the file at File_Name and applies it. The number of lines read, or
 // nothing when the file could not be read ("Parameter File has Not been
 // Read" shown).
-std::optional<int> Read_GUI_File(Settings_Windows &windows, AppState &st);
+std::optional<int> Read_GUI_File(Models &models, AppState &st);
 
 // Menu "Read (Open) GUI File": the Open dialog, the reader, then the count of
 // records read.
-void Read_GUI_Click(Settings_Windows &windows, AppState &st);
+void Read_GUI_Click(Models &models, AppState &st);
 // Menu "Write (Save) GUI File": the Save dialog, the writer, then the count of
 // records written. A failed write leaves the file that was there.
-void Write_GUI_Click(Settings_Windows &windows, AppState &st);
+void Write_GUI_Click(Models &models, AppState &st);
 
 // The two halves without files or dialogs. Bad records ask the user; the
 // number of lines read is returned.
-int Read_GUI_Lines(Settings_Windows &windows, const QStringList &lines, AppState &st);
-RecordWriter Write_GUI_Records(const Settings_Windows &windows, AppState &st);
+int Read_GUI_Lines(Models &models, const QStringList &lines, AppState &st);
+RecordWriter Write_GUI_Records(const Models &models, AppState &st);
 
 } // namespace zyt

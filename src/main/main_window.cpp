@@ -28,7 +28,7 @@ namespace zyt {
 
 namespace {
 
-using M = Main_Model;
+using M = MainModel;
 
 constexpr int Margin = 8;
 constexpr int ButtonHeight = 28;
@@ -102,13 +102,13 @@ Main_Window::Main_Window(Program &program)
 
 QLabel *Main_Window::helpLine() const { return help_->label(); }
 
-QWidget *Main_Window::cellWidget(Main_Model::Array array, int index) const
+QWidget *Main_Window::cellWidget(MainModel::Array array, int index) const
 {
     const int id = model_.layout().id(array, index);
     return id < 0 ? nullptr : views_->widget(id);
 }
 
-void Main_Window::focusCell(Main_Model::Array array, int index)
+void Main_Window::focusCell(MainModel::Array array, int index)
 {
     if (QWidget *w = cellWidget(array, index))
         w->setFocus(Qt::OtherFocusReason);
@@ -137,8 +137,8 @@ void Main_Window::buildMenus()
         ->setObjectName(QStringLiteral("MouseP"));
     QMenu *gui = file->addMenu(QStringLiteral("User Selectable Entry GUI Options"));
     gui->setObjectName(QStringLiteral("User_GUI"));
-    auto settings = [this](void (*command)(Settings_Windows &, AppState &)) {
-        return [this, command] { command(program_.settingsWindows(), st_); };
+    auto settings = [this](void (*command)(Models &, AppState &)) {
+        return [this, command] { command(program_.models(), st_); };
     };
     gui->addAction(QStringLiteral("Select Font for All Text Main Screen"), this,
                    settings(AllFont_Click))
@@ -361,7 +361,7 @@ void Main_Window::buildEstimator(QWidget *central)
     connect(peltrix, &QPushButton::clicked, this, [this] { Command10_Click(st_); });
 }
 
-QCheckBox *Main_Window::makeCheckBox(Main_Model::Array box, const QString &caption, QWidget *parent,
+QCheckBox *Main_Window::makeCheckBox(MainModel::Array box, const QString &caption, QWidget *parent,
                                      const QRect &geometry)
 {
     const int id = model_.layout().id(box, M::Single);
@@ -389,12 +389,12 @@ QCheckBox *Main_Window::makeCheckBox(Main_Model::Array box, const QString &capti
     return check;
 }
 
-QCheckBox *Main_Window::checkBox(Main_Model::Array box) const
+QCheckBox *Main_Window::checkBox(MainModel::Array box) const
 {
     return findChild<QCheckBox *>(model_.layout().arrayName(box));
 }
 
-void Main_Window::estimatorHover(QWidget *cell, Main_Model::Array array, int index)
+void Main_Window::estimatorHover(QWidget *cell, MainModel::Array array, int index)
 {
     const Hover_Help h = Main_Hover_Help(model_.layout().arrayName(array), index);
     if (h.action == Hover::Show) {
@@ -557,7 +557,7 @@ void Main_Window::buildSettingsMenus()
 
     QMenu *graph = menuBar()->addMenu(QStringLiteral("Graph Options"));
     graph->setObjectName(QStringLiteral("Graph_Options"));
-    auto graphCommand = [this](void (*command)(Graph_Window_State &, AppState &)) {
+    auto graphCommand = [this](void (*command)(GraphWindowState &, AppState &)) {
         return [this, command] { command(program_.graph, st_); };
     };
     graph

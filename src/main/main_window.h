@@ -1,6 +1,6 @@
 #pragma once
 
-#include "main_model.h"
+#include "model/main_model.h"
 
 #include <QMainWindow>
 
@@ -26,15 +26,15 @@ class Main_Window : public QMainWindow {
 public:
     explicit Main_Window(Program &program);
 
-    QWidget *cellWidget(Main_Model::Array array, int index = Main_Model::Single) const;
-    void focusCell(Main_Model::Array array, int index);
+    QWidget *cellWidget(MainModel::Array array, int index = MainModel::Single) const;
+    void focusCell(MainModel::Array array, int index);
     QLabel *helpLine() const;
     QFrame *preloads() const { return frame4_; }
     void showPreloads(bool show);
     QFrame *companyPanel() const { return frame96_; }
     QFrame *printerPanel() const { return frame99_; }
     void showPrinters(); // the printer panel with the system's printers
-    QCheckBox *checkBox(Main_Model::Array box) const;
+    QCheckBox *checkBox(MainModel::Array box) const;
     QAction *action(const QString &name) const;
     void setActionEnabled(const QString &name, bool enabled);
     // After a fitting: the screen-fitting entries are used up.
@@ -53,13 +53,13 @@ private:
     void buildCompany(QWidget *central);
     void buildPrinters(QWidget *central);
     void buildSettingsMenus();
-    QCheckBox *makeCheckBox(Main_Model::Array box, const QString &caption, QWidget *parent,
+    QCheckBox *makeCheckBox(MainModel::Array box, const QString &caption, QWidget *parent,
                             const QRect &geometry);
-    void estimatorHover(QWidget *cell, Main_Model::Array array, int index);
+    void estimatorHover(QWidget *cell, MainModel::Array array, int index);
 
     Program &program_;
     AppState &st_;
-    Main_Model &model_;
+    MainModel &model_;
     CellViews *views_ = nullptr;
     QWidget *central_ = nullptr;
     Hover_Help_Line *help_ = nullptr;

@@ -1,10 +1,10 @@
 #include "metric_switch.h"
 
 #include "calc/app_state.h"
-#include "calc/flow_test_sheet.h"
 #include "calc/formats.h"
 #include "calc/unit_conversion.h"
 #include "estimator.h"
+#include "model/flow_test_sheet.h"
 #include "platform/numbers.h"
 #include "platform/runtime_error.h"
 
@@ -14,7 +14,7 @@ namespace zyt {
 
 namespace {
 
-using M = Main_Model;
+using M = MainModel;
 using Format = QString (*)(double, const AppState &);
 
 struct Label {
@@ -100,7 +100,7 @@ const Converted converted[] = {
     {M::Text106, 9, 645.16, false, Format_3_Dec, Format_3_Dec, {}},
 };
 
-void convert(Main_Model &main, const Converted &c, bool toMetric, const AppState &st)
+void convert(MainModel &main, const Converted &c, bool toMetric, const AppState &st)
 {
     const auto value = tryParseNumber(main.cell(c.array, c.index), st.Locale_Decimal);
     if (!value)
@@ -116,7 +116,7 @@ void convert(Main_Model &main, const Converted &c, bool toMetric, const AppState
 
 } // namespace
 
-void Check2_Click(Main_Model &main, const Sheet_Set &sheets, const AppState &st)
+void Check2_Click(MainModel &main, const SheetList &sheets, const AppState &st)
 {
     const bool toMetric = main.checked(M::Check2);
     for (const Converted &c : converted) {
@@ -134,7 +134,7 @@ void Check2_Click(Main_Model &main, const Sheet_Set &sheets, const AppState &st)
     }
 }
 
-void Install_Main_Hooks(Main_Model &main, const Sheet_Set &sheets, AppState &st)
+void Install_Main_Hooks(MainModel &main, const SheetList &sheets, AppState &st)
 {
     st.Check2_Click = [&main, sheets, &st] { Check2_Click(main, sheets, st); };
     st.Command51_Click = [&main, &st] { Command51_Click(main, st); };

@@ -43,8 +43,7 @@ Program::Program(const Platform &platform)
     st.Main = &main;
     for (size_t k = 0; k < sheets.size(); ++k)
         sheets[k] = std::make_unique<Flow_Test_Sheet>(QStringLiteral("Form%1").arg(k + 1));
-    data_.emplace(Main_Data_Windows{main, sheetList(), compare, graph});
-    settings_.emplace(Settings_Windows{main, sheetList(), compare, graph});
+    models_.emplace(Models{main, sheetList(), compare, graph});
     // The estimator and the metric switch run whenever the main data file or
     // the user changes their boxes.
     Install_Main_Hooks(main, sheetList(), st);
@@ -129,11 +128,11 @@ void Program::Form_Load(const QString &commandLine)
     graph.Picture1_DrawWidth = 2;
     form60_->setWindowTitle(st.App_Title + QStringLiteral(" -- Graph and Annotate"));
     // 10. The compare window's graph options as its boxes stand.
-    auto box = [this](Compare_Model::Array a) { return compare.cell(a) == u"1" ? 1 : 0; };
-    st.Quarter_D_Line = box(Compare_Model::Check1);
-    st.Auto_X_Lines = box(Compare_Model::Check2);
-    st.Mark_Points = box(Compare_Model::Check3);
-    st.Calc_Low_Y = box(Compare_Model::Check4);
+    auto box = [this](CompareModel::Array a) { return compare.cell(a) == u"1" ? 1 : 0; };
+    st.Quarter_D_Line = box(CompareModel::Check1);
+    st.Auto_X_Lines = box(CompareModel::Check2);
+    st.Mark_Points = box(CompareModel::Check3);
+    st.Calc_Low_Y = box(CompareModel::Check4);
     // 11. The line widths the graph window offers.
     for (const char *w : {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "12", "14", "16", "18",
                           "20", "25", "30", "35", "40"})
@@ -156,7 +155,7 @@ void Program::Form_Load(const QString &commandLine)
     // 16. Switches.
     Apply_Switches(commandLine);
     // 17. The state of the previous run.
-    Load_Autosave_File(dataWindows(), st);
+    Load_Autosave_File(models(), st);
 }
 
 void Program::Convert_Forms_To_Comma()
@@ -193,7 +192,7 @@ void Program::Exit_Click()
         return;
     exiting_ = true;
     st.Exiting = 1;
-    Save_Autosave_File(dataWindows(), st);
+    Save_Autosave_File(models(), st);
     for (QWidget *w : windows())
         w->close();
     exited_ = true;
@@ -291,14 +290,14 @@ void Program::Fit_To_Screen()
 void Program::Load_Data_Click()
 {
     st.File_Name.clear();
-    Load_Main_Data_File(dataWindows(), st);
-    mainWindow_->focusCell(Main_Model::Text111, 3);
+    Load_Main_Data_File(models(), st);
+    mainWindow_->focusCell(MainModel::Text111, 3);
 }
 
 void Program::Save_Data_Click()
 {
     st.File_Name.clear();
-    Save_Main_Data_File(dataWindows(), st);
+    Save_Main_Data_File(models(), st);
 }
 
 void Program::Get_File_Name(int k)
@@ -325,13 +324,13 @@ void Program::Get_File_Name(int k)
                    MsgButtons::Ok, MsgIcon::Exclamation);
         return;
     }
-    main.setCell(Main_Model::Text1, k, relative);
+    main.setCell(MainModel::Text1, k, relative);
 }
 
 void Program::Load_Done_Click()
 {
     for (int k = 0; k < 5; ++k) {
-        const QString name = main.cell(Main_Model::Text1, k);
+        const QString name = main.cell(MainModel::Text1, k);
         if (name.size() > 4)
             Load_Flow_Data_File(*sheets[size_t(k)], name, st);
     }

@@ -1,11 +1,12 @@
 #pragma once
 
 #include "calc/app_state.h"
-#include "calc/flow_test_sheet.h"
-#include "compare/compare_state.h"
 #include "files/main_data_file.h"
-#include "main/main_model.h"
-#include "main/settings_windows.h"
+#include "model/compare_model.h"
+#include "model/flow_test_sheet.h"
+#include "model/graph_window_state.h"
+#include "model/main_model.h"
+#include "model/models.h"
 
 #include <QString>
 
@@ -32,13 +33,12 @@ public:
     Program &operator=(const Program &) = delete;
 
     AppState st;
-    Main_Model main;
+    MainModel main;
     std::array<std::unique_ptr<Flow_Test_Sheet>, 5> sheets;
-    Compare_Model compare;
-    Graph_Window_State graph;
+    CompareModel compare;
+    GraphWindowState graph;
 
-    Main_Data_Windows &dataWindows() { return *data_; }
-    Settings_Windows &settingsWindows() { return *settings_; }
+    Models &models() { return *models_; }
     std::array<Flow_Test_Sheet *, 5> sheetList();
 
     Main_Window &mainWindow() { return *mainWindow_; }
@@ -77,8 +77,7 @@ private:
     void Convert_Forms_To_Comma();
     void Apply_Switches(const QString &commandLine);
 
-    std::optional<Main_Data_Windows> data_;
-    std::optional<Settings_Windows> settings_;
+    std::optional<Models> models_;
     std::unique_ptr<Main_Window> mainWindow_;
     std::array<std::unique_ptr<Flow_Test_Sheet_Window>, 5> sheetWindows_;
     std::unique_ptr<Shell_Window> form50_;

@@ -1,8 +1,8 @@
 #include "cell_widgets.h"
 
 #include "calc/app_state.h"
-#include "calc/cell_model.h"
 #include "calc/input_services.h"
+#include "model/cell_model.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

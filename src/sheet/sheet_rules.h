@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calc/cell_rules.h"
-#include "calc/flow_test_sheet.h"
+#include "model/cell_rules.h"
+#include "model/flow_test_sheet.h"
 
 namespace zyt {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/flow_test_sheet.h"
+#include "model/flow_test_sheet.h"
 
 #include <QMainWindow>
 

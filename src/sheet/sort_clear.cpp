@@ -1,7 +1,7 @@
 #include "sort_clear.h"
 
-#include "calc/flow_test_sheet.h"
 #include "calc/formats.h"
+#include "model/flow_test_sheet.h"
 
 #include <array>
 #include <initializer_list>

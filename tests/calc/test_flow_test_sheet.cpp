@@ -1,4 +1,4 @@
-#include "calc/flow_test_sheet.h"
+#include "model/flow_test_sheet.h"
 
 #include <QSignalSpy>
 #include <QTest>

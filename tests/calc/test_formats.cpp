@@ -1,6 +1,6 @@
 #include "calc/app_state.h"
-#include "calc/flow_test_sheet.h"
 #include "calc/formats.h"
+#include "model/flow_test_sheet.h"
 #include "platform/runtime_error.h"
 
 #include <QSignalSpy>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "calc/app_state.h"
-#include "calc/flow_test_sheet.h"
-#include "main/main_model.h"
+#include "model/flow_test_sheet.h"
+#include "model/main_model.h"
 #include "scripted_platform.h"
 
 #include <QDir>
@@ -43,7 +43,7 @@ public:
 
     ScriptedPlatform platform;
     AppState st;
-    Main_Model main;
+    MainModel main;
 };
 
 // A box as the tests expect it.

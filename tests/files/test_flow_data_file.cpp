@@ -1,9 +1,9 @@
 #include "calc/calculate_sheet.h"
-#include "calc/flow_test_sheet.h"
 #include "files/flow_data_file.h"
 #include "files/record_lines.h"
 #include "files/text_files.h"
 #include "files_fixture.h"
+#include "model/flow_test_sheet.h"
 
 #include <QDir>
 #include <QSignalSpy>

@@ -1,9 +1,10 @@
-#include "calc/flow_test_sheet.h"
-#include "compare/compare_state.h"
 #include "files/main_data_file.h"
 #include "files/record_lines.h"
 #include "files_fixture.h"
-#include "main/main_model.h"
+#include "model/compare_model.h"
+#include "model/flow_test_sheet.h"
+#include "model/graph_window_state.h"
+#include "model/main_model.h"
 
 #include <QDir>
 #include <QTest>
@@ -12,7 +13,7 @@
 
 using namespace zyt;
 using namespace zyt::test;
-using M = Main_Model;
+using M = MainModel;
 using S = Flow_Test_Sheet;
 
 namespace {
@@ -51,7 +52,7 @@ public:
         st.Command51_Click = [this] { events << QStringLiteral("estimator"); };
     }
 
-    Main_Data_Windows windows()
+    Models windows()
     {
         return {
             main,
@@ -62,7 +63,7 @@ public:
 
     ReadEnd read(const QStringList &lines)
     {
-        Main_Data_Windows w = windows();
+        Models w = windows();
         return Read_Main_Data_Lines(w, lines, st);
     }
 
@@ -71,7 +72,7 @@ public:
     {
         QString boxes;
         for (int k = 0; k < 4; ++k)
-            boxes += form50.cell(Compare_Model::Array(k));
+            boxes += form50.cell(CompareModel::Array(k));
         return {QStringLiteral("Logo_On=%1").arg(st.Logo_On),
                 QStringLiteral("Logo_File=") + st.Logo_File,
                 QStringLiteral("Top=%1").arg(form60.Picture2_Top),
@@ -98,8 +99,8 @@ public:
     }
 
     std::array<std::unique_ptr<S>, 5> sheets;
-    Compare_Model form50;
-    Graph_Window_State form60;
+    CompareModel form50;
+    GraphWindowState form60;
     QStringList events;
 };
 
@@ -177,13 +178,13 @@ void TestMainDataFile::autosaveRestoresEverything()
     a.form60.Logo_Caption = QStringLiteral("Logo -- Is ON");
     a.st.Quarter_D_Line = 0;
     a.st.Auto_X_Lines = a.st.Mark_Points = a.st.Calc_Low_Y = 1;
-    a.form50.setCell(Compare_Model::Check1, QStringLiteral("0"));
-    for (auto box : {Compare_Model::Check2, Compare_Model::Check3, Compare_Model::Check4})
+    a.form50.setCell(CompareModel::Check1, QStringLiteral("0"));
+    for (auto box : {CompareModel::Check2, CompareModel::Check3, CompareModel::Check4})
         a.form50.setCell(box, QStringLiteral("1"));
     a.st.Grid_On = 0;
     a.st.Grid_Line_Color = 255;
 
-    Main_Data_Windows w = a.windows();
+    Models w = a.windows();
     QVERIFY(Save_Autosave_File(w, a.st));
     QVERIFY(a.platform.shown.isEmpty());
     QCOMPARE(a.events, QStringList{"estimator"});
@@ -194,7 +195,7 @@ void TestMainDataFile::autosaveRestoresEverything()
 
     MainFixture b;
     b.platform.setProgramFolder(a.folder());
-    Main_Data_Windows l = b.windows();
+    Models l = b.windows();
     Load_Autosave_File(l, b.st);
     QVERIFY(b.platform.shown.isEmpty());
     // The units switch ran as its record was read; the estimator runs last.
@@ -211,7 +212,7 @@ void TestMainDataFile::dialogs()
     const QString path = f.path(QStringLiteral("engine.dta"));
     f.platform.choose(path);
     f.platform.choose(path);
-    Main_Data_Windows w = f.windows();
+    Models w = f.windows();
     QVERIFY(Save_Main_Data_File(w, f.st));
     f.st.File_Name.clear();
     QVERIFY(Load_Main_Data_File(w, f.st));
@@ -259,7 +260,7 @@ void TestMainDataFile::failures()
         f.write(QStringLiteral("x.dta"), QByteArray(4 * 1024 * 1024 + 1, 'x'));
     f.platform.answer(AnswerOk);
     const QStringList before = f.cells();
-    Main_Data_Windows w = f.windows();
+    Models w = f.windows();
     QVERIFY(!(save ? Save_Main_Data_File(w, f.st) : Load_Main_Data_File(w, f.st)));
     QCOMPARE_BOXES(f.platform.shown, {save ? notSaved : notLoaded});
     QCOMPARE(f.cells(), before);
@@ -360,7 +361,7 @@ void TestMainDataFile::cancelEndsTheLoad()
                                                       "Comp_City = After\r\nText104_3 = 4,5\r\n");
     f.platform.answer(AnswerCancel);
     f.platform.answer(AnswerOk);
-    Main_Data_Windows w = f.windows();
+    Models w = f.windows();
     QVERIFY(Load_Main_Data_File(w, f.st));
     QCOMPARE_BOXES(f.platform.shown, {notHandledBox(QStringLiteral("Junk")), errorLoading});
     QCOMPARE(f.main.cell(M::Text94), QStringLiteral("Before"));
@@ -509,7 +510,7 @@ void TestMainDataFile::commaLocale()
                              "Flow1 = test.1.dat\r\nComp_City = St. Louis\r\n"
                              "Text104_3 = 4.125\r\nText101_8 = 10,5\r\nLogo_Top = 7.25\r\n"
                              "Comments = \r\nv. 2\r\n");
-    Main_Data_Windows w = f.windows();
+    Models w = f.windows();
     QVERIFY(Load_Main_Data_File(w, f.st));
     QVERIFY(f.platform.shown.isEmpty());
     // Numbers take the comma; names, addresses and comments stay as written.

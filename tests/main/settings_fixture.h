@@ -1,11 +1,12 @@
 #pragma once
 
 #include "calc/app_state.h"
-#include "calc/flow_test_sheet.h"
-#include "compare/compare_state.h"
 #include "files/record_lines.h"
-#include "main/main_model.h"
-#include "main/settings_windows.h"
+#include "model/compare_model.h"
+#include "model/flow_test_sheet.h"
+#include "model/graph_window_state.h"
+#include "model/main_model.h"
+#include "model/models.h"
 #include "scripted_platform.h"
 
 #include <QDir>
@@ -17,6 +18,30 @@
 #include <sys/resource.h>
 
 namespace zyt::test {
+
+// The compare window with a text box of each kind its cells will have, the
+// two graph captions among them, after its four boxes.
+class CompareStandIn : public CompareModel {
+public:
+    CompareStandIn() : CompareModel(standInLayout(), nullptr) {}
+
+private:
+    static const CellLayout &standInLayout()
+    {
+        static const CellLayout layout = [] {
+            CellLayout l;
+            for (const char *name :
+                 {"Check1", "Check2", "Check3", "Check4", "Text1", "Text71", "Text72"}) {
+                CellInfo box;
+                box.kind = name[0] == 'C' ? CellKind::Check : CellKind::Input;
+                box.readOnly = false;
+                l.addCell(l.addSingle(QString::fromLatin1(name)), CellLayout::Single, box);
+            }
+            return l;
+        }();
+        return layout;
+    }
+};
 
 // The windows the settings reach, with scripted desktop services and a
 // program folder of their own. The compare window stands in with a box of
@@ -30,16 +55,9 @@ public:
         st.Main = &main;
         for (size_t k = 0; k < sheets.size(); ++k)
             sheets[k] = std::make_unique<Flow_Test_Sheet>(QStringLiteral("Form%1").arg(k + 1));
-        for (const char *name : {"Text1", "Text71", "Text72", "Check1"}) {
-            CellInfo box;
-            box.kind = name[0] == 'C' ? CellKind::Check : CellKind::Input;
-            box.readOnly = false;
-            compareLayout.addCell(compareLayout.addSingle(QString::fromLatin1(name)),
-                                  CellLayout::Single, box);
-        }
-        compare = std::make_unique<CellModel>(compareLayout, QStringLiteral("Form50"));
+        compare = std::make_unique<CompareStandIn>();
         graph.Picture1_Cls = [this] { ++cleared; };
-        windows = std::make_unique<Settings_Windows>(Settings_Windows{
+        windows = std::make_unique<Models>(Models{
             main,
             {sheets[0].get(), sheets[1].get(), sheets[2].get(), sheets[3].get(), sheets[4].get()},
             *compare,
@@ -117,13 +135,12 @@ public:
 
     ScriptedPlatform platform;
     AppState st;
-    Main_Model main;
+    MainModel main;
     std::array<std::unique_ptr<Flow_Test_Sheet>, 5> sheets;
-    CellLayout compareLayout;
-    std::unique_ptr<CellModel> compare;
-    Graph_Window_State graph;
+    std::unique_ptr<CompareStandIn> compare;
+    GraphWindowState graph;
     int cleared = 0; // times the graph picture was cleared
-    std::unique_ptr<Settings_Windows> windows;
+    std::unique_ptr<Models> windows;
 };
 
 } // namespace zyt::test

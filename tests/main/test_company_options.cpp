@@ -8,7 +8,7 @@
 
 using namespace zyt;
 using namespace zyt::test;
-using M = Main_Model;
+using M = MainModel;
 using F = SettingsFixture;
 
 namespace {
@@ -224,9 +224,9 @@ void TestCompanyOptions::graphOptions()
         f.platform.cancelColorDialog();
         f.platform.answer(AnswerOk);
     }
-    void (*const commands[])(Graph_Window_State &, AppState &) = {FontColor_Click, Grid_Color_Click,
-                                                                  Grid_Long_Click, Grid_Dash_Click,
-                                                                  Grid_Dot_Click,  Grid_None_Click};
+    void (*const commands[])(GraphWindowState &, AppState &) = {FontColor_Click, Grid_Color_Click,
+                                                                Grid_Long_Click, Grid_Dash_Click,
+                                                                Grid_Dot_Click,  Grid_None_Click};
 
     commands[command](f.graph, f.st);
 

@@ -1,13 +1,14 @@
 #include "calc/app_state.h"
 #include "calc/calculate_sheet.h"
-#include "calc/flow_test_sheet.h"
 #include "calc/formats.h"
 #include "calc/unit_conversion.h"
-#include "compare/compare_state.h"
 #include "files/main_data_file.h"
 #include "main/estimator.h"
 #include "main/estimator_rules.h"
 #include "main/metric_switch.h"
+#include "model/compare_model.h"
+#include "model/flow_test_sheet.h"
+#include "model/graph_window_state.h"
 #include "scripted_platform.h"
 
 #include <QDir>
@@ -18,7 +19,7 @@
 #include <memory>
 
 using namespace zyt;
-using M = Main_Model;
+using M = MainModel;
 using S = Flow_Test_Sheet;
 
 namespace {
@@ -74,7 +75,7 @@ struct Fixture {
     AppState st;
     M main;
     std::array<std::unique_ptr<S>, 5> sheets;
-    Sheet_Set set{};
+    SheetList set{};
 };
 
 // The estimator's entries as the switch leaves the starting values.
@@ -463,9 +464,9 @@ void TestEstimator::readerAndWriterRunTheHooks()
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("Check1 = Yes\r\nCheck2 = Yes\r\nCheck2 = Yes\r\nText101_3 = 0.6\r\n");
     file.close();
-    Compare_Model form50;
-    Graph_Window_State form60;
-    Main_Data_Windows windows{f.main, f.set, form50, form60};
+    CompareModel form50;
+    GraphWindowState form60;
+    Models windows{f.main, f.set, form50, form60};
     QVERIFY(Load_Main_Data_File(windows, f.st));
     QVERIFY(f.platform.shown.isEmpty());
     // Converted once, then calculated in metric with the typed Mach number,

@@ -12,8 +12,8 @@ using F = SettingsFixture;
 
 namespace {
 
-void (*const fontCommands[])(Settings_Windows &, AppState &) = {
-    AllFont_Click, EntryFont_Click, AllFont_Flow_Click, EntryFont_Flow_Click};
+void (*const fontCommands[])(Models &, AppState &) = {AllFont_Click, EntryFont_Click,
+                                                      AllFont_Flow_Click, EntryFont_Flow_Click};
 
 QString invalid(int count, const QString &line)
 {
@@ -123,8 +123,8 @@ void TestGuiSettings::alignment()
     const int comments = F::look(f.main, "Text38").alignment;
     const int caption = F::look(*f.compare, "Text71").alignment;
 
-    void (*const commands[])(Settings_Windows &, AppState &) = {AligLeft_Click, AligRight_Click,
-                                                                AligCenter_Click};
+    void (*const commands[])(Models &, AppState &) = {AligLeft_Click, AligRight_Click,
+                                                      AligCenter_Click};
     commands[alignment](*f.windows, f.st);
 
     QVERIFY(f.platform.shown.isEmpty());

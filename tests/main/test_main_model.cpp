@@ -1,11 +1,12 @@
 #include "calc/app_state.h"
-#include "compare/compare_state.h"
-#include "main/main_model.h"
+#include "model/compare_model.h"
+#include "model/graph_window_state.h"
+#include "model/main_model.h"
 
 #include <QTest>
 
 using namespace zyt;
-using M = Main_Model;
+using M = MainModel;
 
 class TestMainModel : public QObject {
     Q_OBJECT
@@ -95,16 +96,16 @@ void TestMainModel::metricFollowsCheck2()
 
 void TestMainModel::otherWindowsStart()
 {
-    const Compare_Model form50;
+    const CompareModel form50;
     const AppState st;
     const int flags[] = {st.Quarter_D_Line, st.Auto_X_Lines, st.Mark_Points, st.Calc_Low_Y};
     for (int k = 0; k < 4; ++k)
-        QCOMPARE(form50.cell(Compare_Model::Array(k)), QString::number(flags[k]));
+        QCOMPARE(form50.cell(CompareModel::Array(k)), QString::number(flags[k]));
     QCOMPARE(flags[0], 1);
     QCOMPARE(st.Grid_On, 1);
     QCOMPARE(st.Grid_Line_Color, 9474192);
     QCOMPARE(st.Import_Filter_Index, 1);
-    QCOMPARE(Graph_Window_State().Logo_Caption, QStringLiteral("Logo -- Is OFF"));
+    QCOMPARE(GraphWindowState().Logo_Caption, QStringLiteral("Logo -- Is OFF"));
 }
 
 QTEST_APPLESS_MAIN(TestMainModel)

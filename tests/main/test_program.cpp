@@ -19,7 +19,7 @@
 
 using namespace zyt;
 using S = Flow_Test_Sheet;
-using M = Main_Model;
+using M = MainModel;
 
 namespace {
 

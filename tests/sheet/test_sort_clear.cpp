@@ -1,5 +1,5 @@
 #include "calc/app_state.h"
-#include "calc/flow_test_sheet.h"
+#include "model/flow_test_sheet.h"
 #include "platform/runtime_error.h"
 #include "sheet/sheet_rules.h"
 #include "sheet/sort_clear.h"

@@ -1,6 +1,6 @@
 #include "main_model.h"
 
-#include "calc/colours.h"
+#include "colours.h"
 
 namespace zyt {
 
@@ -8,7 +8,7 @@ namespace {
 
 using namespace colours;
 
-using M = Main_Model;
+using M = MainModel;
 
 // Whether a value cell is typed or computed as the window starts; its labels
 // take the same colours.
@@ -205,9 +205,9 @@ CellLayout buildLayout()
 
 } // namespace
 
-Main_Model::Main_Model(QObject *parent) : CellModel(mainLayout(), QStringLiteral("Main"), parent) {}
+MainModel::MainModel(QObject *parent) : CellModel(mainLayout(), QStringLiteral("Main"), parent) {}
 
-const CellLayout &Main_Model::mainLayout()
+const CellLayout &MainModel::mainLayout()
 {
     static const CellLayout layout = buildLayout();
     return layout;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/cell_model.h"
+#include "cell_model.h"
 
 namespace zyt {
 
@@ -10,7 +10,7 @@ namespace zyt {
 // the estimator's two "User" boxes, the "Metric" box and the print layout
 // option, and the colour markers beside the estimator's cells. Check boxes
 // hold "0" or "1", the layout option its chosen index.
-class Main_Model : public CellModel {
+class MainModel : public CellModel {
     Q_OBJECT
 
 public:
@@ -43,7 +43,7 @@ public:
 
     static constexpr int Single = CellLayout::Single;
 
-    explicit Main_Model(QObject *parent = nullptr);
+    explicit MainModel(QObject *parent = nullptr);
 
     static const CellLayout &mainLayout();
 

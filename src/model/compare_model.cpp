@@ -1,4 +1,4 @@
-#include "compare_state.h"
+#include "compare_model.h"
 
 namespace zyt {
 
@@ -9,7 +9,7 @@ CellLayout buildLayout()
     CellLayout layout;
     const char *names[] = {"Check1", "Check2", "Check3", "Check4"};
     const char *starts[] = {"1", "0", "0", "0"};
-    for (int a = Compare_Model::Check1; a <= Compare_Model::Check4; ++a) {
+    for (int a = CompareModel::Check1; a <= CompareModel::Check4; ++a) {
         const int array = layout.addSingle(QString::fromLatin1(names[a]));
         Q_ASSERT(array == a);
         CellInfo s;
@@ -24,12 +24,19 @@ CellLayout buildLayout()
 
 } // namespace
 
-Compare_Model::Compare_Model(QObject *parent)
+CompareModel::CompareModel(QObject *parent)
     : CellModel(compareLayout(), QStringLiteral("Form50"), parent)
 {
 }
 
-const CellLayout &Compare_Model::compareLayout()
+CompareModel::CompareModel(const CellLayout &layout, QObject *parent)
+    : CellModel(layout, QStringLiteral("Form50"), parent)
+{
+    Q_ASSERT(layout.arrayCount() > Check4 && layout.arrayName(Check1) == u"Check1" &&
+             layout.arrayName(Check4) == u"Check4");
+}
+
+const CellLayout &CompareModel::compareLayout()
 {
     static const CellLayout layout = buildLayout();
     return layout;
