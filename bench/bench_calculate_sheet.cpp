@@ -1,6 +1,6 @@
-#include "calc/app_state.h"
 #include "calc/calculate_sheet.h"
 #include "calc/unit_conversion.h"
+#include "model/app_state.h"
 #include "model/flow_test_sheet.h"
 #include "model/main_model.h"
 #include "scripted_platform.h"
@@ -30,27 +30,27 @@ void calculateStandard(benchmark::State &state)
     Bench b;
     S sheet;
     for (auto _ : state)
-        zyt::Calculate_Sheet(sheet, b.st);
+        zyt::Calculate_Sheet(sheet, b.st.Metric(), b.st.calc, b.st.numbers, b.st.platform);
 }
 
 void calculateMetric(benchmark::State &state)
 {
     Bench b;
     S sheet;
-    zyt::Convert_Sheet_To_Metric(sheet, b.st);
+    zyt::Convert_Sheet_To_Metric(sheet, b.st.numbers);
     b.main.setCell(zyt::MainModel::Check2, QStringLiteral("1"));
     for (auto _ : state)
-        zyt::Calculate_Sheet(sheet, b.st);
+        zyt::Calculate_Sheet(sheet, b.st.Metric(), b.st.calc, b.st.numbers, b.st.platform);
 }
 
 void convertBothWays(benchmark::State &state)
 {
     Bench b;
     S sheet;
-    zyt::Calculate_Sheet(sheet, b.st);
+    zyt::Calculate_Sheet(sheet, b.st.Metric(), b.st.calc, b.st.numbers, b.st.platform);
     for (auto _ : state) {
-        zyt::Convert_Sheet_To_Metric(sheet, b.st);
-        zyt::Convert_Sheet_To_Standard(sheet, b.st);
+        zyt::Convert_Sheet_To_Metric(sheet, b.st.numbers);
+        zyt::Convert_Sheet_To_Standard(sheet, b.st.numbers);
     }
 }
 

@@ -1,7 +1,7 @@
-#include "calc/app_state.h"
 #include "calc/calculate_sheet.h"
 #include "main/estimator.h"
 #include "main/metric_switch.h"
+#include "model/app_state.h"
 #include "model/flow_test_sheet.h"
 #include "scripted_platform.h"
 
@@ -23,7 +23,7 @@ struct Bench {
         st.Main = &main;
         for (size_t k = 0; k < sheets.size(); ++k) {
             sheets[k] = std::make_unique<S>(QStringLiteral("Form%1").arg(k + 1));
-            zyt::Calculate_Sheet(*sheets[k], st);
+            zyt::Calculate_Sheet(*sheets[k], st.Metric(), st.calc, st.numbers, st.platform);
             set[k] = sheets[k].get();
         }
     }
@@ -43,7 +43,7 @@ void switchMetric(benchmark::State &state)
     for (auto _ : state) {
         metric = !metric;
         b.main.setCell(M::Check2, metric ? QStringLiteral("1") : QStringLiteral("0"));
-        zyt::Check2_Click(b.main, b.set, b.st);
+        zyt::Check2_Click(b.main, b.set, b.st.numbers);
     }
 }
 
@@ -51,16 +51,16 @@ void calculateEstimator(benchmark::State &state)
 {
     Bench b;
     for (auto _ : state)
-        zyt::Command51_Click(b.main, b.st);
+        zyt::Command51_Click(b.main, b.st.numbers, b.st.platform);
 }
 
 void calculateEstimatorMetric(benchmark::State &state)
 {
     Bench b;
     b.main.setCell(M::Check2, QStringLiteral("1"));
-    zyt::Check2_Click(b.main, b.set, b.st);
+    zyt::Check2_Click(b.main, b.set, b.st.numbers);
     for (auto _ : state)
-        zyt::Command51_Click(b.main, b.st);
+        zyt::Command51_Click(b.main, b.st.numbers, b.st.platform);
 }
 
 } // namespace

@@ -1,8 +1,8 @@
-#include "calc/app_state.h"
 #include "files/flow_data_file.h"
 #include "files/main_data_file.h"
 #include "files/record_lines.h"
 #include "files/text_files.h"
+#include "model/app_state.h"
 #include "model/compare_model.h"
 #include "model/flow_test_sheet.h"
 #include "model/graph_window_state.h"
@@ -40,7 +40,7 @@ struct Bench {
             main.setCell(zyt::MainModel::Text1, k, QStringLiteral("test%1.dat").arg(k + 1));
         zyt::Models w = windows();
         zyt::writeFileAtomically(path(QStringLiteral("bench.dta")),
-                                 zyt::Write_Main_Data_Records(w, st).bytes());
+                                 zyt::Write_Main_Data_Records(w, st.graph, st.numbers).bytes());
     }
 
     QString path(const QString &name) { return QDir(platform.path()).filePath(name); }
@@ -88,7 +88,7 @@ void loadMainDataFileWithFivePreloads(benchmark::State &state)
     zyt::Models w = b.windows();
     const QString path = b.path(QStringLiteral("bench.dta"));
     for (auto _ : state) {
-        b.st.File_Name = path;
+        b.st.files.File_Name = path;
         benchmark::DoNotOptimize(zyt::Load_Main_Data_File(w, b.st));
     }
 }

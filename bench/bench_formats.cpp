@@ -1,5 +1,5 @@
-#include "calc/app_state.h"
 #include "calc/formats.h"
+#include "model/number_style.h"
 
 #include <benchmark/benchmark.h>
 
@@ -22,15 +22,15 @@ std::vector<double> sampleValues()
     return v;
 }
 
-template <QString (*Format)(double, const zyt::AppState &)>
+template <QString (*Format)(double, const zyt::NumberStyle &)>
 void formatMillion(benchmark::State &state)
 {
     static const std::vector<double> values = sampleValues();
-    zyt::AppState st;
-    st.Box_Alignment = int(state.range(0));
+    zyt::NumberStyle numbers;
+    numbers.Box_Alignment = int(state.range(0));
     for (auto _ : state) {
         for (double v : values)
-            benchmark::DoNotOptimize(Format(v, st));
+            benchmark::DoNotOptimize(Format(v, numbers));
     }
     state.SetItemsProcessed(state.iterations() * int64_t(values.size()));
 }

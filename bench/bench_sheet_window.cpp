@@ -1,4 +1,4 @@
-#include "calc/app_state.h"
+#include "model/app_state.h"
 #include "model/flow_test_sheet.h"
 #include "scripted_platform.h"
 #include "sheet/sheet_window.h"
@@ -16,7 +16,7 @@ void firstShow(benchmark::State &state)
     platform.answerAllWith(zyt::AnswerOk);
     zyt::AppState st;
     st.platform = platform.platform();
-    zyt::Fill_Sheet_Help_Texts(st);
+    zyt::Fill_Sheet_Help_Texts(st.ui);
     zyt::Flow_Test_Sheet sheet;
     for (auto _ : state) {
         auto window = std::make_unique<zyt::Flow_Test_Sheet_Window>(sheet, st);

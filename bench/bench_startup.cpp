@@ -36,12 +36,12 @@ void startUp(benchmark::State &state)
     }
     for (auto _ : state) {
         zyt::Program program(p);
-        program.st.Set_Decimal_Separators(u'.', u',');
+        program.st.numbers.Set_Decimal_Separators(u'.', u',');
         program.Form_Load(QString());
         program.mainWindow().show();
         QCoreApplication::processEvents();
         state.PauseTiming();
-        program.st.Exiting = 1;
+        program.st.ui.Exiting = 1;
         state.ResumeTiming();
     }
 }

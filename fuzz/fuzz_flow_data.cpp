@@ -75,7 +75,7 @@ void run(QByteArrayView bytes, std::uint8_t answers)
     QObject::connect(&sheet, &CellModel::cellChanged, [&](int id) { written.insert(id); });
     const QStringList lines = splitLines(decodeFileText(bytes));
     int Read_Count = 0;
-    const ReadEnd end = Read_Flow_Data_Lines(sheet, lines, st, Read_Count);
+    const ReadEnd end = Read_Flow_Data_Lines(sheet, lines, st.numbers, st.platform, Read_Count);
 
     FUZZ_CHECK(Read_Count >= 0 && Read_Count <= lines.size());
     FUZZ_CHECK(end == ReadEnd::Stopped || Read_Count == lines.size());
@@ -94,7 +94,7 @@ void run(QByteArrayView bytes, std::uint8_t answers)
 
     // The closing steps of a load, on whatever the file held.
     Form_Commas_To_Dots(sheet);
-    Calculate_Sheet(sheet, st);
+    Calculate_Sheet(sheet, st.Metric(), st.calc, st.numbers, st.platform);
     for (const QString &text : platform.texts)
         FUZZ_CHECK(knownBox(text));
 
@@ -104,8 +104,8 @@ void run(QByteArrayView bytes, std::uint8_t answers)
     platform.reset(0);
     S back;
     int count = 0;
-    FUZZ_CHECK(Read_Flow_Data_Lines(back, splitLines(decodeFileText(w.bytes())), st, count) ==
-               ReadEnd::Completed);
+    FUZZ_CHECK(Read_Flow_Data_Lines(back, splitLines(decodeFileText(w.bytes())), st.numbers,
+                                    st.platform, count) == ReadEnd::Completed);
     FUZZ_CHECK(platform.texts.isEmpty());
     for (int id : writable()) {
         const CellLayout &l = S::sheetLayout();

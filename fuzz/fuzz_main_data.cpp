@@ -119,7 +119,8 @@ void run(QByteArrayView bytes, std::uint8_t answers)
                w.main.cell(M::Option4) == u"2");
     for (int k = 0; k < 5; ++k)
         FUZZ_CHECK(w.main.cell(M::Text1, k) == u"No" || w.main.cell(M::Text1, k).size() > 4);
-    const int flags[] = {st.Quarter_D_Line, st.Auto_X_Lines, st.Mark_Points, st.Calc_Low_Y};
+    const int flags[] = {st.graph.Quarter_D_Line, st.graph.Auto_X_Lines, st.graph.Mark_Points,
+                         st.graph.Calc_Low_Y};
     for (int k = 0; k < 4; ++k) {
         FUZZ_CHECK(isCheck(w.form50.cell(C::Array(k))));
         FUZZ_CHECK(w.form50.cell(C::Array(k)) == QString::number(flags[k]));
@@ -135,7 +136,7 @@ void run(QByteArrayView bytes, std::uint8_t answers)
 
     // Written and read back (without preloading again), every stored value
     // comes back; the writer never writes a record the reader refuses.
-    const RecordWriter records = Write_Main_Data_Records(view, st);
+    const RecordWriter records = Write_Main_Data_Records(view, st.graph, st.numbers);
     FUZZ_CHECK(records.Write_Count() == 37);
     const AppState saved = st;
     platform.reset(0);
@@ -158,10 +159,11 @@ void run(QByteArrayView bytes, std::uint8_t answers)
         else
             FUZZ_CHECK(now == asWrittenValue(was));
     }
-    FUZZ_CHECK(st.Logo_On == saved.Logo_On);
-    FUZZ_CHECK(st.Logo_On != 1 || st.Logo_File == asWrittenValue(saved.Logo_File));
-    FUZZ_CHECK(st.Grid_On == saved.Grid_On);
-    FUZZ_CHECK(st.Grid_Line_Color == saved.Grid_Line_Color);
+    FUZZ_CHECK(st.graph.Logo_On == saved.graph.Logo_On);
+    FUZZ_CHECK(st.graph.Logo_On != 1 ||
+               st.graph.Logo_File == asWrittenValue(saved.graph.Logo_File));
+    FUZZ_CHECK(st.graph.Grid_On == saved.graph.Grid_On);
+    FUZZ_CHECK(st.graph.Grid_Line_Color == saved.graph.Grid_Line_Color);
     FUZZ_CHECK(b.form60.Picture1_DrawStyle == w.form60.Picture1_DrawStyle);
     FUZZ_CHECK(b.form60.Picture2_Top == w.form60.Picture2_Top);
     FUZZ_CHECK(b.form60.Picture2_Left == w.form60.Picture2_Left);

@@ -53,7 +53,7 @@ void resetState(AppState &st, FuzzPlatform &platform)
 {
     st = AppState();
     st.platform = platform.platform;
-    st.Set_Decimal_Separators(u'.', u',');
+    st.numbers.Set_Decimal_Separators(u'.', u',');
 }
 
 QString lowerChars(const QString &text)

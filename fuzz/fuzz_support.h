@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/app_state.h"
+#include "model/app_state.h"
 #include "platform/file_dialogs.h"
 #include "platform/message_boxes.h"
 

@@ -15,11 +15,12 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
 
     zyt::Program *program = nullptr;
-    zyt::QtPlatform platform([&program] { return program ? program->st.App_Title : QString(); });
+    zyt::QtPlatform platform([&program] { return program ? program->st.ui.App_Title : QString(); });
     zyt::Program p(platform.platform());
     program = &p;
     const QLocale locale = QLocale::system();
-    p.st.Set_Decimal_Separators(locale.decimalPoint().front(), locale.groupSeparator().front());
+    p.st.numbers.Set_Decimal_Separators(locale.decimalPoint().front(),
+                                        locale.groupSeparator().front());
 
     p.Form_Load(QApplication::arguments().mid(1).join(u' '));
     p.mainWindow().show();

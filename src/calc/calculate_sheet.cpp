@@ -1,10 +1,12 @@
 #include "calculate_sheet.h"
 
-#include "app_state.h"
 #include "flow_area.h"
 #include "formats.h"
+#include "model/calc_state.h"
 #include "model/flow_test_sheet.h"
+#include "model/number_style.h"
 #include "platform/numbers.h"
+#include "platform/platform.h"
 #include "platform/runtime_error.h"
 
 namespace zyt {
@@ -29,12 +31,16 @@ const double Metre_Per_Foot = 12 * 0.0254;
 // results of earlier ones.
 class Calculation {
 public:
-    Calculation(S &sheet, AppState &st, bool metric) : s_(sheet), st_(st), metric_(metric) {}
+    Calculation(S &sheet, bool metric, CalcState &calc, const NumberStyle &numbers,
+                const Platform &platform)
+        : s_(sheet), metric_(metric), calc_(calc), numbers_(numbers), platform_(platform)
+    {
+    }
 
     void run()
     {
         panel();
-        Calc_Valve_Geometry(s_, st_);
+        Calc_Valve_Geometry(s_, numbers_, metric_, calc_);
         clearAccumulators();
         for (int row = S::First_Lift_Row; row <= S::Last_Lift_Row; ++row)
             liftRow(row);
@@ -45,18 +51,21 @@ private:
     // A cell with at least one character.
     bool filled(S::Array a, int i) const { return !s_.cell(a, i).isEmpty(); }
     // The number in a cell; error 13 when it holds none.
-    Checked num(S::Array a, int i) const { return parseNumber(s_.cell(a, i), st_.Locale_Decimal); }
+    Checked num(S::Array a, int i) const
+    {
+        return parseNumber(s_.cell(a, i), numbers_.Locale_Decimal);
+    }
     // A value test fails on an empty cell without reading it.
     bool positive(S::Array a, int i) const { return filled(a, i) && num(a, i) > Checked(0.0); }
     bool nonZero(S::Array a, int i) const { return filled(a, i) && num(a, i) != Checked(0.0); }
     void put(S::Array a, int i, const QString &text) { s_.setCell(a, i, text); }
     void zero(S::Array a, int i) { put(a, i, QStringLiteral("0")); }
 
-    QString f1(Checked v) const { return Format_1_Dec(v.value(), st_); }
-    QString f2(Checked v) const { return Format_2_Dec(v.value(), st_); }
-    QString f3(Checked v) const { return Format_3_Dec(v.value(), st_); }
-    QString f4(Checked v) const { return Format_4_Dec(v.value(), st_); }
-    QString f6(Checked v) const { return Format_6_Dec(v.value(), st_); }
+    QString f1(Checked v) const { return Format_1_Dec(v.value(), numbers_); }
+    QString f2(Checked v) const { return Format_2_Dec(v.value(), numbers_); }
+    QString f3(Checked v) const { return Format_3_Dec(v.value(), numbers_); }
+    QString f4(Checked v) const { return Format_4_Dec(v.value(), numbers_); }
+    QString f6(Checked v) const { return Format_6_Dec(v.value(), numbers_); }
 
     Checked inches(Checked v) const { return metric_ ? v / Mm_Per_Inch : v; }
     static Checked sq(Checked v) { return v * v; }
@@ -64,7 +73,7 @@ private:
     void caution(S::Array a, int i, double limit, const char *text)
     {
         if (num(a, i) > Checked(limit))
-            st_.message(QString::fromLatin1(text));
+            platform_.message(QString::fromLatin1(text));
     }
 
     void panel()
@@ -80,10 +89,10 @@ private:
             }
         }
         // 3 to 6: valve and throat areas of all valves of a side.
-        valveArea(S::Text102, 3, 5, st_.Valves_In, false);
-        valveArea(S::Text104, 3, 5, st_.Valves_Ex, false);
-        valveArea(S::Text102, 6, 7, st_.Valves_In, true);
-        valveArea(S::Text104, 6, 7, st_.Valves_Ex, true);
+        valveArea(S::Text102, 3, 5, calc_.Valves_In, false);
+        valveArea(S::Text104, 3, 5, calc_.Valves_Ex, false);
+        valveArea(S::Text102, 6, 7, calc_.Valves_In, true);
+        valveArea(S::Text104, 6, 7, calc_.Valves_Ex, true);
         // 7 to 10: diameter ratios, each with its caution.
         if (filled(S::Text102, 3) && filled(S::Text102, 6)) {
             put(S::Text113, 7, f4(num(S::Text102, 6) / num(S::Text102, 3)));
@@ -175,8 +184,8 @@ private:
 
     void clearAccumulators()
     {
-        st_.Ratio_Sum = st_.Avg_Ratio_Sum = st_.In_Flow_Sum = st_.Ex_Flow_Sum = 0.0;
-        st_.Ratio_Count = st_.Avg_Ratio_Count = st_.In_Flow_Count = st_.Ex_Flow_Count = 0;
+        calc_.Ratio_Sum = calc_.Avg_Ratio_Sum = calc_.In_Flow_Sum = calc_.Ex_Flow_Sum = 0.0;
+        calc_.Ratio_Count = calc_.Avg_Ratio_Count = calc_.In_Flow_Count = calc_.Ex_Flow_Count = 0;
     }
 
     static void count(int &counter)
@@ -232,10 +241,10 @@ private:
                 zero(S::Text207, i);
         }
         const Checked flow = num(side.corrected, i);
-        double &sum = side.intake ? st_.In_Flow_Sum : st_.Ex_Flow_Sum;
+        double &sum = side.intake ? calc_.In_Flow_Sum : calc_.Ex_Flow_Sum;
         sum = (Checked(sum) + flow).value();
         if (flow != Checked(0.0))
-            count(side.intake ? st_.In_Flow_Count : st_.Ex_Flow_Count);
+            count(side.intake ? calc_.In_Flow_Count : calc_.Ex_Flow_Count);
     }
 
     // 26, 27: the lift, limited to the 0.25D lift; the text is copied.
@@ -254,7 +263,7 @@ private:
     // 28, 29: flow per unit of curtain area.
     void flowPerArea(const Side &side, int i)
     {
-        const int valves = side.intake ? st_.Valves_In : st_.Valves_Ex;
+        const int valves = side.intake ? calc_.Valves_In : calc_.Valves_Ex;
         if (!(filled(side.effective, i) && filled(side.corrected, i) &&
               positive(side.effective, i))) {
             zero(side.perArea, i);
@@ -296,12 +305,12 @@ private:
         const Checked ratio = num(S::Text103, i) / num(S::Text102, i);
         const bool lifted = nonZero(S::Text101, i);
         if (lifted && filled(S::Text110, 6) && num(S::Text110, 6) >= num(S::Text101, i)) {
-            st_.Ratio_Sum = (Checked(st_.Ratio_Sum) + ratio).value();
-            count(st_.Ratio_Count);
+            calc_.Ratio_Sum = (Checked(calc_.Ratio_Sum) + ratio).value();
+            count(calc_.Ratio_Count);
         }
         if (lifted) {
-            st_.Avg_Ratio_Sum = (Checked(st_.Avg_Ratio_Sum) + ratio).value();
-            count(st_.Avg_Ratio_Count);
+            calc_.Avg_Ratio_Sum = (Checked(calc_.Avg_Ratio_Sum) + ratio).value();
+            count(calc_.Avg_Ratio_Count);
         }
     }
 
@@ -333,12 +342,12 @@ private:
         }
         const double lift = (num(S::Text101, i) / 1000.0).value();
         if (side.intake)
-            Calc_Intake_Curtain_Area(lift, st_);
+            Calc_Intake_Curtain_Area(lift, metric_, calc_);
         else
-            Calc_Exhaust_Curtain_Area(lift, st_);
-        const Checked area = st_.Curtain_Area;
+            Calc_Exhaust_Curtain_Area(lift, metric_, calc_);
+        const Checked area = calc_.Curtain_Area;
         put(side.valveArea, i, metric_ ? f1(area * Sq_Mm_Per_Sq_Inch) : f3(area));
-        const Checked q = Fix_Decimal_Sep_Value(s_.cell(side.corrected, i), st_);
+        const Checked q = Fix_Decimal_Sep_Value(s_.cell(side.corrected, i), numbers_);
         put(side.valveSpeed, i,
             f1(metric_ ? q / Cubic_M_Per_Cubic_Foot / area * 2.4 * Metre_Per_Foot
                        : q / area * 2.4));
@@ -397,8 +406,8 @@ private:
         put(S::Text113, 10, f3(Checked(0.0011) * sq(cr) - Checked(0.0404) * cr + 1.029));
 
         // 42: the existing ratio over the rows up to Max Lift.
-        if (st_.Ratio_Sum > 0.0 && st_.Ratio_Count > 0) {
-            put(S::Text113, 11, f3(Checked(st_.Ratio_Sum) / double(st_.Ratio_Count)));
+        if (calc_.Ratio_Sum > 0.0 && calc_.Ratio_Count > 0) {
+            put(S::Text113, 11, f3(Checked(calc_.Ratio_Sum) / double(calc_.Ratio_Count)));
         } else {
             put(S::Text113, 11, QStringLiteral("-"));
             QString text = QStringLiteral(
@@ -411,78 +420,91 @@ private:
             text += QStringLiteral(
                 "If this is not the case PLEASE Save this data to a file and email it to Customer "
                 "Support");
-            st_.message(text, MsgButtons::Ok, MsgIcon::Exclamation);
+            platform_.message(text, MsgButtons::Ok, MsgIcon::Exclamation);
         }
 
         // 43: the average ratio over every lifted row; "-" when there is
         // none, so no older figure stays beside the new results.
-        if (st_.Avg_Ratio_Sum > 0.0 && st_.Avg_Ratio_Count > 0)
-            put(S::Text113, 12, f3(Checked(st_.Avg_Ratio_Sum) / double(st_.Avg_Ratio_Count)));
+        if (calc_.Avg_Ratio_Sum > 0.0 && calc_.Avg_Ratio_Count > 0)
+            put(S::Text113, 12, f3(Checked(calc_.Avg_Ratio_Sum) / double(calc_.Avg_Ratio_Count)));
         else
             put(S::Text113, 12, QStringLiteral("-"));
 
         // 44 to 47: totals and averages of the corrected flows.
-        put(S::Text106, 11, f1(st_.In_Flow_Sum));
+        put(S::Text106, 11, f1(calc_.In_Flow_Sum));
         put(S::Text102, 11,
-            f1(st_.In_Flow_Count > 0 ? Checked(st_.In_Flow_Sum) / double(st_.In_Flow_Count)
-                                     : Checked(0.0)));
-        put(S::Text107, 11, f1(st_.Ex_Flow_Sum));
+            f1(calc_.In_Flow_Count > 0 ? Checked(calc_.In_Flow_Sum) / double(calc_.In_Flow_Count)
+                                       : Checked(0.0)));
+        put(S::Text107, 11, f1(calc_.Ex_Flow_Sum));
         put(S::Text103, 11,
-            f1(st_.Ex_Flow_Count > 0 ? Checked(st_.Ex_Flow_Sum) / double(st_.Ex_Flow_Count)
-                                     : Checked(0.0)));
+            f1(calc_.Ex_Flow_Count > 0 ? Checked(calc_.Ex_Flow_Sum) / double(calc_.Ex_Flow_Count)
+                                       : Checked(0.0)));
     }
 
     S &s_;
-    AppState &st_;
     bool metric_;
+    CalcState &calc_;
+    const NumberStyle &numbers_;
+    const Platform &platform_;
 };
 
-void calculate(Flow_Test_Sheet &sheet, AppState &st, bool metric)
+void calculate(Flow_Test_Sheet &sheet, bool metric, CalcState &calc, const NumberStyle &numbers,
+               const Platform &platform)
 {
     try {
-        Calculation(sheet, st, metric).run();
+        Calculation(sheet, metric, calc, numbers, platform).run();
     } catch (const RuntimeError &e) {
-        Show_Calculation_Error(e, st);
+        Show_Calculation_Error(e, calc, platform);
     }
 }
 
 } // namespace
 
-void Show_Calculation_Error(const RuntimeError &error, AppState &st)
+void Show_Calculation_Error(const RuntimeError &error, CalcState &calc, const Platform &platform)
 {
-    st.Error_Msg = QStringLiteral("Error Number ") + QString::number(error.number()) +
-                   QStringLiteral(" -- ") + error.description() +
-                   QStringLiteral("\r\n\r\nPlease Save your Data.\r\n\r\n"
-                                  "If you can NOT Find the Reason for this Error. Please the Sent "
-                                  "the Saved Data file and a Print Screen of this Error to "
-                                  "Software Support.");
+    calc.Error_Msg =
+        QStringLiteral("Error Number ") + QString::number(error.number()) + QStringLiteral(" -- ") +
+        error.description() +
+        QStringLiteral("\r\n\r\nPlease Save your Data.\r\n\r\n"
+                       "If you can NOT Find the Reason for this Error. Please the Sent "
+                       "the Saved Data file and a Print Screen of this Error to "
+                       "Software Support.");
     if (error.number() == RuntimeError::DivisionByZero)
-        st.Error_Msg += QStringLiteral(
+        calc.Error_Msg += QStringLiteral(
             "\r\n\r\nCheck for a Field that has a Value of Zero that should not be Zero");
-    st.message(st.Error_Msg, MsgButtons::Ok, MsgIcon::Critical);
+    platform.message(calc.Error_Msg, MsgButtons::Ok, MsgIcon::Critical);
 }
 
-void Calculate_Sheet(Flow_Test_Sheet &sheet, AppState &st)
+void Calculate_Sheet(Flow_Test_Sheet &sheet, bool metric, CalcState &calc,
+                     const NumberStyle &numbers, const Platform &platform)
 {
     // The valve counts are read before anything is written; a count that is
     // no number is reported like any other calculation error.
     try {
-        const int valvesIn = cint(parseNumber(sheet.cell(S::Text106, 6), st.Locale_Decimal));
-        const int valvesEx = cint(parseNumber(sheet.cell(S::Text108, 6), st.Locale_Decimal));
-        st.Valves_In = valvesIn;
-        st.Valves_Ex = valvesEx;
+        const int valvesIn = cint(parseNumber(sheet.cell(S::Text106, 6), numbers.Locale_Decimal));
+        const int valvesEx = cint(parseNumber(sheet.cell(S::Text108, 6), numbers.Locale_Decimal));
+        calc.Valves_In = valvesIn;
+        calc.Valves_Ex = valvesEx;
     } catch (const RuntimeError &e) {
-        Show_Calculation_Error(e, st);
+        Show_Calculation_Error(e, calc, platform);
         return;
     }
-    if (st.Metric())
-        Calculate_Sheet_Metric(sheet, st);
+    if (metric)
+        Calculate_Sheet_Metric(sheet, calc, numbers, platform);
     else
-        Calculate_Sheet_Standard(sheet, st);
+        Calculate_Sheet_Standard(sheet, calc, numbers, platform);
 }
 
-void Calculate_Sheet_Standard(Flow_Test_Sheet &sheet, AppState &st) { calculate(sheet, st, false); }
+void Calculate_Sheet_Standard(Flow_Test_Sheet &sheet, CalcState &calc, const NumberStyle &numbers,
+                              const Platform &platform)
+{
+    calculate(sheet, false, calc, numbers, platform);
+}
 
-void Calculate_Sheet_Metric(Flow_Test_Sheet &sheet, AppState &st) { calculate(sheet, st, true); }
+void Calculate_Sheet_Metric(Flow_Test_Sheet &sheet, CalcState &calc, const NumberStyle &numbers,
+                            const Platform &platform)
+{
+    calculate(sheet, true, calc, numbers, platform);
+}
 
 } // namespace zyt

@@ -1,7 +1,8 @@
 #include "flow_area.h"
 
-#include "app_state.h"
+#include "model/calc_state.h"
 #include "model/flow_test_sheet.h"
+#include "model/number_style.h"
 #include "platform/numbers.h"
 
 #include <cmath>
@@ -18,12 +19,11 @@ constexpr double Mm_Per_Inch = 25.4;
 
 Checked squared(Checked x) { return x * x; }
 
-void prepareSide(const S &sheet, AppState &st, S::Array valveColumn, S::Array seatColumn,
-                 int valves, Valve_Geometry &g)
+void prepareSide(const S &sheet, const NumberStyle &numbers, bool metric, S::Array valveColumn,
+                 S::Array seatColumn, int valves, Valve_Geometry &g)
 {
-    const bool metric = st.Metric();
     auto length = [&](S::Array a, int i) {
-        const Checked v = parseNumber(sheet.cell(a, i), st.Locale_Decimal);
+        const Checked v = parseNumber(sheet.cell(a, i), numbers.Locale_Decimal);
         return metric ? v / Mm_Per_Inch : v;
     };
     const Checked throat = length(valveColumn, 6);
@@ -32,16 +32,16 @@ void prepareSide(const S &sheet, AppState &st, S::Array valveColumn, S::Array se
     const Checked stemArea = Checked(Pi) * squared(stem / 2.0);
     g.Net_Throat_Area = ((throatArea - stemArea) * double(valves)).value();
     g.Valve_Dia = length(valveColumn, 3).value();
-    g.Seat_Angle = parseNumber(sheet.cell(seatColumn, 4), st.Locale_Decimal);
+    g.Seat_Angle = parseNumber(sheet.cell(seatColumn, 4), numbers.Locale_Decimal);
     g.Seat_Width = length(seatColumn, 5).value();
     g.Seat_Sin = std::sin(g.Seat_Angle * Degree);
     g.Seat_Cos = std::cos(g.Seat_Angle * Degree);
     g.Seat_Width_Cos = (Checked(g.Seat_Cos) * g.Seat_Width).value();
 }
 
-void curtain(double lift, const Valve_Geometry &g, int valves, AppState &st)
+double curtain(double lift, bool metric, const Valve_Geometry &g, int valves)
 {
-    const Checked L = st.Metric() ? Checked(lift) * 1000.0 / Mm_Per_Inch : Checked(lift);
+    const Checked L = metric ? Checked(lift) * 1000.0 / Mm_Per_Inch : Checked(lift);
     const Checked D = g.Valve_Dia;
     const Checked w = g.Seat_Width;
     const Checked s = g.Seat_Sin;
@@ -60,29 +60,31 @@ void curtain(double lift, const Valve_Geometry &g, int valves, AppState &st)
     const Checked boundary = w / s;
 
     if (boundary > L)
-        st.Curtain_Area = a1.value();
-    else if (Checked(g.Net_Throat_Area) < a2)
-        st.Curtain_Area = g.Net_Throat_Area;
-    else
-        st.Curtain_Area = a2.value();
+        return a1.value();
+    if (Checked(g.Net_Throat_Area) < a2)
+        return g.Net_Throat_Area;
+    return a2.value();
 }
 
 } // namespace
 
-void Calc_Valve_Geometry(const Flow_Test_Sheet &sheet, AppState &st)
+void Calc_Valve_Geometry(const Flow_Test_Sheet &sheet, const NumberStyle &numbers, bool metric,
+                         CalcState &calc)
 {
-    prepareSide(sheet, st, S::Text102, S::Text202, st.Valves_In, st.Intake_Geometry);
-    prepareSide(sheet, st, S::Text104, S::Text204, st.Valves_Ex, st.Exhaust_Geometry);
+    prepareSide(sheet, numbers, metric, S::Text102, S::Text202, calc.Valves_In,
+                calc.Intake_Geometry);
+    prepareSide(sheet, numbers, metric, S::Text104, S::Text204, calc.Valves_Ex,
+                calc.Exhaust_Geometry);
 }
 
-void Calc_Intake_Curtain_Area(double lift, AppState &st)
+void Calc_Intake_Curtain_Area(double lift, bool metric, CalcState &calc)
 {
-    curtain(lift, st.Intake_Geometry, st.Valves_In, st);
+    calc.Curtain_Area = curtain(lift, metric, calc.Intake_Geometry, calc.Valves_In);
 }
 
-void Calc_Exhaust_Curtain_Area(double lift, AppState &st)
+void Calc_Exhaust_Curtain_Area(double lift, bool metric, CalcState &calc)
 {
-    curtain(lift, st.Exhaust_Geometry, st.Valves_Ex, st);
+    calc.Curtain_Area = curtain(lift, metric, calc.Exhaust_Geometry, calc.Valves_Ex);
 }
 
 } // namespace zyt

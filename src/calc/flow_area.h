@@ -2,7 +2,8 @@
 
 namespace zyt {
 
-struct AppState;
+struct CalcState;
+struct NumberStyle;
 class Flow_Test_Sheet;
 
 // Flow area of a poppet valve at a lift: a conical curtain at low lift, a
@@ -10,12 +11,13 @@ class Flow_Test_Sheet;
 // is in inches whatever the units; metric cells are converted on entry.
 
 // Prepares Intake_Geometry, then Exhaust_Geometry, from the sheet's valve,
-// stem, throat and seat cells.
-void Calc_Valve_Geometry(const Flow_Test_Sheet &sheet, AppState &st);
+// stem, throat and seat cells, which are in metric units when `metric`.
+void Calc_Valve_Geometry(const Flow_Test_Sheet &sheet, const NumberStyle &numbers, bool metric,
+                         CalcState &calc);
 
 // `lift` is the lift cell's value divided by 1000 (inches in standard units,
-// metres in metric units). The area goes to st.Curtain_Area, square inches.
-void Calc_Intake_Curtain_Area(double lift, AppState &st);
-void Calc_Exhaust_Curtain_Area(double lift, AppState &st);
+// metres in metric units). The area goes to calc.Curtain_Area, square inches.
+void Calc_Intake_Curtain_Area(double lift, bool metric, CalcState &calc);
+void Calc_Exhaust_Curtain_Area(double lift, bool metric, CalcState &calc);
 
 } // namespace zyt

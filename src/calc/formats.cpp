@@ -1,7 +1,7 @@
 #include "formats.h"
 
-#include "app_state.h"
 #include "model/cell_model.h"
+#include "model/number_style.h"
 #include "platform/numbers.h"
 
 #include <charconv>
@@ -91,40 +91,50 @@ QString formatNumber(double value, int minDecimals, int maxDecimals, bool groupi
 
 namespace {
 
-QString mask(double value, const AppState &st, int minDecimals, int maxDecimals)
+QString mask(double value, const NumberStyle &numbers, int minDecimals, int maxDecimals)
 {
-    return formatNumber(value, minDecimals, maxDecimals, false, st.Locale_Decimal, st.Locale_Group);
+    return formatNumber(value, minDecimals, maxDecimals, false, numbers.Locale_Decimal,
+                        numbers.Locale_Group);
 }
 
-bool fixed(const AppState &st) { return st.Box_Alignment == 1; }
+bool fixed(const NumberStyle &numbers) { return numbers.Box_Alignment == 1; }
 
 } // namespace
 
-QString Format_Thousands(double value, const AppState &st)
+QString Format_Thousands(double value, const NumberStyle &numbers)
 {
-    return formatNumber(value, 0, 0, true, st.Locale_Decimal, st.Locale_Group);
+    return formatNumber(value, 0, 0, true, numbers.Locale_Decimal, numbers.Locale_Group);
 }
-QString Format_Int(double value, const AppState &st) { return mask(value, st, 0, 0); }
-QString Format_1_Dec(double value, const AppState &st) { return mask(value, st, 1, 1); }
-QString Format_2_Dec(double value, const AppState &st)
+QString Format_Int(double value, const NumberStyle &numbers) { return mask(value, numbers, 0, 0); }
+QString Format_1_Dec(double value, const NumberStyle &numbers)
 {
-    return mask(value, st, fixed(st) ? 2 : 1, 2);
+    return mask(value, numbers, 1, 1);
 }
-QString Format_3_Dec(double value, const AppState &st)
+QString Format_2_Dec(double value, const NumberStyle &numbers)
 {
-    return mask(value, st, fixed(st) ? 3 : 1, 3);
+    return mask(value, numbers, fixed(numbers) ? 2 : 1, 2);
 }
-QString Format_4_Dec(double value, const AppState &st)
+QString Format_3_Dec(double value, const NumberStyle &numbers)
 {
-    return mask(value, st, fixed(st) ? 4 : 1, 4);
+    return mask(value, numbers, fixed(numbers) ? 3 : 1, 3);
 }
-QString Format_5_Dec(double value, const AppState &st) { return mask(value, st, 1, 5); }
-QString Format_6_Dec(double value, const AppState &st) { return mask(value, st, 1, 6); }
+QString Format_4_Dec(double value, const NumberStyle &numbers)
+{
+    return mask(value, numbers, fixed(numbers) ? 4 : 1, 4);
+}
+QString Format_5_Dec(double value, const NumberStyle &numbers)
+{
+    return mask(value, numbers, 1, 5);
+}
+QString Format_6_Dec(double value, const NumberStyle &numbers)
+{
+    return mask(value, numbers, 1, 6);
+}
 
-QString Format_Short_Decimal(double value, const AppState &st)
+QString Format_Short_Decimal(double value, const NumberStyle &numbers)
 {
-    const QString t = Format_6_Dec(value, st);
-    const int p = int(t.indexOf(st.Locale_Decimal)) + 1;
+    const QString t = Format_6_Dec(value, numbers);
+    const int p = int(t.indexOf(numbers.Locale_Decimal)) + 1;
     if (p > 8)
         return t.left(p - 1);
     if (t.size() > 8)
@@ -154,30 +164,30 @@ QString canonicalNumberText(double value, QChar decimal)
 
 namespace {
 
-double swapAndParse(QStringView text, const AppState &st)
+double swapAndParse(QStringView text, const NumberStyle &numbers)
 {
-    const QChar own = st.inputDecimal();
-    const QChar foreign = st.Decimal_Comma != 0 ? u'.' : u',';
+    const QChar own = numbers.inputDecimal();
+    const QChar foreign = numbers.Decimal_Comma != 0 ? u'.' : u',';
     const qsizetype p = text.indexOf(foreign);
     if (p < 0)
-        return parseNumber(text, st.Locale_Decimal);
+        return parseNumber(text, numbers.Locale_Decimal);
     QString swapped = text.toString();
     swapped[p] = own;
-    return parseNumber(swapped, st.Locale_Decimal);
+    return parseNumber(swapped, numbers.Locale_Decimal);
 }
 
 } // namespace
 
-QString Fix_Decimal_Sep(QStringView text, const AppState &st)
+QString Fix_Decimal_Sep(QStringView text, const NumberStyle &numbers)
 {
-    return canonicalNumberText(swapAndParse(text, st), st.Locale_Decimal);
+    return canonicalNumberText(swapAndParse(text, numbers), numbers.Locale_Decimal);
 }
 
-double Fix_Decimal_Sep_Value(QStringView text, const AppState &st)
+double Fix_Decimal_Sep_Value(QStringView text, const NumberStyle &numbers)
 {
     // Read back through the canonical text, as the callers always did: the
     // number is the one shown with 15 significant digits.
-    return parseNumber(Fix_Decimal_Sep(text, st), st.Locale_Decimal);
+    return parseNumber(Fix_Decimal_Sep(text, numbers), numbers.Locale_Decimal);
 }
 
 namespace {

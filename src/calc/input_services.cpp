@@ -1,7 +1,9 @@
 #include "input_services.h"
 
-#include "app_state.h"
+#include "model/number_style.h"
+#include "model/ui_state.h"
 #include "platform/numbers.h"
+#include "platform/platform.h"
 
 namespace zyt {
 
@@ -10,22 +12,23 @@ namespace {
 bool isDigitKey(int key) { return key >= '0' && key <= '9'; }
 bool isControlKey(int key) { return key >= 8 && key <= 13; }
 
-int refuse(AppState &st)
+int refuse(const Platform &platform)
 {
-    st.beep();
+    platform.beep();
     return 0;
 }
 
-int decimalFilter(QStringView text, int key, AppState &st, bool signedValue)
+int decimalFilter(QStringView text, int key, const NumberStyle &numbers, const Platform &platform,
+                  bool signedValue)
 {
-    const int own = st.Decimal_Comma != 0 ? Key_Comma : Key_Point;
+    const int own = numbers.Decimal_Comma != 0 ? Key_Comma : Key_Point;
     if (!isDigitKey(key) && !isControlKey(key) && key != own && !(signedValue && key == Key_Minus))
-        return refuse(st);
+        return refuse(platform);
     // One separator and one minus sign per text, wherever they stand.
     if (key == own && text.contains(QChar(own)))
-        return refuse(st);
+        return refuse(platform);
     if (key == Key_Minus && text.contains(u'-'))
-        return refuse(st);
+        return refuse(platform);
     return key;
 }
 
@@ -38,59 +41,61 @@ QString withoutSignsAndSeparators(const QString &text)
     return s;
 }
 
-void warn(TextBox &box, AppState &st, const QString &text)
+void warn(TextBox &box, const Platform &platform, const QString &text)
 {
     // The focus goes back first, so the user is in the cell when the box
     // closes.
     box.setFocus();
-    st.message(text, MsgButtons::Ok, MsgIcon::Exclamation);
+    platform.message(text, MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
 } // namespace
 
-int Key_Integer(int key, AppState &st)
+int Key_Integer(int key, const Platform &platform)
 {
     if (!isDigitKey(key) && !isControlKey(key))
-        return refuse(st);
+        return refuse(platform);
     return key;
 }
 
-int Key_Decimal(QStringView text, int key, AppState &st)
+int Key_Decimal(QStringView text, int key, const NumberStyle &numbers, const Platform &platform)
 {
-    return decimalFilter(text, key, st, false);
+    return decimalFilter(text, key, numbers, platform, false);
 }
 
-int Key_Signed_Decimal(QStringView text, int key, AppState &st)
+int Key_Signed_Decimal(QStringView text, int key, const NumberStyle &numbers,
+                       const Platform &platform)
 {
-    return decimalFilter(text, key, st, true);
+    return decimalFilter(text, key, numbers, platform, true);
 }
 
-void Select_All_Text(TextBox &box, const AppState &st)
+void Select_All_Text(TextBox &box, const UiState &ui)
 {
-    if (st.Skip_Focus_Select != 0)
+    if (ui.Skip_Focus_Select != 0)
         return;
     const QString text = box.text();
     if (!text.isEmpty())
         box.setSelection(0, int(text.size()));
 }
 
-bool Check_Not_Empty(TextBox &box, AppState &st)
+bool Check_Not_Empty(TextBox &box, const UiState &ui, const Platform &platform)
 {
     if (!withoutSignsAndSeparators(box.text()).isEmpty())
         return true;
-    warn(box, st, st.Field_Msgs[0]);
+    warn(box, platform, ui.Field_Msgs[0]);
     return false;
 }
 
-bool Check_Not_Zero(TextBox &box, AppState &st)
+bool Check_Not_Zero(TextBox &box, const UiState &ui, const NumberStyle &numbers,
+                    const Platform &platform)
 {
     const QString s = withoutSignsAndSeparators(box.text());
     if (!s.isEmpty()) {
-        const auto value = tryParseNumber(s, st.Locale_Decimal);
+        const auto value = tryParseNumber(s, numbers.Locale_Decimal);
         if (value && *value != 0.0)
             return true;
     }
-    warn(box, st, st.Field_Msgs[1]);
+    warn(box, platform, ui.Field_Msgs[1]);
     return false;
 }
 

@@ -5,7 +5,9 @@
 
 namespace zyt {
 
-struct AppState;
+struct NumberStyle;
+struct Platform;
+struct UiState;
 
 // Character codes of the keys the filters know.
 enum KeyCode : int {
@@ -19,9 +21,10 @@ enum KeyCode : int {
 // Key filters: take the cell's text before the key and the key's character
 // code; return the code to let through, 0 when the key is refused (with a
 // beep). Control keys 8 to 13 always pass.
-int Key_Integer(int key, AppState &st);
-int Key_Decimal(QStringView text, int key, AppState &st);
-int Key_Signed_Decimal(QStringView text, int key, AppState &st);
+int Key_Integer(int key, const Platform &platform);
+int Key_Decimal(QStringView text, int key, const NumberStyle &numbers, const Platform &platform);
+int Key_Signed_Decimal(QStringView text, int key, const NumberStyle &numbers,
+                       const Platform &platform);
 
 // The little a focus check needs of a text box.
 class TextBox {
@@ -33,12 +36,13 @@ public:
 };
 
 // On focus: select the whole text, unless a mouse button is down on a cell.
-void Select_All_Text(TextBox &box, const AppState &st);
+void Select_All_Text(TextBox &box, const UiState &ui);
 
 // On focus loss: a box holding nothing but minus signs and separators gets
 // the focus back, then the warning. True when the box passed.
-bool Check_Not_Empty(TextBox &box, AppState &st);
+bool Check_Not_Empty(TextBox &box, const UiState &ui, const Platform &platform);
 // The same, and a zero or a text that is no number fails too.
-bool Check_Not_Zero(TextBox &box, AppState &st);
+bool Check_Not_Zero(TextBox &box, const UiState &ui, const NumberStyle &numbers,
+                    const Platform &platform);
 
 } // namespace zyt

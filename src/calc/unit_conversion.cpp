@@ -1,8 +1,8 @@
 #include "unit_conversion.h"
 
-#include "app_state.h"
 #include "formats.h"
 #include "model/flow_test_sheet.h"
+#include "model/number_style.h"
 #include "platform/numbers.h"
 #include "platform/runtime_error.h"
 
@@ -125,8 +125,8 @@ const RowColumn rowColumns[] = {
 
 class Conversion {
 public:
-    Conversion(S &sheet, const AppState &st, bool toMetric)
-        : s_(sheet), st_(st), toMetric_(toMetric)
+    Conversion(S &sheet, const NumberStyle &numbers, bool toMetric)
+        : s_(sheet), numbers_(numbers), toMetric_(toMetric)
     {
     }
 
@@ -150,7 +150,7 @@ public:
 private:
     void convert(S::Array a, int i, const Rule &rule)
     {
-        const auto value = tryParseNumber(s_.cell(a, i), st_.Locale_Decimal);
+        const auto value = tryParseNumber(s_.cell(a, i), numbers_.Locale_Decimal);
         if (!value)
             return; // empty or no number: nothing to convert
         try {
@@ -169,36 +169,36 @@ private:
     {
         switch (f) {
         case Fmt::Int:
-            return Format_Int(v, st_);
+            return Format_Int(v, numbers_);
         case Fmt::F1:
-            return Format_1_Dec(v, st_);
+            return Format_1_Dec(v, numbers_);
         case Fmt::F2:
-            return Format_2_Dec(v, st_);
+            return Format_2_Dec(v, numbers_);
         case Fmt::F3:
-            return Format_3_Dec(v, st_);
+            return Format_3_Dec(v, numbers_);
         case Fmt::F4:
-            return Format_4_Dec(v, st_);
+            return Format_4_Dec(v, numbers_);
         case Fmt::F6:
             break;
         }
-        return Format_6_Dec(v, st_);
+        return Format_6_Dec(v, numbers_);
     }
 
     S &s_;
-    const AppState &st_;
+    const NumberStyle &numbers_;
     bool toMetric_;
 };
 
 } // namespace
 
-void Convert_Sheet_To_Metric(Flow_Test_Sheet &sheet, const AppState &st)
+void Convert_Sheet_To_Metric(Flow_Test_Sheet &sheet, const NumberStyle &numbers)
 {
-    Conversion(sheet, st, true).run();
+    Conversion(sheet, numbers, true).run();
 }
 
-void Convert_Sheet_To_Standard(Flow_Test_Sheet &sheet, const AppState &st)
+void Convert_Sheet_To_Standard(Flow_Test_Sheet &sheet, const NumberStyle &numbers)
 {
-    Conversion(sheet, st, false).run();
+    Conversion(sheet, numbers, false).run();
 }
 
 } // namespace zyt

@@ -1,8 +1,8 @@
 #include "flow_data_file.h"
 
-#include "calc/app_state.h"
 #include "calc/calculate_sheet.h"
 #include "calc/formats.h"
+#include "model/app_state.h"
 #include "model/flow_test_sheet.h"
 #include "record_boxes.h"
 #include "record_lines.h"
@@ -89,16 +89,16 @@ Verdict judge(const Key &k, double index)
     return Verdict::NotHandled;
 }
 
-bool stop(AppState &st)
+bool stop(const Platform &platform)
 {
-    boxes::failure(st, ErrorLoading);
+    boxes::failure(platform, ErrorLoading);
     return true;
 }
 
 } // namespace
 
-ReadEnd Read_Flow_Data_Lines(Flow_Test_Sheet &sheet, const QStringList &lines, AppState &st,
-                             int &Read_Count)
+ReadEnd Read_Flow_Data_Lines(Flow_Test_Sheet &sheet, const QStringList &lines,
+                             const NumberStyle &numbers, const Platform &platform, int &Read_Count)
 {
     Read_Count = 0;
     // A file with fewer rows leaves the last three empty rather than
@@ -136,7 +136,7 @@ ReadEnd Read_Flow_Data_Lines(Flow_Test_Sheet &sheet, const QStringList &lines, A
         Verdict verdict = Verdict::NotHandled;
         int index = 0;
         if (key) {
-            const RecordLine::Index i = r.index(Key_Length, st.Locale_Decimal);
+            const RecordLine::Index i = r.index(Key_Length, numbers.Locale_Decimal);
             if (i.status != RecordLine::IndexStatus::Ok) {
                 verdict = Verdict::CannotStore;
             } else {
@@ -153,13 +153,13 @@ ReadEnd Read_Flow_Data_Lines(Flow_Test_Sheet &sheet, const QStringList &lines, A
                 sheet.setCell(S::Text108, index, sheet.cell(S::Text101, index));
             break;
         case Verdict::NotHandled:
-            if (!boxes::recordNotHandled(st, boxes::VornTitle, line) && stop(st))
+            if (!boxes::recordNotHandled(platform, boxes::VornTitle, line) && stop(platform))
                 return ReadEnd::Stopped;
             break;
         case Verdict::CannotStore:
-            st.message(MsgRequest{boxes::invalidRecord(st, Read_Count, line), MsgButtons::OkCancel,
-                                  MsgIcon::None, boxes::VornTitle});
-            stop(st);
+            platform.message(MsgRequest{boxes::invalidRecord(numbers, Read_Count, line),
+                                        MsgButtons::OkCancel, MsgIcon::None, boxes::VornTitle});
+            stop(platform);
             return ReadEnd::Stopped;
         }
     }
@@ -206,53 +206,55 @@ bool Load_Flow_Data_File(Flow_Test_Sheet &sheet, const QString &name, AppState &
     const bool fromDialog = name.isEmpty();
     QString path;
     if (fromDialog) {
-        const std::optional<QString> chosen = st.fileDialog(
-            FileDialogRequest{FileDialogKind::Open, Filter, Filter_Index, st.programFolder()});
+        const std::optional<QString> chosen = st.platform.fileDialog(FileDialogRequest{
+            FileDialogKind::Open, Filter, Filter_Index, st.platform.programFolder()});
         if (!chosen) {
-            boxes::failure(st, NotLoaded);
+            boxes::failure(st.platform, NotLoaded);
             return false;
         }
         path = *chosen;
     } else {
-        path = resolveFileIn(st.programFolder(), name);
+        path = resolveFileIn(st.platform.programFolder(), name);
     }
-    st.File_Name = path;
+    st.files.File_Name = path;
 
     QByteArray bytes;
     if (readWholeFile(path, bytes) != FileReadStatus::Ok) {
-        boxes::failure(st, NotLoaded);
+        boxes::failure(st.platform, NotLoaded);
         return false;
     }
     int Read_Count = 0;
-    if (Read_Flow_Data_Lines(sheet, splitLines(decodeFileText(bytes)), st, Read_Count) ==
-        ReadEnd::Stopped)
+    if (Read_Flow_Data_Lines(sheet, splitLines(decodeFileText(bytes)), st.numbers, st.platform,
+                             Read_Count) == ReadEnd::Stopped)
         return true;
 
-    if (st.Decimal_Comma != 0)
+    if (st.numbers.Decimal_Comma != 0)
         Form_Dots_To_Commas(sheet);
     else
         Form_Commas_To_Dots(sheet);
-    Calculate_Sheet(sheet, st);
+    Calculate_Sheet(sheet, st.Metric(), st.calc, st.numbers, st.platform);
     if (fromDialog)
-        st.message(Format_Thousands(Read_Count, st) + QStringLiteral(" Records Read"));
+        st.platform.message(Format_Thousands(Read_Count, st.numbers) +
+                            QStringLiteral(" Records Read"));
     return true;
 }
 
 bool Save_Flow_Data_File(const Flow_Test_Sheet &sheet, AppState &st)
 {
-    const std::optional<QString> chosen = st.fileDialog(
-        FileDialogRequest{FileDialogKind::Save, Filter, Filter_Index, st.programFolder()});
+    const std::optional<QString> chosen = st.platform.fileDialog(
+        FileDialogRequest{FileDialogKind::Save, Filter, Filter_Index, st.platform.programFolder()});
     if (!chosen) {
-        boxes::failure(st, NotSaved);
+        boxes::failure(st.platform, NotSaved);
         return false;
     }
-    st.File_Name = *chosen;
+    st.files.File_Name = *chosen;
     const RecordWriter w = Write_Flow_Data_Records(sheet);
     if (!writeFileAtomically(*chosen, w.bytes())) {
-        boxes::failure(st, NotSaved);
+        boxes::failure(st.platform, NotSaved);
         return false;
     }
-    st.message(Format_Thousands(w.Write_Count(), st) + QStringLiteral(" Records Written"));
+    st.platform.message(Format_Thousands(w.Write_Count(), st.numbers) +
+                        QStringLiteral(" Records Written"));
     return true;
 }
 

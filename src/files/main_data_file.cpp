@@ -1,7 +1,7 @@
 #include "main_data_file.h"
 
-#include "calc/app_state.h"
 #include "calc/formats.h"
+#include "model/app_state.h"
 #include "model/compare_model.h"
 #include "model/flow_test_sheet.h"
 #include "model/graph_window_state.h"
@@ -142,9 +142,10 @@ public:
                 cannotApply(e, count, line);
                 continue;
             }
-            if (!handled && !boxes::recordNotHandled(st_, boxes::MainTitle, line)) {
-                boxes::failure(st_, QStringLiteral("Error Loading Main Data File --- If you have "
-                                                   "Not edited the file Please Contact us!"));
+            if (!handled && !boxes::recordNotHandled(st_.platform, boxes::MainTitle, line)) {
+                boxes::failure(st_.platform,
+                               QStringLiteral("Error Loading Main Data File --- If you have "
+                                              "Not edited the file Please Contact us!"));
                 return ReadEnd::Stopped;
             }
         }
@@ -158,7 +159,7 @@ private:
         for (const EstimatorKey &k : estimatorKeys) {
             if (!r.startsWith(k.key))
                 continue;
-            const RecordLine::Index i = r.index(k.key.size(), st_.Locale_Decimal);
+            const RecordLine::Index i = r.index(k.key.size(), st_.numbers.Locale_Decimal);
             if (i.status == RecordLine::IndexStatus::NoEquals)
                 throw badArgument();
             if (i.status == RecordLine::IndexStatus::NotANumber)
@@ -201,11 +202,11 @@ private:
             }
         }
         if (r.startsWith(QLatin1StringView("logo_sw"))) {
-            st_.Logo_On = cint(number(r.value()));
+            st_.graph.Logo_On = cint(number(r.value()));
             return true;
         }
         if (r.startsWith(QLatin1StringView("logo_name"))) {
-            if (st_.Logo_On == 1)
+            if (st_.graph.Logo_On == 1)
                 logo(r.value());
             return true;
         }
@@ -224,11 +225,11 @@ private:
             }
         }
         if (r.startsWith(QLatin1StringView("grid_sw"))) {
-            st_.Grid_On = cint(number(r.lowerValue()));
+            st_.graph.Grid_On = cint(number(r.lowerValue()));
             return true;
         }
         if (r.startsWith(QLatin1StringView("grid_color"))) {
-            st_.Grid_Line_Color = clng(number(r.lowerValue()));
+            st_.graph.Grid_Line_Color = clng(number(r.lowerValue()));
             return true;
         }
         if (r.startsWith(QLatin1StringView("grid_drawstyle"))) {
@@ -245,7 +246,7 @@ private:
 
     // A number written with either decimal separator: the file may come
     // from a computer that used the other one.
-    double number(const QString &text) const { return Fix_Decimal_Sep_Value(text, st_); }
+    double number(const QString &text) const { return Fix_Decimal_Sep_Value(text, st_.numbers); }
 
     void setCheck(M::Array box, bool checked)
     {
@@ -270,10 +271,10 @@ private:
 
     void logo(const QString &name)
     {
-        st_.Logo_File = name;
+        st_.graph.Logo_File = name;
         if (name.size() <= 6)
             return;
-        const QString path = resolveFileIn(st_.programFolder(), name);
+        const QString path = resolveFileIn(st_.platform.programFolder(), name);
         if (!QFileInfo(path).isFile())
             throw fileNotFound();
         if (st_.Load_Logo_Picture && !st_.Load_Logo_Picture(path))
@@ -287,7 +288,8 @@ private:
         const int value = checked ? 1 : 0;
         w_.compare.setCell(box, QString::number(value));
         // What the box's own click does.
-        int *flags[] = {&st_.Quarter_D_Line, &st_.Auto_X_Lines, &st_.Mark_Points, &st_.Calc_Low_Y};
+        int *flags[] = {&st_.graph.Quarter_D_Line, &st_.graph.Auto_X_Lines, &st_.graph.Mark_Points,
+                        &st_.graph.Calc_Low_Y};
         *flags[box] = value;
     }
 
@@ -295,10 +297,11 @@ private:
     {
         const QString text =
             QStringLiteral("Error Number %1 -- ").arg(e.number()) + e.description() +
-            QStringLiteral("\r\n\r\n") + boxes::invalidRecord(st_, count, line) +
+            QStringLiteral("\r\n\r\n") + boxes::invalidRecord(st_.numbers, count, line) +
             QStringLiteral("\r\n\r\nError Loading MAIN Data File --- If you have Not edited the "
                            "file Please Contact Customer Support!");
-        st_.message(MsgRequest{text, MsgButtons::Ok, MsgIcon::Exclamation, boxes::VornTitle});
+        st_.platform.message(
+            MsgRequest{text, MsgButtons::Ok, MsgIcon::Exclamation, boxes::VornTitle});
     }
 
     Models &w_;
@@ -312,7 +315,8 @@ ReadEnd Read_Main_Data_Lines(Models &models, const QStringList &lines, AppState 
     return Reader(models, st).read(lines);
 }
 
-RecordWriter Write_Main_Data_Records(const Models &models, const AppState &st)
+RecordWriter Write_Main_Data_Records(const Models &models, const GraphSettings &graph,
+                                     const NumberStyle &numbers)
 {
     const MainModel &main = models.main;
     RecordWriter w;
@@ -332,16 +336,16 @@ RecordWriter Write_Main_Data_Records(const Models &models, const AppState &st)
     w.record(u"Comp_City", main.cell(M::Text96));
     w.record(u"Comp_Phone", main.cell(M::Text97));
     w.record(u"Comp_Web", main.cell(M::Text98));
-    w.record(u"Logo_SW", QString::number(st.Logo_On));
-    w.record(u"Logo_Name", st.Logo_File);
-    w.record(u"Logo_Top", canonicalNumberText(models.graph.Picture2_Top, st.Locale_Decimal));
-    w.record(u"Logo_Left", canonicalNumberText(models.graph.Picture2_Left, st.Locale_Decimal));
-    yesNo(QStringLiteral("Form50Check1"), st.Quarter_D_Line == 1);
-    yesNo(QStringLiteral("Form50Check2"), st.Auto_X_Lines == 1);
-    yesNo(QStringLiteral("Form50Check3"), st.Mark_Points == 1);
-    yesNo(QStringLiteral("Form50Check4"), st.Calc_Low_Y == 1);
-    w.record(u"Grid_SW", QString::number(st.Grid_On));
-    w.record(u"Grid_Color", QString::number(st.Grid_Line_Color));
+    w.record(u"Logo_SW", QString::number(graph.Logo_On));
+    w.record(u"Logo_Name", graph.Logo_File);
+    w.record(u"Logo_Top", canonicalNumberText(models.graph.Picture2_Top, numbers.Locale_Decimal));
+    w.record(u"Logo_Left", canonicalNumberText(models.graph.Picture2_Left, numbers.Locale_Decimal));
+    yesNo(QStringLiteral("Form50Check1"), graph.Quarter_D_Line == 1);
+    yesNo(QStringLiteral("Form50Check2"), graph.Auto_X_Lines == 1);
+    yesNo(QStringLiteral("Form50Check3"), graph.Mark_Points == 1);
+    yesNo(QStringLiteral("Form50Check4"), graph.Calc_Low_Y == 1);
+    w.record(u"Grid_SW", QString::number(graph.Grid_On));
+    w.record(u"Grid_Color", QString::number(graph.Grid_Line_Color));
     w.record(u"Grid_DrawStyle", QString::number(models.graph.Picture1_DrawStyle));
     for (const Stored &c : storedCells)
         w.record(main.layout().arrayName(c.array) + u'_' + QString::number(c.index),
@@ -352,23 +356,23 @@ RecordWriter Write_Main_Data_Records(const Models &models, const AppState &st)
 
 bool Load_Main_Data_File(Models &models, AppState &st)
 {
-    if (st.File_Name.isEmpty()) {
-        const std::optional<QString> chosen = st.fileDialog(
-            FileDialogRequest{FileDialogKind::Open, Filter, Filter_Index, st.programFolder()});
+    if (st.files.File_Name.isEmpty()) {
+        const std::optional<QString> chosen = st.platform.fileDialog(FileDialogRequest{
+            FileDialogKind::Open, Filter, Filter_Index, st.platform.programFolder()});
         if (!chosen) {
-            boxes::failure(st, NotLoaded);
+            boxes::failure(st.platform, NotLoaded);
             return false;
         }
-        st.File_Name = *chosen;
+        st.files.File_Name = *chosen;
     }
     QByteArray bytes;
-    if (readWholeFile(st.File_Name, bytes) != FileReadStatus::Ok) {
-        boxes::failure(st, NotLoaded);
+    if (readWholeFile(st.files.File_Name, bytes) != FileReadStatus::Ok) {
+        boxes::failure(st.platform, NotLoaded);
         return false;
     }
     if (Read_Main_Data_Lines(models, splitLines(decodeFileText(bytes)), st) == ReadEnd::Stopped)
         return true;
-    if (st.Decimal_Comma != 0)
+    if (st.numbers.Decimal_Comma != 0)
         Form_Dots_To_Commas(models.main);
     else
         Form_Commas_To_Dots(models.main);
@@ -379,37 +383,38 @@ bool Load_Main_Data_File(Models &models, AppState &st)
 
 bool Save_Main_Data_File(Models &models, AppState &st)
 {
-    if (st.File_Name.isEmpty()) {
-        const std::optional<QString> chosen = st.fileDialog(
-            FileDialogRequest{FileDialogKind::Save, Filter, Filter_Index, st.programFolder()});
+    if (st.files.File_Name.isEmpty()) {
+        const std::optional<QString> chosen = st.platform.fileDialog(FileDialogRequest{
+            FileDialogKind::Save, Filter, Filter_Index, st.platform.programFolder()});
         if (!chosen) {
-            boxes::failure(st, NotSaved);
+            boxes::failure(st.platform, NotSaved);
             return false;
         }
-        st.File_Name = *chosen;
+        st.files.File_Name = *chosen;
     }
     // The estimator's results are written from its entries as they stand.
     if (st.Command51_Click)
         st.Command51_Click();
-    if (!writeFileAtomically(st.File_Name, Write_Main_Data_Records(models, st).bytes())) {
-        boxes::failure(st, NotSaved);
+    if (!writeFileAtomically(st.files.File_Name,
+                             Write_Main_Data_Records(models, st.graph, st.numbers).bytes())) {
+        boxes::failure(st.platform, NotSaved);
         return false;
     }
     return true;
 }
 
-QString Autosave_File_Path(AppState &st)
+QString Autosave_File_Path(const Platform &platform)
 {
-    return QDir(st.programFolder()).filePath(QString::fromLatin1(Autosave_File));
+    return QDir(platform.programFolder()).filePath(QString::fromLatin1(Autosave_File));
 }
 
 void Load_Autosave_File(Models &models, AppState &st)
 {
-    st.File_Name = Autosave_File_Path(st);
+    st.files.File_Name = Autosave_File_Path(st.platform);
     // A first start has no autosave file; that is no error to tell, and
     // neither is one that cannot be opened.
-    QFile probe(st.File_Name);
-    if (!QFileInfo(st.File_Name).isFile() || !probe.open(QIODevice::ReadOnly))
+    QFile probe(st.files.File_Name);
+    if (!QFileInfo(st.files.File_Name).isFile() || !probe.open(QIODevice::ReadOnly))
         return;
     probe.close();
     Load_Main_Data_File(models, st);
@@ -419,7 +424,7 @@ bool Save_Autosave_File(Models &models, AppState &st)
 {
     // Written in one step: the old autosave file stays whole until the new
     // one is complete.
-    st.File_Name = Autosave_File_Path(st);
+    st.files.File_Name = Autosave_File_Path(st.platform);
     return Save_Main_Data_File(models, st);
 }
 

@@ -11,6 +11,9 @@
 namespace zyt {
 
 struct AppState;
+struct GraphSettings;
+struct NumberStyle;
+struct Platform;
 class RecordWriter;
 
 // The main data file (.dta): the main window's settings and estimator cells,
@@ -33,7 +36,7 @@ bool Save_Main_Data_File(Models &models, AppState &st);
 // The autosave file in the program's folder, written at exit and read at
 // start-up.
 inline constexpr const char *Autosave_File = "zxqw1234.sav";
-QString Autosave_File_Path(AppState &st);
+QString Autosave_File_Path(const Platform &platform);
 // Start-up: loads the autosave file when there is one; a missing file is
 // skipped without a word.
 void Load_Autosave_File(Models &models, AppState &st);
@@ -42,6 +45,7 @@ bool Save_Autosave_File(Models &models, AppState &st);
 
 // The two halves without files or dialogs.
 ReadEnd Read_Main_Data_Lines(Models &models, const QStringList &lines, AppState &st);
-RecordWriter Write_Main_Data_Records(const Models &models, const AppState &st);
+RecordWriter Write_Main_Data_Records(const Models &models, const GraphSettings &graph,
+                                     const NumberStyle &numbers);
 
 } // namespace zyt

@@ -1,26 +1,27 @@
 #include "record_boxes.h"
 
-#include "calc/app_state.h"
 #include "calc/formats.h"
+#include "model/number_style.h"
+#include "platform/platform.h"
 #include "text_files.h"
 
 namespace zyt::record_boxes {
 
-void failure(AppState &st, const QString &text)
+void failure(const Platform &platform, const QString &text)
 {
-    st.message(text, MsgButtons::Ok, MsgIcon::Exclamation);
+    platform.message(text, MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
-bool recordNotHandled(AppState &st, const QString &title, QStringView line)
+bool recordNotHandled(const Platform &platform, const QString &title, QStringView line)
 {
     const MsgRequest box{QStringLiteral("Record not Handled -->") + displayLine(line),
                          MsgButtons::OkCancel, MsgIcon::None, title};
-    return st.message(box) != AnswerCancel;
+    return platform.message(box) != AnswerCancel;
 }
 
-QString invalidRecord(const AppState &st, int lineCount, QStringView line)
+QString invalidRecord(const NumberStyle &numbers, int lineCount, QStringView line)
 {
-    return QStringLiteral("Invalid Input Record # - ") + Format_Thousands(lineCount, st) +
+    return QStringLiteral("Invalid Input Record # - ") + Format_Thousands(lineCount, numbers) +
            QStringLiteral("   Data --> ") + displayLine(line);
 }
 

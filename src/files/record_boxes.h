@@ -5,7 +5,8 @@
 
 namespace zyt {
 
-struct AppState;
+struct NumberStyle;
+struct Platform;
 
 // The message boxes the record-file readers and writers share.
 namespace record_boxes {
@@ -14,11 +15,11 @@ inline const QString VornTitle = QStringLiteral("VORN - Error Message");
 inline const QString MainTitle = QStringLiteral("MAIN - Error Message");
 
 // An exclamation box with OK and no title of its own.
-void failure(AppState &st, const QString &text);
+void failure(const Platform &platform, const QString &text);
 // "Record not Handled -->" and the line, OK and Cancel; true for OK.
-bool recordNotHandled(AppState &st, const QString &title, QStringView line);
+bool recordNotHandled(const Platform &platform, const QString &title, QStringView line);
 // "Invalid Input Record # - ", the line count, "   Data --> " and the line.
-QString invalidRecord(const AppState &st, int lineCount, QStringView line);
+QString invalidRecord(const NumberStyle &numbers, int lineCount, QStringView line);
 
 } // namespace record_boxes
 } // namespace zyt

@@ -1,10 +1,10 @@
 #include "company_file.h"
 
-#include "calc/app_state.h"
 #include "calc/formats.h"
 #include "files/record_boxes.h"
 #include "files/record_lines.h"
 #include "files/text_files.h"
+#include "model/app_state.h"
 #include "model/main_model.h"
 
 namespace zyt {
@@ -32,7 +32,8 @@ const QString NotSaved = QStringLiteral("Company Information Data File has NOT b
 
 } // namespace
 
-void Read_Company_Lines(MainModel &Main, const QStringList &lines, AppState &st)
+void Read_Company_Lines(MainModel &Main, const QStringList &lines, const NumberStyle &numbers,
+                        const Platform &platform)
 {
     int Read_Count = 0;
     for (const QString &line : lines) {
@@ -48,9 +49,10 @@ void Read_Company_Lines(MainModel &Main, const QStringList &lines, AppState &st)
             Main.setCell(match->field, line.mid(match->key.size()));
             continue;
         }
-        st.message(QStringLiteral("Bad or Invalid Record Read #") + Format_Int(Read_Count, st) +
-                       QStringLiteral(" ->>> ") + displayLine(line),
-                   MsgButtons::Ok, MsgIcon::Exclamation);
+        platform.message(QStringLiteral("Bad or Invalid Record Read #") +
+                             Format_Int(Read_Count, numbers) + QStringLiteral(" ->>> ") +
+                             displayLine(line),
+                         MsgButtons::Ok, MsgIcon::Exclamation);
     }
 }
 
@@ -71,34 +73,34 @@ void Load_Co_Name_Click(MainModel &Main, AppState &st)
 {
     const QString filter =
         QStringLiteral("Text Files (All Files (*.*)|*.*|Company Name Data Files (*.dcn)|*.dcn");
-    const std::optional<QString> chosen =
-        st.fileDialog(FileDialogRequest{FileDialogKind::Open, filter, 2, st.programFolder()});
+    const std::optional<QString> chosen = st.platform.fileDialog(
+        FileDialogRequest{FileDialogKind::Open, filter, 2, st.platform.programFolder()});
     if (!chosen) {
-        record_boxes::failure(st, NotLoaded);
+        record_boxes::failure(st.platform, NotLoaded);
         return;
     }
-    st.File_Name = *chosen;
+    st.files.File_Name = *chosen;
     QByteArray bytes;
     if (readWholeFile(*chosen, bytes) != FileReadStatus::Ok) {
-        record_boxes::failure(st, NotLoaded);
+        record_boxes::failure(st.platform, NotLoaded);
         return;
     }
-    Read_Company_Lines(Main, splitLines(decodeFileText(bytes)), st);
+    Read_Company_Lines(Main, splitLines(decodeFileText(bytes)), st.numbers, st.platform);
 }
 
 void Save_Co_Name_Click(const MainModel &Main, AppState &st)
 {
     const QString filter =
         QStringLiteral("Text Files (All Files (*.*)|*.*|Customer Data Files (*.dcn)|*.dcn");
-    const std::optional<QString> chosen =
-        st.fileDialog(FileDialogRequest{FileDialogKind::Save, filter, 2, st.programFolder()});
+    const std::optional<QString> chosen = st.platform.fileDialog(
+        FileDialogRequest{FileDialogKind::Save, filter, 2, st.platform.programFolder()});
     if (!chosen) {
-        record_boxes::failure(st, NotSaved);
+        record_boxes::failure(st.platform, NotSaved);
         return;
     }
-    st.File_Name = *chosen;
+    st.files.File_Name = *chosen;
     if (!writeFileAtomically(*chosen, Write_Company_Records(Main).bytes()))
-        record_boxes::failure(st, NotSaved);
+        record_boxes::failure(st.platform, NotSaved);
 }
 
 } // namespace zyt

@@ -5,6 +5,8 @@
 namespace zyt {
 
 struct AppState;
+struct NumberStyle;
+struct Platform;
 class MainModel;
 class RecordWriter;
 
@@ -20,7 +22,8 @@ void Save_Co_Name_Click(const MainModel &Main, AppState &st);
 
 // The two halves without files or dialogs. Keys match with their letter
 // case; a line that matches none shows its box and the reading goes on.
-void Read_Company_Lines(MainModel &Main, const QStringList &lines, AppState &st);
+void Read_Company_Lines(MainModel &Main, const QStringList &lines, const NumberStyle &numbers,
+                        const Platform &platform);
 // Each field on one line: a line break in a field would split its record,
 // so each becomes a blank.
 RecordWriter Write_Company_Records(const MainModel &Main);

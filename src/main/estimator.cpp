@@ -1,8 +1,9 @@
 #include "estimator.h"
 
-#include "calc/app_state.h"
 #include "calc/formats.h"
 #include "calc/guarded.h"
+#include "model/number_style.h"
+#include "model/ui_state.h"
 #include "platform/numbers.h"
 #include "platform/runtime_error.h"
 
@@ -21,28 +22,28 @@ constexpr double Nm = 1.3558179;         // Nm per lb-ft
 constexpr double Kw = 0.7457;            // kW per HP
 constexpr double Cc = 16.387064;         // cc per in³
 
-using Format = QString (*)(double, const AppState &);
+using Format = QString (*)(double, const NumberStyle &);
 
 // Reads and writes the estimator's cells as the formulas name them.
 class Cells {
 public:
-    Cells(MainModel &main, const AppState &st) : m_(main), st_(st) {}
+    Cells(MainModel &main, const NumberStyle &numbers) : m_(main), numbers_(numbers) {}
 
     // The number a cell shows; error 13 when it shows none.
     Checked operator()(M::Array a, int i) const
     {
-        return parseNumber(m_.cell(a, i), st_.Locale_Decimal);
+        return parseNumber(m_.cell(a, i), numbers_.Locale_Decimal);
     }
     void put(M::Array a, int i, Format format, Checked value)
     {
-        m_.setCell(a, i, format(value.value(), st_));
+        m_.setCell(a, i, format(value.value(), numbers_));
     }
     bool checked(M::Array box) const { return m_.checked(box); }
     MainModel &model() { return m_; }
 
 private:
     MainModel &m_;
-    const AppState &st_;
+    const NumberStyle &numbers_;
 };
 
 Checked squared(Checked x) { return pow(x, 2.0); }
@@ -131,10 +132,10 @@ void runSteps(Cells &c, bool metric)
 // A port calculator's result, or nothing written when its inputs do not
 // give one.
 template <typename Formula>
-void portCalculator(MainModel &main, const AppState &st, M::Array result, Format format,
+void portCalculator(MainModel &main, const NumberStyle &numbers, M::Array result, Format format,
                     Formula formula)
 {
-    Cells c(main, st);
+    Cells c(main, numbers);
     try {
         const Checked value = formula(c, main.checked(M::Check2));
         c.put(result, 9, format, value);
@@ -190,50 +191,50 @@ void setRole(MainModel &m, M::Array column, int marker, Role role)
 
 } // namespace
 
-void Calc_Engine_US(MainModel &main, const AppState &st)
+void Calc_Engine_US(MainModel &main, const NumberStyle &numbers)
 {
-    Cells c(main, st);
+    Cells c(main, numbers);
     runSteps(c, false);
 }
 
-void Calc_Engine_Metric(MainModel &main, const AppState &st)
+void Calc_Engine_Metric(MainModel &main, const NumberStyle &numbers)
 {
-    Cells c(main, st);
+    Cells c(main, numbers);
     runSteps(c, true);
 }
 
-void Command51_Click(MainModel &main, AppState &st)
+void Command51_Click(MainModel &main, const NumberStyle &numbers, const Platform &platform)
 {
     // Trapped here: the exit save runs this first and must go on.
-    Run_Guarded(st, [&] {
+    Run_Guarded(platform, [&] {
         if (main.checked(M::Check2))
-            Calc_Engine_Metric(main, st);
+            Calc_Engine_Metric(main, numbers);
         else
-            Calc_Engine_US(main, st);
+            Calc_Engine_US(main, numbers);
     });
 }
 
-void Command7_Click(MainModel &main, const AppState &st)
+void Command7_Click(MainModel &main, const NumberStyle &numbers)
 {
-    portCalculator(main, st, M::Text102, Format_2_Dec, [](Cells &c, bool metric) {
+    portCalculator(main, numbers, M::Text102, Format_2_Dec, [](Cells &c, bool metric) {
         const Checked area = c(M::Text106, 9);
         const Checked length = c(M::Text104, 9);
         return metric ? area / SqMm * Cc * (length / Mm) : area * Cc * length;
     });
 }
 
-void Command8_Click(MainModel &main, const AppState &st)
+void Command8_Click(MainModel &main, const NumberStyle &numbers)
 {
-    portCalculator(main, st, M::Text104, Format_3_Dec, [](Cells &c, bool metric) {
+    portCalculator(main, numbers, M::Text104, Format_3_Dec, [](Cells &c, bool metric) {
         const Checked volume = c(M::Text102, 9);
         const Checked area = c(M::Text106, 9);
         return metric ? volume / (area / SqMm) / Cc * Mm : volume / area / Cc;
     });
 }
 
-void Command9_Click(MainModel &main, const AppState &st)
+void Command9_Click(MainModel &main, const NumberStyle &numbers)
 {
-    portCalculator(main, st, M::Text106, Format_3_Dec, [](Cells &c, bool metric) {
+    portCalculator(main, numbers, M::Text106, Format_3_Dec, [](Cells &c, bool metric) {
         const Checked volume = c(M::Text102, 9);
         const Checked length = c(M::Text104, 9);
         return metric ? volume / (length / Mm * Cc) * SqMm : volume / (length * Cc);
@@ -252,9 +253,9 @@ void Check3_Click(MainModel &main)
     setRole(main, M::Text103, 2, typed ? Role::Computed : Role::Entry);
 }
 
-void Fill_Estimator_Help_Texts(AppState &st)
+void Fill_Estimator_Help_Texts(UiState &ui)
 {
-    QHash<QString, QString> &h = st.Help_Texts;
+    QHash<QString, QString> &h = ui.Help_Texts;
     h.insert(QStringLiteral("Main_Command7"),
              QStringLiteral("Calculate Port cc's / Volume from it's Port's Average CSA and Port "
                             "CenterLine Length."));

@@ -4,7 +4,9 @@
 
 namespace zyt {
 
-struct AppState;
+struct NumberStyle;
+struct Platform;
+struct UiState;
 
 // The engine estimator of the main window. Every quantity is the text of
 // its cell; each step reads the texts the earlier steps wrote, rounded as
@@ -15,20 +17,20 @@ struct AppState;
 // shows. A cell it cannot use (no number, a zero divisor, a compression
 // ratio of 1) stops it at that step with the critical error box; the cells
 // after it keep their texts. Never throws.
-void Command51_Click(MainModel &main, AppState &st);
+void Command51_Click(MainModel &main, const NumberStyle &numbers, const Platform &platform);
 
 // The two calculations; they raise the run-time error of the step that
 // fails, after writing the cells of the steps before it.
-void Calc_Engine_US(MainModel &main, const AppState &st);
-void Calc_Engine_Metric(MainModel &main, const AppState &st);
+void Calc_Engine_US(MainModel &main, const NumberStyle &numbers);
+void Calc_Engine_Metric(MainModel &main, const NumberStyle &numbers);
 
 // The port calculators: volume (cc) from area and length, length from volume
 // and area, area from volume and length, in the units "Metric" shows. An
 // input that cannot be used leaves the result cell as it was, without a
 // word.
-void Command7_Click(MainModel &main, const AppState &st);
-void Command8_Click(MainModel &main, const AppState &st);
-void Command9_Click(MainModel &main, const AppState &st);
+void Command7_Click(MainModel &main, const NumberStyle &numbers);
+void Command8_Click(MainModel &main, const NumberStyle &numbers);
+void Command9_Click(MainModel &main, const NumberStyle &numbers);
 
 // The "User" boxes: set, the Mach number (Check1) or the peak-power speed
 // (Check3) becomes a typed cell, clear a computed one; with Check3 the mean
@@ -38,6 +40,6 @@ void Check3_Click(MainModel &main);
 
 // The hover-help texts of the estimator, the port calculators and the
 // "Metric" box, under "Main_" and the control's name.
-void Fill_Estimator_Help_Texts(AppState &st);
+void Fill_Estimator_Help_Texts(UiState &ui);
 
 } // namespace zyt

@@ -1,7 +1,8 @@
 #include "estimator_rules.h"
 
-#include "calc/app_state.h"
+#include "model/number_style.h"
 #include "platform/numbers.h"
+#include "platform/platform.h"
 
 #include <initializer_list>
 
@@ -53,17 +54,18 @@ CellRules Main_Cell_Rules(MainModel::Array array, int index)
     return r;
 }
 
-bool Text101_Limit_Check(int index, QStringView text, AppState &st)
+bool Text101_Limit_Check(int index, QStringView text, const NumberStyle &numbers,
+                         const Platform &platform)
 {
     if (index != 3 && index != 8)
         return false;
     const double limit = index == 3 ? 1.0 : 25.0;
-    const auto value = tryParseNumber(text, st.Locale_Decimal);
+    const auto value = tryParseNumber(text, numbers.Locale_Decimal);
     if (!value || *value <= limit)
         return false;
-    st.message(index == 3 ? QStringLiteral("Mach # Can Not be Greater Than 1")
-                          : QStringLiteral("CR Can Not be Greater Than 25"),
-               MsgButtons::Ok, MsgIcon::None);
+    platform.message(index == 3 ? QStringLiteral("Mach # Can Not be Greater Than 1")
+                                : QStringLiteral("CR Can Not be Greater Than 25"),
+                     MsgButtons::Ok, MsgIcon::None);
     return true;
 }
 

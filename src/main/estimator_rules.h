@@ -7,7 +7,8 @@
 
 namespace zyt {
 
-struct AppState;
+struct NumberStyle;
+struct Platform;
 
 // What an estimator or port calculator cell of the main window does while
 // the user edits it. The mouse flag is kept over every cell of the edited
@@ -19,6 +20,7 @@ CellRules Main_Cell_Rules(MainModel::Array array, int index);
 // Check_Not_Zero. Over the limit it shows its message; true then, and the
 // window puts the focus back into the cell. The text stays as typed; a value
 // at the limit and a text that is no number pass.
-bool Text101_Limit_Check(int index, QStringView text, AppState &st);
+bool Text101_Limit_Check(int index, QStringView text, const NumberStyle &numbers,
+                         const Platform &platform);
 
 } // namespace zyt

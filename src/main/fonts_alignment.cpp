@@ -1,8 +1,8 @@
 #include "fonts_alignment.h"
 
-#include "calc/app_state.h"
 #include "calc/calculate_sheet.h"
 #include "calc/formats.h"
+#include "model/app_state.h"
 #include "model/compare_model.h"
 #include "model/flow_test_sheet.h"
 #include "model/main_model.h"
@@ -46,9 +46,9 @@ bool isGraphCaption(const CellModel &window, int id)
            (named(window, id, u"Text71") || named(window, id, u"Text72"));
 }
 
-void applyFont(CellModel &window, Boxes which, const AppState &st)
+void applyFont(CellModel &window, Boxes which, const LookState &looks, const NumberStyle &numbers)
 {
-    const std::optional<double> size = Font_Size_Value(st.Font_Size, st);
+    const std::optional<double> size = Font_Size_Value(looks.Font_Size, numbers);
     for (int id = 0; id < window.layout().cellCount(); ++id) {
         if (!isTextBox(window.layout().info(id)) || isGraphCaption(window, id))
             continue;
@@ -57,30 +57,30 @@ void applyFont(CellModel &window, Boxes which, const AppState &st)
             continue;
         // A face or size a box cannot take leaves that one as it was and
         // the rest still applies.
-        if (!st.Font_Name.isEmpty())
-            look.fontName = st.Font_Name;
+        if (!looks.Font_Name.isEmpty())
+            look.fontName = looks.Font_Name;
         if (size)
             look.fontSize = *size;
-        look.fontBold = st.Font_Bold != 0;
-        look.fontItalic = st.Font_Italic != 0;
+        look.fontBold = looks.Font_Bold != 0;
+        look.fontItalic = looks.Font_Italic != 0;
         window.setLook(id, look);
     }
 }
 
-void applyToSheets(Models &models, Boxes which, const AppState &st)
+void applyToSheets(Models &models, Boxes which, const LookState &looks, const NumberStyle &numbers)
 {
     for (Flow_Test_Sheet *sheet : models.sheets)
         if (sheet)
-            applyFont(*sheet, which, st);
-    applyFont(models.compare, which, st);
+            applyFont(*sheet, which, looks, numbers);
+    applyFont(models.compare, which, looks, numbers);
 }
 
 } // namespace
 
-std::optional<double> Font_Size_Value(const QString &text, const AppState &st)
+std::optional<double> Font_Size_Value(const QString &text, const NumberStyle &numbers)
 {
     try {
-        const double size = Fix_Decimal_Sep_Value(text, st);
+        const double size = Fix_Decimal_Sep_Value(text, numbers);
         if (size >= 1.0 && size <= 200.0)
             return size;
     } catch (const RuntimeError &) {
@@ -89,66 +89,72 @@ std::optional<double> Font_Size_Value(const QString &text, const AppState &st)
     return std::nullopt;
 }
 
-bool Choose_Font(AppState &st)
+bool Choose_Font(LookState &looks, const NumberStyle &numbers, const Platform &platform)
 {
-    Q_ASSERT(st.platform.fonts);
-    const std::optional<FontChoice> font = st.platform.fonts->showFontDialog();
+    Q_ASSERT(platform.fonts);
+    const std::optional<FontChoice> font = platform.fonts->showFontDialog();
     if (!font) {
-        st.message(QStringLiteral("No Font Selected"), MsgButtons::Ok, MsgIcon::Exclamation);
-        st.Font_Cancelled = 1;
+        platform.message(QStringLiteral("No Font Selected"), MsgButtons::Ok, MsgIcon::Exclamation);
+        looks.Font_Cancelled = 1;
         return false;
     }
-    st.Font_Name = font->name;
-    st.Font_Size = canonicalNumberText(font->size, st.Locale_Decimal);
-    st.Font_Bold = font->bold ? -1 : 0;
-    st.Font_Italic = font->italic ? -1 : 0;
-    st.Font_Cancelled = 0;
+    looks.Font_Name = font->name;
+    looks.Font_Size = canonicalNumberText(font->size, numbers.Locale_Decimal);
+    looks.Font_Bold = font->bold ? -1 : 0;
+    looks.Font_Italic = font->italic ? -1 : 0;
+    looks.Font_Cancelled = 0;
     return true;
 }
 
-void Apply_Font_Main(MainModel &Main, const AppState &st) { applyFont(Main, Boxes::All, st); }
-
-void Apply_Entry_Font_Main(MainModel &Main, const AppState &st)
+void Apply_Font_Main(MainModel &Main, const LookState &looks, const NumberStyle &numbers)
 {
-    applyFont(Main, Boxes::Entry, st);
+    applyFont(Main, Boxes::All, looks, numbers);
 }
 
-void Apply_Font_Sheets(Models &models, const AppState &st)
+void Apply_Entry_Font_Main(MainModel &Main, const LookState &looks, const NumberStyle &numbers)
 {
-    applyToSheets(models, Boxes::All, st);
+    applyFont(Main, Boxes::Entry, looks, numbers);
 }
 
-void Apply_Entry_Font_Sheets(Models &models, const AppState &st)
+void Apply_Font_Sheets(Models &models, const LookState &looks, const NumberStyle &numbers)
 {
-    applyToSheets(models, Boxes::Entry, st);
+    applyToSheets(models, Boxes::All, looks, numbers);
 }
 
-void Apply_Font_Form(CellModel &window, const AppState &st) { applyFont(window, Boxes::All, st); }
-
-void Apply_Entry_Font_Form(CellModel &window, const AppState &st)
+void Apply_Entry_Font_Sheets(Models &models, const LookState &looks, const NumberStyle &numbers)
 {
-    applyFont(window, Boxes::Entry, st);
+    applyToSheets(models, Boxes::Entry, looks, numbers);
 }
 
-void Align_Form(CellModel &window, const AppState &st)
+void Apply_Font_Form(CellModel &window, const LookState &looks, const NumberStyle &numbers)
+{
+    applyFont(window, Boxes::All, looks, numbers);
+}
+
+void Apply_Entry_Font_Form(CellModel &window, const LookState &looks, const NumberStyle &numbers)
+{
+    applyFont(window, Boxes::Entry, looks, numbers);
+}
+
+void Align_Form(CellModel &window, const NumberStyle &numbers)
 {
     for (int id = 0; id < window.layout().cellCount(); ++id) {
         if (!isTextBox(window.layout().info(id)) || isGraphCaption(window, id) ||
             named(window, id, u"Text38"))
             continue;
         CellLook look = window.look(id);
-        look.alignment = st.Box_Alignment;
+        look.alignment = numbers.Box_Alignment;
         window.setLook(id, look);
     }
 }
 
-void Align_All_Forms(Models &models, const AppState &st)
+void Align_All_Forms(Models &models, const NumberStyle &numbers)
 {
     // The graph window and the report window keep theirs; neither is among
     // these, the check is for whatever window joins the list.
     auto align = [&](CellModel &window) {
         if (window.windowName() != u"Form60" && window.windowName() != u"Form70")
-            Align_Form(window, st);
+            Align_Form(window, numbers);
     };
     align(models.main);
     for (Flow_Test_Sheet *sheet : models.sheets)
@@ -161,49 +167,49 @@ void Calculate_All_Sheets(Models &models, AppState &st)
 {
     for (Flow_Test_Sheet *sheet : models.sheets)
         if (sheet)
-            Calculate_Sheet(*sheet, st);
+            Calculate_Sheet(*sheet, st.Metric(), st.calc, st.numbers, st.platform);
 }
 
 void AllFont_Click(Models &models, AppState &st)
 {
-    if (Choose_Font(st))
-        Apply_Font_Main(models.main, st);
+    if (Choose_Font(st.looks, st.numbers, st.platform))
+        Apply_Font_Main(models.main, st.looks, st.numbers);
 }
 
 void EntryFont_Click(Models &models, AppState &st)
 {
-    if (Choose_Font(st))
-        Apply_Entry_Font_Main(models.main, st);
+    if (Choose_Font(st.looks, st.numbers, st.platform))
+        Apply_Entry_Font_Main(models.main, st.looks, st.numbers);
 }
 
 void AllFont_Flow_Click(Models &models, AppState &st)
 {
-    if (Choose_Font(st))
-        Apply_Font_Sheets(models, st);
+    if (Choose_Font(st.looks, st.numbers, st.platform))
+        Apply_Font_Sheets(models, st.looks, st.numbers);
 }
 
 void EntryFont_Flow_Click(Models &models, AppState &st)
 {
-    if (Choose_Font(st))
-        Apply_Entry_Font_Sheets(models, st);
+    if (Choose_Font(st.looks, st.numbers, st.platform))
+        Apply_Entry_Font_Sheets(models, st.looks, st.numbers);
 }
 
 void AligLeft_Click(Models &models, AppState &st)
 {
-    st.Box_Alignment = 0;
-    Align_All_Forms(models, st);
+    st.numbers.Box_Alignment = 0;
+    Align_All_Forms(models, st.numbers);
 }
 
 void AligCenter_Click(Models &models, AppState &st)
 {
-    st.Box_Alignment = 2;
-    Align_All_Forms(models, st);
+    st.numbers.Box_Alignment = 2;
+    Align_All_Forms(models, st.numbers);
 }
 
 void AligRight_Click(Models &models, AppState &st)
 {
-    st.Box_Alignment = 1;
-    Align_All_Forms(models, st);
+    st.numbers.Box_Alignment = 1;
+    Align_All_Forms(models, st.numbers);
     Calculate_All_Sheets(models, st);
 }
 

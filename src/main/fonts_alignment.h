@@ -7,6 +7,9 @@
 namespace zyt {
 
 struct AppState;
+struct LookState;
+struct NumberStyle;
+struct Platform;
 struct Models;
 class CellModel;
 class MainModel;
@@ -20,31 +23,31 @@ class MainModel;
 inline constexpr double Window_Font_Size = 8.0;
 
 // The point size a font size text gives, when a box can take it: 1 to 200.
-std::optional<double> Font_Size_Value(const QString &text, const AppState &st);
+std::optional<double> Font_Size_Value(const QString &text, const NumberStyle &numbers);
 
 // Shows the font dialog and keeps its font in Font_Name, Font_Size,
 // Font_Bold and Font_Italic. A cancel shows "No Font Selected", changes no
 // font value and sets Font_Cancelled; false then.
-bool Choose_Font(AppState &st);
+bool Choose_Font(LookState &looks, const NumberStyle &numbers, const Platform &platform);
 
 // Apply the font values to every text box of the main window, or only to
 // those the user can type in at the moment.
-void Apply_Font_Main(MainModel &Main, const AppState &st);
-void Apply_Entry_Font_Main(MainModel &Main, const AppState &st);
+void Apply_Font_Main(MainModel &Main, const LookState &looks, const NumberStyle &numbers);
+void Apply_Entry_Font_Main(MainModel &Main, const LookState &looks, const NumberStyle &numbers);
 // The same on the flow screens: the five sheets, then the compare window.
-void Apply_Font_Sheets(Models &models, const AppState &st);
-void Apply_Entry_Font_Sheets(Models &models, const AppState &st);
+void Apply_Font_Sheets(Models &models, const LookState &looks, const NumberStyle &numbers);
+void Apply_Entry_Font_Sheets(Models &models, const LookState &looks, const NumberStyle &numbers);
 // One window; the compare window's two graph caption boxes Text71 and
 // Text72 keep their own font.
-void Apply_Font_Form(CellModel &window, const AppState &st);
-void Apply_Entry_Font_Form(CellModel &window, const AppState &st);
+void Apply_Font_Form(CellModel &window, const LookState &looks, const NumberStyle &numbers);
+void Apply_Entry_Font_Form(CellModel &window, const LookState &looks, const NumberStyle &numbers);
 
 // Box_Alignment to the text boxes of one window, every comments box
 // "Text38" and the compare window's Text71 and Text72 excepted; only the
 // display changes.
-void Align_Form(CellModel &window, const AppState &st);
+void Align_Form(CellModel &window, const NumberStyle &numbers);
 // The same on the main window, the sheets and the compare window.
-void Align_All_Forms(Models &models, const AppState &st);
+void Align_All_Forms(Models &models, const NumberStyle &numbers);
 // Calculate_Sheet on Form1 to Form5 in turn, so their results are written
 // again in the number forms of the alignment.
 void Calculate_All_Sheets(Models &models, AppState &st);

@@ -1,6 +1,6 @@
 #include "graph_options.h"
 
-#include "calc/app_state.h"
+#include "model/app_state.h"
 #include "model/compare_model.h"
 #include "model/graph_window_state.h"
 #include "platform/choice_dialogs.h"
@@ -15,24 +15,24 @@ void clearPicture(GraphWindowState &Form60)
         Form60.Picture1_Cls();
 }
 
-void setGrid(GraphWindowState &Form60, AppState &st, int drawStyle, int on)
+void setGrid(GraphWindowState &Form60, GraphSettings &graph, int drawStyle, int on)
 {
     clearPicture(Form60);
     Form60.Picture1_DrawStyle = drawStyle;
-    st.Grid_On = on;
+    graph.Grid_On = on;
 }
 
 } // namespace
 
-std::optional<std::int32_t> Get_Color(AppState &st)
+std::optional<std::int32_t> Get_Color(LookState &looks, const Platform &platform)
 {
-    Q_ASSERT(st.platform.colors);
-    const std::optional<std::int32_t> color = st.platform.colors->showColorDialog(st.Dialog_Color);
+    Q_ASSERT(platform.colors);
+    const std::optional<std::int32_t> color = platform.colors->showColorDialog(looks.Dialog_Color);
     if (!color) {
-        st.message(QStringLiteral("No Color Selected"), MsgButtons::Ok, MsgIcon::Exclamation);
+        platform.message(QStringLiteral("No Color Selected"), MsgButtons::Ok, MsgIcon::Exclamation);
         return std::nullopt;
     }
-    st.Dialog_Color = *color;
+    looks.Dialog_Color = *color;
     return color;
 }
 
@@ -40,7 +40,7 @@ void FontColor_Click(GraphWindowState &Form60, AppState &st)
 {
     // Cleared only once a colour was chosen: a cancel must not cost the user
     // the graph and its annotations.
-    if (const std::optional<std::int32_t> color = Get_Color(st)) {
+    if (const std::optional<std::int32_t> color = Get_Color(st.looks, st.platform)) {
         clearPicture(Form60);
         Form60.Picture1_ForeColor = *color;
     }
@@ -48,19 +48,31 @@ void FontColor_Click(GraphWindowState &Form60, AppState &st)
 
 void Grid_Color_Click(GraphWindowState &Form60, AppState &st)
 {
-    if (const std::optional<std::int32_t> color = Get_Color(st)) {
-        st.Grid_Line_Color = *color;
+    if (const std::optional<std::int32_t> color = Get_Color(st.looks, st.platform)) {
+        st.graph.Grid_Line_Color = *color;
         clearPicture(Form60);
-        st.Grid_On = 1;
+        st.graph.Grid_On = 1;
     }
 }
 
-void Grid_Long_Click(GraphWindowState &Form60, AppState &st) { setGrid(Form60, st, 0, 1); }
+void Grid_Long_Click(GraphWindowState &Form60, GraphSettings &graph)
+{
+    setGrid(Form60, graph, 0, 1);
+}
 
-void Grid_Dash_Click(GraphWindowState &Form60, AppState &st) { setGrid(Form60, st, 1, 1); }
+void Grid_Dash_Click(GraphWindowState &Form60, GraphSettings &graph)
+{
+    setGrid(Form60, graph, 1, 1);
+}
 
-void Grid_Dot_Click(GraphWindowState &Form60, AppState &st) { setGrid(Form60, st, 2, 1); }
+void Grid_Dot_Click(GraphWindowState &Form60, GraphSettings &graph)
+{
+    setGrid(Form60, graph, 2, 1);
+}
 
-void Grid_None_Click(GraphWindowState &Form60, AppState &st) { setGrid(Form60, st, 0, 0); }
+void Grid_None_Click(GraphWindowState &Form60, GraphSettings &graph)
+{
+    setGrid(Form60, graph, 0, 0);
+}
 
 } // namespace zyt

@@ -1,11 +1,11 @@
 #include "gui_file.h"
 
-#include "calc/app_state.h"
 #include "calc/formats.h"
 #include "files/record_boxes.h"
 #include "files/record_lines.h"
 #include "files/text_files.h"
 #include "fonts_alignment.h"
+#include "model/app_state.h"
 #include "model/compare_model.h"
 #include "model/flow_test_sheet.h"
 #include "model/graph_window_state.h"
@@ -69,14 +69,14 @@ RuntimeError badProperty() { return RuntimeError(380, QStringLiteral("Invalid pr
 
 // A Boolean as the file may write it: a number (not zero is true) or the
 // words true and false.
-bool toBoolean(const QString &value, const AppState &st)
+bool toBoolean(const QString &value, const NumberStyle &numbers)
 {
     const QString word = value.trimmed();
     if (word == u"true")
         return true;
     if (word == u"false")
         return false;
-    return Fix_Decimal_Sep_Value(value, st) != 0.0;
+    return Fix_Decimal_Sep_Value(value, numbers) != 0.0;
 }
 
 enum class Outcome { Applied, BadRecord };
@@ -97,11 +97,11 @@ public:
                 // A value that is no number, or a colour the graph cannot
                 // take, ends the reading; what was applied before stays.
                 invalidRecord(Read_Count, line);
-                record_boxes::failure(st_, ErrorReading);
+                record_boxes::failure(st_.platform, ErrorReading);
                 return Read_Count;
             }
             if (invalidRecord(Read_Count, line) == AnswerCancel) {
-                record_boxes::failure(st_, ErrorReading);
+                record_boxes::failure(st_.platform, ErrorReading);
                 return Read_Count;
             }
         }
@@ -111,7 +111,8 @@ public:
 private:
     int invalidRecord(int count, const QString &line)
     {
-        return st_.message(record_boxes::invalidRecord(st_, count, line), MsgButtons::OkCancel);
+        return st_.platform.message(record_boxes::invalidRecord(st_.numbers, count, line),
+                                    MsgButtons::OkCancel);
     }
 
     Outcome apply(const RecordLine &r)
@@ -129,36 +130,36 @@ private:
     {
         switch (k.field) {
         case Field::Name:
-            st_.Font_Name = value;
+            st_.looks.Font_Name = value;
             return Outcome::Applied;
         case Field::Size:
             // No box takes a size of nothing or of hundreds of points.
-            if (!Font_Size_Value(value, st_))
+            if (!Font_Size_Value(value, st_.numbers))
                 return Outcome::BadRecord;
-            st_.Font_Size = value;
+            st_.looks.Font_Size = value;
             return Outcome::Applied;
         case Field::Bold:
-            st_.Font_Bold = cint(Fix_Decimal_Sep_Value(value, st_));
+            st_.looks.Font_Bold = cint(Fix_Decimal_Sep_Value(value, st_.numbers));
             return Outcome::Applied;
         case Field::Italic:
-            st_.Font_Italic = toBoolean(value, st_) ? -1 : 0;
+            st_.looks.Font_Italic = toBoolean(value, st_.numbers) ? -1 : 0;
             applyGroup(k.group);
             return Outcome::Applied;
         case Field::Alignment: {
-            const int alignment = cint(Fix_Decimal_Sep_Value(value, st_));
+            const int alignment = cint(Fix_Decimal_Sep_Value(value, st_.numbers));
             if (alignment < 0 || alignment > 2)
                 return Outcome::BadRecord;
-            st_.Box_Alignment = alignment;
+            st_.numbers.Box_Alignment = alignment;
             const int shown = w_.main.look(w_.main.layout().id(M::Text101, 7)).alignment;
-            if (st_.Box_Alignment != shown) {
-                Align_All_Forms(w_, st_);
-                if (st_.Box_Alignment == 1)
+            if (st_.numbers.Box_Alignment != shown) {
+                Align_All_Forms(w_, st_.numbers);
+                if (st_.numbers.Box_Alignment == 1)
                     Calculate_All_Sheets(w_, st_);
             }
             return Outcome::Applied;
         }
         case Field::Color: {
-            const std::int32_t color = clng(Fix_Decimal_Sep_Value(value, st_));
+            const std::int32_t color = clng(Fix_Decimal_Sep_Value(value, st_.numbers));
             if (color < 0 || color > 0xFFFFFF)
                 throw badProperty();
             w_.graph.Picture1_ForeColor = color;
@@ -172,16 +173,16 @@ private:
     {
         switch (group) {
         case Group::MainAll:
-            Apply_Font_Main(w_.main, st_);
+            Apply_Font_Main(w_.main, st_.looks, st_.numbers);
             break;
         case Group::MainEntry:
-            Apply_Entry_Font_Main(w_.main, st_);
+            Apply_Entry_Font_Main(w_.main, st_.looks, st_.numbers);
             break;
         case Group::FlowAll:
-            Apply_Font_Sheets(w_, st_);
+            Apply_Font_Sheets(w_, st_.looks, st_.numbers);
             break;
         case Group::FlowEntry:
-            Apply_Entry_Font_Sheets(w_, st_);
+            Apply_Entry_Font_Sheets(w_, st_.looks, st_.numbers);
             break;
         case Group::None:
             break;
@@ -192,17 +193,18 @@ private:
     AppState &st_;
 };
 
-void writeFont(RecordWriter &w, const QString &group, const CellLook &look, AppState &st)
+void writeFont(RecordWriter &w, const QString &group, const CellLook &look,
+               const NumberStyle &numbers, const Platform &platform)
 {
-    Q_ASSERT(st.platform.fonts);
+    Q_ASSERT(platform.fonts);
     // A cell never given a font shows the window's own.
     const QString name =
-        look.fontName.isEmpty() ? st.platform.fonts->defaultFontName() : look.fontName;
+        look.fontName.isEmpty() ? platform.fonts->defaultFontName() : look.fontName;
     const double size = look.fontSize > 0.0 ? look.fontSize : Window_Font_Size;
     w.record(group + QStringLiteral(" Font Name"), name);
-    w.record(group + QStringLiteral(" Font Size"), Format_Int(size, st));
-    w.record(group + QStringLiteral(" Font Bold"), Format_Int(look.fontBold ? -1 : 0, st));
-    w.record(group + QStringLiteral(" Font Italic"), Format_Int(look.fontItalic ? -1 : 0, st));
+    w.record(group + QStringLiteral(" Font Size"), Format_Int(size, numbers));
+    w.record(group + QStringLiteral(" Font Bold"), Format_Int(look.fontBold ? -1 : 0, numbers));
+    w.record(group + QStringLiteral(" Font Italic"), Format_Int(look.fontItalic ? -1 : 0, numbers));
 }
 
 } // namespace
@@ -212,29 +214,32 @@ int Read_GUI_Lines(Models &models, const QStringList &lines, AppState &st)
     return Reader(models, st).read(lines);
 }
 
-RecordWriter Write_GUI_Records(const Models &models, AppState &st)
+RecordWriter Write_GUI_Records(const Models &models, const NumberStyle &numbers,
+                               const Platform &platform)
 {
     RecordWriter w;
     w.Write_Record_Line(First_Line);
     const M &main = models.main;
     const CellLook &mainLabel = main.look(main.layout().id(M::Text101, 7));
     const CellLook &mainEntry = main.look(main.layout().id(M::Text101, 8));
-    writeFont(w, QStringLiteral("All Box Main"), mainLabel, st);
-    writeFont(w, QStringLiteral("Entry Box Main"), mainEntry, st);
+    writeFont(w, QStringLiteral("All Box Main"), mainLabel, numbers, platform);
+    writeFont(w, QStringLiteral("Entry Box Main"), mainEntry, numbers, platform);
     // The first sheet stands for the flow screens.
     const S &form1 = *models.sheets[0];
-    writeFont(w, QStringLiteral("All Box Flow"), form1.look(form1.id(S::Text101, 1)), st);
-    writeFont(w, QStringLiteral("Entry Box Flow"), form1.look(form1.id(S::Text102, 1)), st);
-    w.record(u"Box Alignment", Format_Int(mainEntry.alignment, st));
-    w.record(u"Graph Font Color", Format_Int(models.graph.Picture1_ForeColor, st));
+    writeFont(w, QStringLiteral("All Box Flow"), form1.look(form1.id(S::Text101, 1)), numbers,
+              platform);
+    writeFont(w, QStringLiteral("Entry Box Flow"), form1.look(form1.id(S::Text102, 1)), numbers,
+              platform);
+    w.record(u"Box Alignment", Format_Int(mainEntry.alignment, numbers));
+    w.record(u"Graph Font Color", Format_Int(models.graph.Picture1_ForeColor, numbers));
     return w;
 }
 
 std::optional<int> Read_GUI_File(Models &models, AppState &st)
 {
     QByteArray bytes;
-    if (readWholeFile(st.File_Name, bytes) != FileReadStatus::Ok) {
-        record_boxes::failure(st, NotRead);
+    if (readWholeFile(st.files.File_Name, bytes) != FileReadStatus::Ok) {
+        record_boxes::failure(st.platform, NotRead);
         return std::nullopt;
     }
     return Read_GUI_Lines(models, splitLines(decodeFileText(bytes)), st);
@@ -242,32 +247,34 @@ std::optional<int> Read_GUI_File(Models &models, AppState &st)
 
 void Read_GUI_Click(Models &models, AppState &st)
 {
-    const std::optional<QString> chosen = st.fileDialog(
-        FileDialogRequest{FileDialogKind::Open, Filter, Filter_Index, st.programFolder()});
+    const std::optional<QString> chosen = st.platform.fileDialog(
+        FileDialogRequest{FileDialogKind::Open, Filter, Filter_Index, st.platform.programFolder()});
     if (!chosen) {
-        record_boxes::failure(st, NotRead);
+        record_boxes::failure(st.platform, NotRead);
         return;
     }
-    st.File_Name = *chosen;
+    st.files.File_Name = *chosen;
     if (const std::optional<int> Read_Count = Read_GUI_File(models, st))
-        st.message(Format_Thousands(*Read_Count, st) + QStringLiteral(" Records Read"));
+        st.platform.message(Format_Thousands(*Read_Count, st.numbers) +
+                            QStringLiteral(" Records Read"));
 }
 
 void Write_GUI_Click(Models &models, AppState &st)
 {
-    const std::optional<QString> chosen = st.fileDialog(
-        FileDialogRequest{FileDialogKind::Save, Filter, Filter_Index, st.programFolder()});
+    const std::optional<QString> chosen = st.platform.fileDialog(
+        FileDialogRequest{FileDialogKind::Save, Filter, Filter_Index, st.platform.programFolder()});
     if (!chosen) {
-        record_boxes::failure(st, NotSaved);
+        record_boxes::failure(st.platform, NotSaved);
         return;
     }
-    st.File_Name = *chosen;
-    const RecordWriter w = Write_GUI_Records(models, st);
+    st.files.File_Name = *chosen;
+    const RecordWriter w = Write_GUI_Records(models, st.numbers, st.platform);
     if (!writeFileAtomically(*chosen, w.bytes())) {
-        record_boxes::failure(st, NotSaved);
+        record_boxes::failure(st.platform, NotSaved);
         return;
     }
-    st.message(Format_Thousands(w.Write_Count(), st) + QStringLiteral(" Records Written"));
+    st.platform.message(Format_Thousands(w.Write_Count(), st.numbers) +
+                        QStringLiteral(" Records Written"));
 }
 
 } // namespace zyt

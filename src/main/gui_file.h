@@ -7,6 +7,8 @@
 namespace zyt {
 
 struct AppState;
+struct NumberStyle;
+struct Platform;
 struct Models;
 class RecordWriter;
 
@@ -29,6 +31,7 @@ void Write_GUI_Click(Models &models, AppState &st);
 // The two halves without files or dialogs. Bad records ask the user; the
 // number of lines read is returned.
 int Read_GUI_Lines(Models &models, const QStringList &lines, AppState &st);
-RecordWriter Write_GUI_Records(const Models &models, AppState &st);
+RecordWriter Write_GUI_Records(const Models &models, const NumberStyle &numbers,
+                               const Platform &platform);
 
 } // namespace zyt

@@ -1,6 +1,8 @@
 #include "help_menu.h"
 
-#include "calc/app_state.h"
+#include "model/file_state.h"
+#include "model/ui_state.h"
+#include "platform/platform.h"
 #include "platform/shell.h"
 
 namespace zyt {
@@ -22,70 +24,70 @@ QString Mail_Link(const QString &to, const QString &subject, const QString &body
 }
 
 void Send_Mail(const QString &to, const QString &subject, const QString &body, const QString &cc,
-               const QString &bcc, AppState &st)
+               const QString &bcc, const Platform &platform)
 {
-    Q_ASSERT(st.platform.shell);
-    st.platform.shell->openLink(Mail_Link(to, subject, body, cc, bcc), QString());
+    Q_ASSERT(platform.shell);
+    platform.shell->openLink(Mail_Link(to, subject, body, cc, bcc), QString());
 }
 
-void Open_Link(const QString &target, AppState &st)
+void Open_Link(const QString &target, const Platform &platform)
 {
     if (target.isEmpty())
         return;
-    Q_ASSERT(st.platform.shell);
-    if (!st.platform.shell->openLink(target, st.programFolder()))
-        st.message(MsgRequest{QStringLiteral("Error Jumping to: ") + target, MsgButtons::Ok,
-                              MsgIcon::Exclamation, QStringLiteral("Warning")});
+    Q_ASSERT(platform.shell);
+    if (!platform.shell->openLink(target, platform.programFolder()))
+        platform.message(MsgRequest{QStringLiteral("Error Jumping to: ") + target, MsgButtons::Ok,
+                                    MsgIcon::Exclamation, QStringLiteral("Warning")});
 }
 
-void Play_Wav_File(AppState &st)
+void Play_Wav_File(FileState &files, const Platform &platform)
 {
-    const std::optional<QString> chosen = st.fileDialog(FileDialogRequest{
+    const std::optional<QString> chosen = platform.fileDialog(FileDialogRequest{
         FileDialogKind::Open, QStringLiteral("WAV Files (*.wav)|*.wav|All Files (*.*)|*.*"), 1,
-        st.programFolder()});
+        platform.programFolder()});
     if (!chosen) {
-        st.message(QStringLiteral("Problem with your \"WAV\" File"), MsgButtons::Ok,
-                   MsgIcon::Exclamation);
+        platform.message(QStringLiteral("Problem with your \"WAV\" File"), MsgButtons::Ok,
+                         MsgIcon::Exclamation);
         return;
     }
-    st.File_Name = *chosen;
-    Q_ASSERT(st.platform.sounds);
-    st.platform.sounds->playSound(*chosen);
+    files.File_Name = *chosen;
+    Q_ASSERT(platform.sounds);
+    platform.sounds->playSound(*chosen);
 }
 
-void Report_Problem_Click(AppState &st)
+void Report_Problem_Click(const Platform &platform)
 {
     const QString Text_Buf =
         QStringLiteral("Before Sending this Email.\r\rPlease State what your Problem is.\r\r"
                        "PLEASE ATTACH a print screen of What error message you got and a brief "
                        "description of what you were doing.\r");
     Send_Mail(Support_Mail_To, QStringLiteral("VORN / ZYT - Customer Support - Problem Report"),
-              Text_Buf, QString(), QString(), st);
+              Text_Buf, QString(), QString(), platform);
 }
 
-void Information_Request_Click(AppState &st)
+void Information_Request_Click(const Platform &platform)
 {
     const QString Text_Buf =
         QStringLiteral("Before Sending this Email.\r\rPlease State What Information is Needed\r");
     Send_Mail(Support_Mail_To,
               QStringLiteral("VORN / ZYT - Customer Support - Information Request"), Text_Buf,
-              QString(), QString(), st);
+              QString(), QString(), platform);
 }
 
-void About_Click(AppState &st)
+void About_Click(const UiState &ui, const Platform &platform)
 {
-    st.message(st.App_Title + QStringLiteral(" -- ") + Release_Date + QLatin1StringView(Crlf) +
-                   Maker_Notice,
-               MsgButtons::Ok, MsgIcon::Information);
+    platform.message(ui.App_Title + QStringLiteral(" -- ") + Release_Date +
+                         QLatin1StringView(Crlf) + Maker_Notice,
+                     MsgButtons::Ok, MsgIcon::Information);
 }
 
-void Command10_Click(AppState &st) { Open_Link(Peltrix_Web_Address, st); }
+void Command10_Click(const Platform &platform) { Open_Link(Peltrix_Web_Address, platform); }
 
-void Command49_Click(AppState &st) { Play_Wav_File(st); }
+void Command49_Click(FileState &files, const Platform &platform) { Play_Wav_File(files, platform); }
 
-void Fill_Settings_Help_Texts(AppState &st)
+void Fill_Settings_Help_Texts(UiState &ui)
 {
-    QHash<QString, QString> &h = st.Help_Texts;
+    QHash<QString, QString> &h = ui.Help_Texts;
     h.insert(QStringLiteral("Help_Play_Wav"),
              QStringLiteral("Select and Play a \"WAV\" sound file."));
     h.insert(QStringLiteral("Help_Layout_Left"),

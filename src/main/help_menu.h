@@ -5,7 +5,9 @@
 
 namespace zyt {
 
-struct AppState;
+struct FileState;
+struct Platform;
+struct UiState;
 
 // Where the help menu's e-mails and the "Peltrix Cams" button lead, and what
 // the About box says besides the program's title.
@@ -25,28 +27,29 @@ QString Mail_Link(const QString &to, const QString &subject, const QString &body
 // Opens the user's mail program with that message. Nothing is shown when it
 // cannot.
 void Send_Mail(const QString &to, const QString &subject, const QString &body, const QString &cc,
-               const QString &bcc, AppState &st);
+               const QString &bcc, const Platform &platform);
 // Opens a web address or a document (relative to the program's folder).
 // An empty target does nothing; a refusal shows "Error Jumping to: " and the
 // target, titled "Warning".
-void Open_Link(const QString &target, AppState &st);
+void Open_Link(const QString &target, const Platform &platform);
 // Asks for a WAV file with the Open dialog and starts playing it; the
 // program goes on while it plays. A cancelled dialog shows "Problem with
 // your "WAV" File"; a file that cannot be played stays silent.
-void Play_Wav_File(AppState &st);
+void Play_Wav_File(FileState &files, const Platform &platform);
 
 // Menu "Help (EMAIL Customer Support)".
-void Report_Problem_Click(AppState &st);      // "EMAIL - Customer Support - Report Problem"
-void Information_Request_Click(AppState &st); // "EMAIL - Customer Support - Information Request"
+void Report_Problem_Click(const Platform &platform); // "EMAIL - Customer Support - Report Problem"
+void Information_Request_Click(
+    const Platform &platform); // "EMAIL - Customer Support - Information Request"
 // Menu "&About".
-void About_Click(AppState &st);
+void About_Click(const UiState &ui, const Platform &platform);
 // Buttons "Peltrix Cams" and "Play "WAV" Sound File".
-void Command10_Click(AppState &st);
-void Command49_Click(AppState &st);
+void Command10_Click(const Platform &platform);
+void Command49_Click(FileState &files, const Platform &platform);
 
 // Puts the main window's hover-help texts of the print layout options, the
-// sound button and two estimator cells into st.Help_Texts.
-void Fill_Settings_Help_Texts(AppState &st);
+// sound button and two estimator cells into Help_Texts.
+void Fill_Settings_Help_Texts(UiState &ui);
 
 // What the main window's help line does as the mouse moves over a control.
 enum class Hover { Show, Hide, Keep };

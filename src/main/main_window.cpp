@@ -1,6 +1,5 @@
 #include "main_window.h"
 
-#include "calc/app_state.h"
 #include "calc/input_services.h"
 #include "company_file.h"
 #include "estimator.h"
@@ -9,6 +8,7 @@
 #include "graph_options.h"
 #include "gui_file.h"
 #include "help_menu.h"
+#include "model/app_state.h"
 #include "printer_choice.h"
 #include "program.h"
 #include "sheet/cell_widgets.h"
@@ -57,9 +57,9 @@ constexpr int WindowHeight = CommentsTop + 64 + Margin;
 
 } // namespace
 
-void Fill_Main_Help_Texts(AppState &st)
+void Fill_Main_Help_Texts(UiState &ui)
 {
-    QHash<QString, QString> &h = st.Help_Texts;
+    QHash<QString, QString> &h = ui.Help_Texts;
     h.insert(QStringLiteral("Help_PrtSc"),
              QStringLiteral("Clicking this button causes the program to Do a Print Screen of This "
                             "Form to a file as a JPG."));
@@ -83,7 +83,7 @@ Main_Window::Main_Window(Program &program)
     setCentralWidget(central_);
     views_ = new CellViews(model_, st_, this);
     help_ =
-        new Hover_Help_Line(st_, central_, QRect(Margin, HelpTop, WindowWidth - 2 * Margin, 40));
+        new Hover_Help_Line(st_.ui, central_, QRect(Margin, HelpTop, WindowWidth - 2 * Margin, 40));
     help_->background(central_);
 
     buildMenus();
@@ -232,7 +232,8 @@ void Main_Window::buildButtons(QWidget *central)
     help_->shows(checkBox(M::Check2), QStringLiteral("Main_Check2"));
     QPushButton *sound =
         button(QStringLiteral("Command49"), QStringLiteral("Play \"WAV\" Sound File"), 8, 1);
-    connect(sound, &QPushButton::clicked, this, [this] { Command49_Click(st_); });
+    connect(sound, &QPushButton::clicked, this,
+            [this] { Command49_Click(st_.files, st_.platform); });
     help_->shows(sound, QStringLiteral("Help_Play_Wav"));
 
     // The print layout of the company information and the logo.
@@ -275,7 +276,7 @@ void Main_Window::buildEstimator(QWidget *central)
             auto *edit = qobject_cast<CellLineEdit *>(w);
             if (edit && edit->rules().extra == ExtraRule::EstimatorLimit) {
                 edit->setExtraRule([this, row](CellLineEdit &cell) {
-                    if (Text101_Limit_Check(row, cell.text(), st_))
+                    if (Text101_Limit_Check(row, cell.text(), st_.numbers, st_.platform))
                         cell.setFocus(Qt::OtherFocusReason);
                 });
             }
@@ -334,17 +335,17 @@ void Main_Window::buildEstimator(QWidget *central)
     };
     command(QStringLiteral("Command51"), QStringLiteral("Calculate"),
             QRect(Margin + 90 / Twips, EstimatorTop + 3465 / Twips, 110, ButtonHeight),
-            [this] { Command51_Click(model_, st_); });
+            [this] { Command51_Click(model_, st_.numbers, st_.platform); });
     const int calculatorTop = EstimatorTop + 7875 / Twips;
     command(QStringLiteral("Command7"), QStringLiteral("Calculate cc's"),
             QRect(Margin + 900 / Twips, calculatorTop, 130, ButtonHeight),
-            [this] { Command7_Click(model_, st_); });
+            [this] { Command7_Click(model_, st_.numbers); });
     command(QStringLiteral("Command8"), QStringLiteral("Calculate Length"),
             QRect(Margin + 4095 / Twips, calculatorTop, 130, ButtonHeight),
-            [this] { Command8_Click(model_, st_); });
+            [this] { Command8_Click(model_, st_.numbers); });
     command(QStringLiteral("Command9"), QStringLiteral("Calculate Area"),
             QRect(Margin + 7650 / Twips, calculatorTop, 130, ButtonHeight),
-            [this] { Command9_Click(model_, st_); });
+            [this] { Command9_Click(model_, st_.numbers); });
 
     for (int k = 0; k < 3; ++k) {
         notes_[k] = new QLabel(central);
@@ -358,7 +359,7 @@ void Main_Window::buildEstimator(QWidget *central)
     auto *peltrix = new QPushButton(QStringLiteral("Peltrix Cams"), central);
     peltrix->setObjectName(QStringLiteral("Command10"));
     peltrix->setGeometry(columnX(0), PanelTop + 44, 130, ButtonHeight);
-    connect(peltrix, &QPushButton::clicked, this, [this] { Command10_Click(st_); });
+    connect(peltrix, &QPushButton::clicked, this, [this] { Command10_Click(st_.platform); });
 }
 
 QCheckBox *Main_Window::makeCheckBox(MainModel::Array box, const QString &caption, QWidget *parent,
@@ -512,12 +513,12 @@ void Main_Window::buildPrinters(QWidget *central)
     printers_->setObjectName(QStringLiteral("Combo1"));
     printers_->setGeometry(10, 36, 540, 26);
     connect(printers_, &QComboBox::textActivated, this,
-            [this](const QString &name) { Combo1_Click(name, st_); });
+            [this](const QString &name) { Combo1_Click(name, st_.print); });
     auto *ok = new QPushButton(QStringLiteral("&O K"), frame99_);
     ok->setObjectName(QStringLiteral("Got_Printer"));
     ok->setGeometry(220, 76, 120, 28);
     connect(ok, &QPushButton::clicked, this, [this] {
-        Got_Printer_Click(st_);
+        Got_Printer_Click(st_.print, st_.platform);
         frame99_->hide();
     });
     frame99_->hide();
@@ -525,7 +526,7 @@ void Main_Window::buildPrinters(QWidget *central)
 
 void Main_Window::showPrinters()
 {
-    const Printer_List list = Load_Printer_Info_Click(st_);
+    const Printer_List list = Load_Printer_Info_Click(st_.print, st_.platform);
     printers_->clear();
     printers_->addItems(list.Combo1);
     printers_->setCurrentText(list.Printer_Name);
@@ -560,6 +561,9 @@ void Main_Window::buildSettingsMenus()
     auto graphCommand = [this](void (*command)(GraphWindowState &, AppState &)) {
         return [this, command] { command(program_.graph, st_); };
     };
+    auto gridStyle = [this](void (*command)(GraphWindowState &, GraphSettings &)) {
+        return [this, command] { command(program_.graph, st_.graph); };
+    };
     graph
         ->addAction(QStringLiteral("Select Font Color for Use on Graphs"), this,
                     graphCommand(FontColor_Click))
@@ -570,25 +574,25 @@ void Main_Window::buildSettingsMenus()
         ->setObjectName(QStringLiteral("Grid_Color"));
     QMenu *style = graph->addMenu(QStringLiteral("Select Graph Grid Line Style"));
     style->setObjectName(QStringLiteral("GridLineStyle"));
-    style->addAction(QStringLiteral("Set Grid Lines as Long"), this, graphCommand(Grid_Long_Click))
+    style->addAction(QStringLiteral("Set Grid Lines as Long"), this, gridStyle(Grid_Long_Click))
         ->setObjectName(QStringLiteral("Grid_Long"));
-    style->addAction(QStringLiteral("Set Grid Lines as Dash"), this, graphCommand(Grid_Dash_Click))
+    style->addAction(QStringLiteral("Set Grid Lines as Dash"), this, gridStyle(Grid_Dash_Click))
         ->setObjectName(QStringLiteral("Grid_Dash"));
-    style->addAction(QStringLiteral("Set Grid Lines as Dot"), this, graphCommand(Grid_Dot_Click))
+    style->addAction(QStringLiteral("Set Grid Lines as Dot"), this, gridStyle(Grid_Dot_Click))
         ->setObjectName(QStringLiteral("Grid_Dot"));
-    style->addAction(QStringLiteral("Set NO Grid Lines"), this, graphCommand(Grid_None_Click))
+    style->addAction(QStringLiteral("Set NO Grid Lines"), this, gridStyle(Grid_None_Click))
         ->setObjectName(QStringLiteral("Grid_None"));
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("Help (EMAIL Customer Support)"));
     help->setObjectName(QStringLiteral("Help"));
     help->addAction(QStringLiteral("EMAIL - Customer Support - Report Problem"), this,
-                    [this] { Report_Problem_Click(st_); })
+                    [this] { Report_Problem_Click(st_.platform); })
         ->setObjectName(QStringLiteral("Report_Problem"));
     help->addAction(QStringLiteral("EMAIL - Customer Support - Information Request"), this,
-                    [this] { Information_Request_Click(st_); })
+                    [this] { Information_Request_Click(st_.platform); })
         ->setObjectName(QStringLiteral("Information_Request"));
     menuBar()
-        ->addAction(QStringLiteral("&About"), this, [this] { About_Click(st_); })
+        ->addAction(QStringLiteral("&About"), this, [this] { About_Click(st_.ui, st_.platform); })
         ->setObjectName(QStringLiteral("About"));
 }
 

@@ -13,6 +13,7 @@ class QLabel;
 namespace zyt {
 
 struct AppState;
+struct UiState;
 class CellViews;
 class Hover_Help_Line;
 class Program;
@@ -70,7 +71,7 @@ private:
     QLabel *notes_[3] = {};
 };
 
-// Puts the main window's shared hover-help texts into st.Help_Texts.
-void Fill_Main_Help_Texts(AppState &st);
+// Puts the main window's shared hover-help texts into Help_Texts.
+void Fill_Main_Help_Texts(UiState &ui);
 
 } // namespace zyt

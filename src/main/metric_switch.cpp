@@ -1,9 +1,9 @@
 #include "metric_switch.h"
 
-#include "calc/app_state.h"
 #include "calc/formats.h"
 #include "calc/unit_conversion.h"
 #include "estimator.h"
+#include "model/app_state.h"
 #include "model/flow_test_sheet.h"
 #include "platform/numbers.h"
 #include "platform/runtime_error.h"
@@ -15,7 +15,7 @@ namespace zyt {
 namespace {
 
 using M = MainModel;
-using Format = QString (*)(double, const AppState &);
+using Format = QString (*)(double, const NumberStyle &);
 
 struct Label {
     M::Array array;
@@ -100,15 +100,16 @@ const Converted converted[] = {
     {M::Text106, 9, 645.16, false, Format_3_Dec, Format_3_Dec, {}},
 };
 
-void convert(MainModel &main, const Converted &c, bool toMetric, const AppState &st)
+void convert(MainModel &main, const Converted &c, bool toMetric, const NumberStyle &numbers)
 {
-    const auto value = tryParseNumber(main.cell(c.array, c.index), st.Locale_Decimal);
+    const auto value = tryParseNumber(main.cell(c.array, c.index), numbers.Locale_Decimal);
     if (!value)
         return; // no number to convert: the cell stays as the user left it
     try {
         const Checked v = *value;
         const Checked result = toMetric == c.divides ? v / c.factor : v * c.factor;
-        main.setCell(c.array, c.index, (toMetric ? c.toMetric : c.toStandard)(result.value(), st));
+        main.setCell(c.array, c.index,
+                     (toMetric ? c.toMetric : c.toStandard)(result.value(), numbers));
     } catch (const RuntimeError &) {
         // A value beyond the range of numbers stays as it was.
     }
@@ -116,11 +117,11 @@ void convert(MainModel &main, const Converted &c, bool toMetric, const AppState 
 
 } // namespace
 
-void Check2_Click(MainModel &main, const SheetList &sheets, const AppState &st)
+void Check2_Click(MainModel &main, const SheetList &sheets, const NumberStyle &numbers)
 {
     const bool toMetric = main.checked(M::Check2);
     for (const Converted &c : converted) {
-        convert(main, c, toMetric, st);
+        convert(main, c, toMetric, numbers);
         for (const Label &l : c.labels)
             main.setCell(l.array, l.index, QString::fromLatin1(toMetric ? l.metric : l.standard));
     }
@@ -128,16 +129,16 @@ void Check2_Click(MainModel &main, const SheetList &sheets, const AppState &st)
         if (!sheet)
             continue;
         if (toMetric)
-            Convert_Sheet_To_Metric(*sheet, st);
+            Convert_Sheet_To_Metric(*sheet, numbers);
         else
-            Convert_Sheet_To_Standard(*sheet, st);
+            Convert_Sheet_To_Standard(*sheet, numbers);
     }
 }
 
 void Install_Main_Hooks(MainModel &main, const SheetList &sheets, AppState &st)
 {
-    st.Check2_Click = [&main, sheets, &st] { Check2_Click(main, sheets, st); };
-    st.Command51_Click = [&main, &st] { Command51_Click(main, st); };
+    st.Check2_Click = [&main, sheets, &st] { Check2_Click(main, sheets, st.numbers); };
+    st.Command51_Click = [&main, &st] { Command51_Click(main, st.numbers, st.platform); };
     const int check1 = main.layout().id(M::Check1, M::Single);
     const int check3 = main.layout().id(M::Check3, M::Single);
     // A box's look follows its value however it changes, as its click did.

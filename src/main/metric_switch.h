@@ -6,12 +6,13 @@
 namespace zyt {
 
 struct AppState;
+struct NumberStyle;
 
 // The "Metric" box changed: brings the estimator's and the port calculators'
 // values and unit words into the units the box now shows, then every sheet.
 // Nothing is recalculated. A cell that holds no number stays as it is and
 // the others convert; nothing is shown and nothing throws.
-void Check2_Click(MainModel &main, const SheetList &sheets, const AppState &st);
+void Check2_Click(MainModel &main, const SheetList &sheets, const NumberStyle &numbers);
 
 // Puts the main window's handlers where the rest of the program runs them:
 // the main data reader's "Metric" change and its estimator run (also the

@@ -1,36 +1,37 @@
 #include "printer_choice.h"
 
-#include "calc/app_state.h"
+#include "model/print_state.h"
+#include "platform/platform.h"
 #include "platform/printers.h"
 
 namespace zyt {
 
 namespace {
 
-QStringList entries(AppState &st)
+QStringList entries(const Platform &platform)
 {
-    Q_ASSERT(st.platform.printers);
-    QStringList names = st.platform.printers->printerNames();
+    Q_ASSERT(platform.printers);
+    QStringList names = platform.printers->printerNames();
     names << Pdf_File_Printer;
     return names;
 }
 
 } // namespace
 
-Printer_List Load_Printer_Info_Click(AppState &st)
+Printer_List Load_Printer_Info_Click(PrintState &print, const Platform &platform)
 {
-    Printer_List list{entries(st), st.currentPrinter()};
-    st.Printer_Name = list.Printer_Name;
+    Printer_List list{entries(platform), print.currentPrinter(platform.printers)};
+    print.Printer_Name = list.Printer_Name;
     return list;
 }
 
-void Combo1_Click(const QString &text, AppState &st) { st.Printer_Name = text; }
+void Combo1_Click(const QString &text, PrintState &print) { print.Printer_Name = text; }
 
-void Got_Printer_Click(AppState &st)
+void Got_Printer_Click(PrintState &print, const Platform &platform)
 {
-    for (const QString &name : entries(st)) {
-        if (name == st.Printer_Name) {
-            st.Printer = name;
+    for (const QString &name : entries(platform)) {
+        if (name == print.Printer_Name) {
+            print.Printer = name;
             return;
         }
     }

@@ -5,7 +5,8 @@
 
 namespace zyt {
 
-struct AppState;
+struct Platform;
+struct PrintState;
 
 // What the printer panel lists and which entry it starts on.
 struct Printer_List {
@@ -16,12 +17,12 @@ struct Printer_List {
 // Menu "Select Which Printer to Use": the entries of the panel's list, preset
 // to the current printer (Printer_Name as well). Without a system printer the
 // list holds the PDF file alone, which is then the current printer.
-Printer_List Load_Printer_Info_Click(AppState &st);
+Printer_List Load_Printer_Info_Click(PrintState &print, const Platform &platform);
 // The user picked an entry of the list.
-void Combo1_Click(const QString &text, AppState &st);
+void Combo1_Click(const QString &text, PrintState &print);
 // The panel's "&O K": the first entry whose name is Printer_Name, letter case
 // counting, becomes the current printer for the rest of the run; with none,
 // the current printer stays.
-void Got_Printer_Click(AppState &st);
+void Got_Printer_Click(PrintState &print, const Platform &platform);
 
 } // namespace zyt

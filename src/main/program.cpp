@@ -52,9 +52,9 @@ Program::Program(const Platform &platform)
     mainWindow_ = std::make_unique<Main_Window>(*this);
     for (size_t k = 0; k < sheets.size(); ++k)
         sheetWindows_[k] = std::make_unique<Flow_Test_Sheet_Window>(*sheets[k], st);
-    form50_ = std::make_unique<Shell_Window>(QStringLiteral("Form50"), st);
-    form60_ = std::make_unique<Shell_Window>(QStringLiteral("Form60"), st);
-    form70_ = std::make_unique<Shell_Window>(QStringLiteral("Form70"), st);
+    form50_ = std::make_unique<Shell_Window>(QStringLiteral("Form50"), st.ui);
+    form60_ = std::make_unique<Shell_Window>(QStringLiteral("Form60"), st.ui);
+    form70_ = std::make_unique<Shell_Window>(QStringLiteral("Form70"), st.ui);
 }
 
 Program::~Program()
@@ -93,65 +93,65 @@ void Program::Form_Load(const QString &commandLine)
                           (screen->pixelSize().height() - size.height()) / 2);
     }
     // 2. Program-wide start values.
-    st.Valves_In = 1;
-    st.Valves_Ex = 1;
-    st.Exiting = 0;
-    st.Import_Filter_Index = 1;
+    st.calc.Valves_In = 1;
+    st.calc.Valves_Ex = 1;
+    st.ui.Exiting = 0;
+    st.files.Import_Filter_Index = 1;
     // 3. Hover-help texts.
-    Fill_Sheet_Help_Texts(st);
-    Fill_Main_Help_Texts(st);
-    Fill_Estimator_Help_Texts(st);
-    Fill_Settings_Help_Texts(st);
+    Fill_Sheet_Help_Texts(st.ui);
+    Fill_Main_Help_Texts(st.ui);
+    Fill_Estimator_Help_Texts(st.ui);
+    Fill_Settings_Help_Texts(st.ui);
     // 4, 5. Titles.
-    st.App_Title = Build_App_Title(4, 8, 0);
-    mainWindow_->setWindowTitle(st.App_Title);
-    form50_->setWindowTitle(st.App_Title + QStringLiteral(" -- Compare 2 Flow Tests"));
-    form70_->setWindowTitle(st.App_Title + QStringLiteral(" -- Select Items for Text Report"));
+    st.ui.App_Title = Build_App_Title(4, 8, 0);
+    mainWindow_->setWindowTitle(st.ui.App_Title);
+    form50_->setWindowTitle(st.ui.App_Title + QStringLiteral(" -- Compare 2 Flow Tests"));
+    form70_->setWindowTitle(st.ui.App_Title + QStringLiteral(" -- Select Items for Text Report"));
     // 6, 7. The estimator's notes and the field warnings.
     mainWindow_->setNotes();
-    st.Field_Msgs[0] = QStringLiteral("This Field can not be Blank / Empty.");
-    st.Field_Msgs[1] = QStringLiteral(
+    st.ui.Field_Msgs[0] = QStringLiteral("This Field can not be Blank / Empty.");
+    st.ui.Field_Msgs[1] = QStringLiteral(
         "Note: This Field can not be Blank / Empty and,\r\nMust have a Numerical Value other "
         "than Zero.");
     // 8. Graph defaults.
-    st.Graph_Caption_On = 1;
-    st.Draw_Red = st.Draw_Green = st.Draw_Blue = 255;
-    st.Grid_On = 1;
-    st.Plot_Mode_Switch = 0;
-    st.Grid_Lines_Y = st.Grid_Lines_X = 10;
-    st.Graph_Width = st.Graph_Height = 600.0;
-    st.Grid_Line_Color = 9474192;
-    st.Draw_Line_Color = 99999;
-    st.Draw_Line_Width = 3;
-    st.Graph_Right_Edge = st.Graph_Bottom_Edge = 599;
+    st.graph.Graph_Caption_On = 1;
+    st.graph.Draw_Red = st.graph.Draw_Green = st.graph.Draw_Blue = 255;
+    st.graph.Grid_On = 1;
+    st.graph.Plot_Mode_Switch = 0;
+    st.graph.Grid_Lines_Y = st.graph.Grid_Lines_X = 10;
+    st.graph.Graph_Width = st.graph.Graph_Height = 600.0;
+    st.graph.Grid_Line_Color = 9474192;
+    st.graph.Draw_Line_Color = 99999;
+    st.graph.Draw_Line_Width = 3;
+    st.graph.Graph_Right_Edge = st.graph.Graph_Bottom_Edge = 599;
     // 9. The graph window.
     graph.Picture1_DrawWidth = 2;
-    form60_->setWindowTitle(st.App_Title + QStringLiteral(" -- Graph and Annotate"));
+    form60_->setWindowTitle(st.ui.App_Title + QStringLiteral(" -- Graph and Annotate"));
     // 10. The compare window's graph options as its boxes stand.
     auto box = [this](CompareModel::Array a) { return compare.cell(a) == u"1" ? 1 : 0; };
-    st.Quarter_D_Line = box(CompareModel::Check1);
-    st.Auto_X_Lines = box(CompareModel::Check2);
-    st.Mark_Points = box(CompareModel::Check3);
-    st.Calc_Low_Y = box(CompareModel::Check4);
+    st.graph.Quarter_D_Line = box(CompareModel::Check1);
+    st.graph.Auto_X_Lines = box(CompareModel::Check2);
+    st.graph.Mark_Points = box(CompareModel::Check3);
+    st.graph.Calc_Low_Y = box(CompareModel::Check4);
     // 11. The line widths the graph window offers.
     for (const char *w : {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "12", "14", "16", "18",
                           "20", "25", "30", "35", "40"})
         graph.Combo1.append(QString::fromLatin1(w));
     // 12. A decimal comma is told once, and every number cell follows it.
-    st.Decimal_Comma = 0;
-    if (st.Locale_Decimal == u',') {
-        st.Decimal_Comma = 1;
-        st.message(QStringLiteral("Program Set for Decimal Point to be >>,<< [Comma] "),
-                   MsgButtons::Ok, MsgIcon::Information);
+    st.numbers.Decimal_Comma = 0;
+    if (st.numbers.Locale_Decimal == u',') {
+        st.numbers.Decimal_Comma = 1;
+        st.platform.message(QStringLiteral("Program Set for Decimal Point to be >>,<< [Comma] "),
+                            MsgButtons::Ok, MsgIcon::Information);
         Convert_Forms_To_Comma();
     }
     // 13. The five sheets hold the results of their sample data.
     for (auto &sheet : sheets)
-        Calculate_Sheet(*sheet, st);
+        Calculate_Sheet(*sheet, st.Metric(), st.calc, st.numbers, st.platform);
     // 14, 15. Fitting factors and the screen's density.
-    st.Scale_X = st.Scale_Y = st.Scale_Font = 1.0;
-    st.Screen_DPI = st.platform.screen ? roundEven(st.platform.screen->pixelsPerInch()) : 96;
-    st.Nonstandard_Aspect = 0;
+    st.looks.Scale_X = st.looks.Scale_Y = st.looks.Scale_Font = 1.0;
+    st.looks.Screen_DPI = st.platform.screen ? roundEven(st.platform.screen->pixelsPerInch()) : 96;
+    st.looks.Nonstandard_Aspect = 0;
     // 16. Switches.
     Apply_Switches(commandLine);
     // 17. The state of the previous run.
@@ -172,12 +172,12 @@ void Program::Apply_Switches(const QString &commandLine)
         return;
     const QString text = commandLine.toLower();
     if (text.contains(u"/fs")) {
-        st.Full_Screen_Res = 1;
+        st.looks.Full_Screen_Res = 1;
         mainWindow_->disableFitting();
         Fit_To_Screen();
     } else if (text.contains(u"/fn")) {
-        st.Nonstandard_Aspect = 1;
-        st.Full_Screen_Res = 1;
+        st.looks.Nonstandard_Aspect = 1;
+        st.looks.Full_Screen_Res = 1;
         mainWindow_->disableFitting();
         Fit_To_Screen();
     }
@@ -191,7 +191,7 @@ void Program::Exit_Click()
     if (exiting_)
         return;
     exiting_ = true;
-    st.Exiting = 1;
+    st.ui.Exiting = 1;
     Save_Autosave_File(models(), st);
     for (QWidget *w : windows())
         w->close();
@@ -202,7 +202,7 @@ void Program::Exit_Click()
 void Program::Open_Sheet(int k)
 {
     Flow_Test_Sheet_Window &w = *sheetWindows_[size_t(k)];
-    w.setWindowTitle(st.App_Title + QStringLiteral(" -- Flow Test %1").arg(k + 1));
+    w.setWindowTitle(st.ui.App_Title + QStringLiteral(" -- Flow Test %1").arg(k + 1));
     w.show();
     w.raise();
     w.activateWindow();
@@ -223,25 +223,25 @@ void Program::ScrRes_Click()
     char buffer[32];
     const auto end = std::to_chars(buffer, buffer + sizeof buffer, float(screen->pixelsPerInch()));
     QString dpi = QString::fromLatin1(buffer, end.ptr - buffer);
-    dpi.replace(u'.', st.Locale_Decimal);
+    dpi.replace(u'.', st.numbers.Locale_Decimal);
     MsgRequest r;
     r.text = QStringLiteral("Screen Resolution: ") + QString::number(Screen_Pixels_Wide(*screen)) +
              QStringLiteral(" X ") + QString::number(Screen_Pixels_High(*screen)) +
              QStringLiteral("   <-->   Screen DPI: ") + dpi;
     r.icon = MsgIcon::Information;
     r.title = QString();
-    st.message(r);
+    st.platform.message(r);
 }
 
 void Program::AspectRatio_Click()
 {
-    st.Nonstandard_Aspect = 1;
+    st.looks.Nonstandard_Aspect = 1;
     mainWindow_->setActionEnabled(QStringLiteral("AspectRatio"), false);
 }
 
 void Program::FullScrRes_Click()
 {
-    if (st.Full_Screen_Res == 1)
+    if (st.looks.Full_Screen_Res == 1)
         return;
     Fit_To_Screen();
     mainWindow_->disableFitting();
@@ -263,24 +263,24 @@ void Program::Fit_To_Screen()
     const int h = Screen_Pixels_High(*screen);
     if (w < 1200 || h < 600)
         return;
-    st.Fit_Screen_Width = w * 0.925;
-    st.Fit_Screen_Height = h * 0.925;
+    st.looks.Fit_Screen_Width = w * 0.925;
+    st.looks.Fit_Screen_Height = h * 0.925;
     // A sheet scales what it shows, so it is built first.
     for (auto &sheetWindow : sheetWindows_)
         sheetWindow->ensureBuilt();
-    Scale_Form_Stretch(*mainWindow_, st);
+    Scale_Form_Stretch(*mainWindow_, st.looks, st.platform.screen);
     for (auto &sheetWindow : sheetWindows_)
-        Scale_Form_Stretch(*sheetWindow, st);
-    Scale_Form_Stretch(*form50_, st);
-    Scale_Form_Stretch(*form70_, st);
-    if (st.Nonstandard_Aspect != 0)
-        Scale_Form_Stretch(*form60_, st);
+        Scale_Form_Stretch(*sheetWindow, st.looks, st.platform.screen);
+    Scale_Form_Stretch(*form50_, st.looks, st.platform.screen);
+    Scale_Form_Stretch(*form70_, st.looks, st.platform.screen);
+    if (st.looks.Nonstandard_Aspect != 0)
+        Scale_Form_Stretch(*form60_, st.looks, st.platform.screen);
     else
-        Scale_Form_Uniform(*form60_, st);
-    st.Graph_Width = st.Scale_X * st.Graph_Width;
-    st.Graph_Right_Edge = roundEven(st.Graph_Width - 1);
-    st.Graph_Height = st.Scale_Y * st.Graph_Height;
-    st.Graph_Bottom_Edge = roundEven(st.Graph_Height - 1);
+        Scale_Form_Uniform(*form60_, st.looks, st.platform.screen);
+    st.graph.Graph_Width = st.looks.Scale_X * st.graph.Graph_Width;
+    st.graph.Graph_Right_Edge = roundEven(st.graph.Graph_Width - 1);
+    st.graph.Graph_Height = st.looks.Scale_Y * st.graph.Graph_Height;
+    st.graph.Graph_Bottom_Edge = roundEven(st.graph.Graph_Height - 1);
     if (Stretch_Picture)
         Stretch_Picture();
     mainWindow_->update();
@@ -289,14 +289,14 @@ void Program::Fit_To_Screen()
 
 void Program::Load_Data_Click()
 {
-    st.File_Name.clear();
+    st.files.File_Name.clear();
     Load_Main_Data_File(models(), st);
     mainWindow_->focusCell(MainModel::Text111, 3);
 }
 
 void Program::Save_Data_Click()
 {
-    st.File_Name.clear();
+    st.files.File_Name.clear();
     Save_Main_Data_File(models(), st);
 }
 
@@ -305,7 +305,7 @@ void Program::Get_File_Name(int k)
     if (!st.platform.dialogs || !st.platform.folder)
         return;
     const QString folder = st.platform.folder->path();
-    st.File_Name.clear();
+    st.files.File_Name.clear();
     FileDialogRequest request;
     request.kind = FileDialogKind::Open;
     request.filter = QStringLiteral("Flow Data Files (*.dat)|*.dat");
@@ -314,14 +314,15 @@ void Program::Get_File_Name(int k)
     const std::optional<QString> chosen = st.platform.dialogs->show(request);
     if (!chosen)
         return; // a cancel ends the command without a word
-    st.File_Name = *chosen;
+    st.files.File_Name = *chosen;
     // The preload reads names below the program's folder only, so a file
     // elsewhere is refused rather than stored as a name that cannot load.
     const QString relative = QDir(folder).relativeFilePath(*chosen);
     if (relative.startsWith(QStringLiteral("..")) || QDir::isAbsolutePath(relative)) {
-        st.message(QStringLiteral("NOTE: Whatever File Name you enter MUST be in the Same Folder "
-                                  "as the ZYT Program"),
-                   MsgButtons::Ok, MsgIcon::Exclamation);
+        st.platform.message(
+            QStringLiteral("NOTE: Whatever File Name you enter MUST be in the Same Folder "
+                           "as the ZYT Program"),
+            MsgButtons::Ok, MsgIcon::Exclamation);
         return;
     }
     main.setCell(MainModel::Text1, k, relative);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calc/app_state.h"
 #include "files/main_data_file.h"
+#include "model/app_state.h"
 #include "model/compare_model.h"
 #include "model/flow_test_sheet.h"
 #include "model/graph_window_state.h"

@@ -1,6 +1,6 @@
 #include "screen_fit.h"
 
-#include "calc/app_state.h"
+#include "model/look_state.h"
 #include "platform/numbers.h"
 #include "platform/screen.h"
 
@@ -26,15 +26,18 @@ int pixels(double twips, double twipsPerPixel)
     return int(roundEven(twips) / perPixel);
 }
 
-double dpiFactor(const AppState &st) { return 96.0 / (st.Screen_DPI > 0 ? st.Screen_DPI : 96); }
+double dpiFactor(const LookState &looks)
+{
+    return 96.0 / (looks.Screen_DPI > 0 ? looks.Screen_DPI : 96);
+}
 
-void factors(AppState &st, double width, double height)
+void factors(LookState &looks, double width, double height)
 {
     // The pixel sizes are held as single-precision numbers.
     const float w = float(std::max(1.0, width));
     const float h = float(std::max(1.0, height));
-    st.Scale_X = std::max(1.0, st.Fit_Screen_Width / double(w) * dpiFactor(st));
-    st.Scale_Y = std::max(1.0, st.Fit_Screen_Height / double(h) * dpiFactor(st));
+    looks.Scale_X = std::max(1.0, looks.Fit_Screen_Width / double(w) * dpiFactor(looks));
+    looks.Scale_Y = std::max(1.0, looks.Fit_Screen_Height / double(h) * dpiFactor(looks));
 }
 
 QSize outerSize(const QWidget &window)
@@ -56,20 +59,20 @@ int Screen_Pixels_High(const ScreenMetrics &screen)
     return pixels(screen.heightTwips(), screen.twipsPerPixel());
 }
 
-void Stretch_Factors(AppState &st, double windowPixelWidth, double windowPixelHeight)
+void Stretch_Factors(LookState &looks, double windowPixelWidth, double windowPixelHeight)
 {
-    factors(st, windowPixelWidth, windowPixelHeight);
-    if (st.Scale_X / st.Scale_Y > 1.3)
-        st.Scale_Font = st.Scale_Y * 1.3 * 1.025;
+    factors(looks, windowPixelWidth, windowPixelHeight);
+    if (looks.Scale_X / looks.Scale_Y > 1.3)
+        looks.Scale_Font = looks.Scale_Y * 1.3 * 1.025;
     else
-        st.Scale_Font = st.Scale_X * 1.1;
+        looks.Scale_Font = looks.Scale_X * 1.1;
 }
 
-void Uniform_Factors(AppState &st, double windowPixelWidth, double windowPixelHeight)
+void Uniform_Factors(LookState &looks, double windowPixelWidth, double windowPixelHeight)
 {
-    factors(st, windowPixelWidth, windowPixelHeight);
-    const double common = std::min(st.Scale_X, st.Scale_Y);
-    st.Scale_X = st.Scale_Y = st.Scale_Font = common;
+    factors(looks, windowPixelWidth, windowPixelHeight);
+    const double common = std::min(looks.Scale_X, looks.Scale_Y);
+    looks.Scale_X = looks.Scale_Y = looks.Scale_Font = common;
 }
 
 int Fitted_Top(const ScreenMetrics &screen, int windowPixelHeight)
@@ -93,10 +96,10 @@ void Set_Inner_Extent(QWidget &window, QSizeF extent)
     window.setProperty(ExtentProperty, extent);
 }
 
-void Scale_Form_Controls(QWidget &window, AppState &st)
+void Scale_Form_Controls(QWidget &window, const LookState &looks, const ScreenMetrics *screen)
 {
-    const double sx = st.Scale_X;
-    const double sy = st.Scale_Y;
+    const double sx = looks.Scale_X;
+    const double sy = looks.Scale_Y;
 
     const QSizeF extent = Inner_Extent(window);
     Set_Inner_Extent(window, QSizeF(extent.width() * sy, extent.height() * sx));
@@ -116,9 +119,9 @@ void Scale_Form_Controls(QWidget &window, AppState &st)
             continue;
         QFont font = fonts[size_t(i)];
         if (font.pointSizeF() > 0)
-            font.setPointSizeF(font.pointSizeF() * st.Scale_Font);
+            font.setPointSizeF(font.pointSizeF() * looks.Scale_Font);
         else if (font.pixelSize() > 0)
-            font.setPixelSize(int(std::lround(font.pixelSize() * st.Scale_Font)));
+            font.setPixelSize(int(std::lround(font.pixelSize() * looks.Scale_Font)));
         w->setFont(font);
         const QWidget *parent = w->parentWidget();
         if (qobject_cast<const QMainWindow *>(parent) ||
@@ -141,25 +144,25 @@ void Scale_Form_Controls(QWidget &window, AppState &st)
     else
         window.resize(client);
 
-    if (const ScreenMetrics *screen = st.platform.screen) {
+    if (screen) {
         const QSize newOuter = client + frame;
         const int left = (screen->pixelSize().width() - newOuter.width()) / 2;
         window.move(left, Fitted_Top(*screen, newOuter.height()));
     }
 }
 
-void Scale_Form_Stretch(QWidget &window, AppState &st)
+void Scale_Form_Stretch(QWidget &window, LookState &looks, const ScreenMetrics *screen)
 {
     const QSize outer = outerSize(window);
-    Stretch_Factors(st, outer.width(), outer.height());
-    Scale_Form_Controls(window, st);
+    Stretch_Factors(looks, outer.width(), outer.height());
+    Scale_Form_Controls(window, looks, screen);
 }
 
-void Scale_Form_Uniform(QWidget &window, AppState &st)
+void Scale_Form_Uniform(QWidget &window, LookState &looks, const ScreenMetrics *screen)
 {
     const QSize outer = outerSize(window);
-    Uniform_Factors(st, outer.width(), outer.height());
-    Scale_Form_Controls(window, st);
+    Uniform_Factors(looks, outer.width(), outer.height());
+    Scale_Form_Controls(window, looks, screen);
 }
 
 } // namespace zyt

@@ -8,7 +8,7 @@ class QWidget;
 
 namespace zyt {
 
-struct AppState;
+struct LookState;
 class ScreenMetrics;
 
 // Screen size in whole pixels as the fitting counts it: twips rounded to an
@@ -17,10 +17,10 @@ int Screen_Pixels_Wide(const ScreenMetrics &screen);
 int Screen_Pixels_High(const ScreenMetrics &screen);
 
 // The factors for a window of the given outer size in pixels, into
-// st.Scale_X, st.Scale_Y and st.Scale_Font: independent factors with a
+// Scale_X, Scale_Y and Scale_Font: independent factors with a
 // damped font factor, or one common factor that keeps the proportions.
-void Stretch_Factors(AppState &st, double windowPixelWidth, double windowPixelHeight);
-void Uniform_Factors(AppState &st, double windowPixelWidth, double windowPixelHeight);
+void Stretch_Factors(LookState &looks, double windowPixelWidth, double windowPixelHeight);
+void Uniform_Factors(LookState &looks, double windowPixelWidth, double windowPixelHeight);
 
 // The top of a window of the given height once fitted: a quarter of the
 // free space when more than 25 pixels are free above and below, else 0.
@@ -33,9 +33,9 @@ QSizeF Inner_Extent(const QWidget &window);
 void Set_Inner_Extent(QWidget &window, QSizeF extent);
 
 // Grows a window and every control in it by the current factors and
-// re-centres it.
-void Scale_Form_Controls(QWidget &window, AppState &st);
-void Scale_Form_Stretch(QWidget &window, AppState &st);
-void Scale_Form_Uniform(QWidget &window, AppState &st);
+// re-centres it on the screen, when there is one.
+void Scale_Form_Controls(QWidget &window, const LookState &looks, const ScreenMetrics *screen);
+void Scale_Form_Stretch(QWidget &window, LookState &looks, const ScreenMetrics *screen);
+void Scale_Form_Uniform(QWidget &window, LookState &looks, const ScreenMetrics *screen);
 
 } // namespace zyt

@@ -1,13 +1,13 @@
 #include "shell_window.h"
 
-#include "calc/app_state.h"
+#include "model/ui_state.h"
 
 #include <QCloseEvent>
 
 namespace zyt {
 
-Shell_Window::Shell_Window(const QString &name, AppState &st, QWidget *parent)
-    : QMainWindow(parent), st_(st)
+Shell_Window::Shell_Window(const QString &name, const UiState &ui, QWidget *parent)
+    : QMainWindow(parent), ui_(ui)
 {
     setObjectName(name);
     resize(800, 600);
@@ -15,7 +15,7 @@ Shell_Window::Shell_Window(const QString &name, AppState &st, QWidget *parent)
 
 void Shell_Window::closeEvent(QCloseEvent *event)
 {
-    if (st_.Exiting == 0)
+    if (ui_.Exiting == 0)
         event->ignore();
     else
         event->accept();

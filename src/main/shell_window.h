@@ -4,7 +4,7 @@
 
 namespace zyt {
 
-struct AppState;
+struct UiState;
 
 // A window that is made once and then only shown and hidden: its close box
 // hides it while the program runs. The compare, graph and report windows
@@ -13,13 +13,13 @@ class Shell_Window : public QMainWindow {
     Q_OBJECT
 
 public:
-    Shell_Window(const QString &name, AppState &st, QWidget *parent = nullptr);
+    Shell_Window(const QString &name, const UiState &ui, QWidget *parent = nullptr);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    AppState &st_;
+    const UiState &ui_;
 };
 
 } // namespace zyt

@@ -1,12 +1,16 @@
 #pragma once
 
+#include "file_dialogs.h"
+#include "message_boxes.h"
+
+#include <QString>
+
+#include <optional>
+
 namespace zyt {
 
-class MessageBoxes;
 class Beeper;
 class ScreenMetrics;
-class FileDialogs;
-class ProgramFolder;
 class FontDialogs;
 class ColorDialogs;
 class PrinterCatalog;
@@ -26,6 +30,17 @@ struct Platform {
     PrinterCatalog *printers = nullptr;
     Shell *shell = nullptr;
     SoundPlayer *sounds = nullptr;
+
+    // The services every part of the program asks for; the message boxes,
+    // the file dialogs and the folder must be set.
+    int message(const QString &text, MsgButtons buttons = MsgButtons::Ok,
+                MsgIcon icon = MsgIcon::None) const;
+    int message(const MsgRequest &request) const;
+    // Does nothing without a beeper.
+    void beep() const;
+    // The chosen path, or nothing when the user cancelled.
+    std::optional<QString> fileDialog(const FileDialogRequest &request) const;
+    QString programFolder() const;
 };
 
 } // namespace zyt

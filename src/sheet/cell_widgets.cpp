@@ -1,7 +1,7 @@
 #include "cell_widgets.h"
 
-#include "calc/app_state.h"
 #include "calc/input_services.h"
+#include "model/app_state.h"
 #include "model/cell_model.h"
 
 #include <QGuiApplication>
@@ -50,17 +50,17 @@ private:
 // Runs Select_All_Text as a cell gets the focus. A click keeps the caret
 // where it was put; the mouse flag is also cleared here when no button is
 // down, so a box that swallowed the release cannot leave it set.
-void selectOnFocus(TextBox &box, AppState &st, const QFocusEvent &event)
+void selectOnFocus(TextBox &box, UiState &ui, const QFocusEvent &event)
 {
     if (event.reason() == Qt::ActiveWindowFocusReason || event.reason() == Qt::PopupFocusReason)
         return;
     if (QGuiApplication::mouseButtons() == Qt::NoButton)
-        st.Skip_Focus_Select = 0;
-    const int saved = st.Skip_Focus_Select;
+        ui.Skip_Focus_Select = 0;
+    const int saved = ui.Skip_Focus_Select;
     if (event.reason() == Qt::MouseFocusReason)
-        st.Skip_Focus_Select = 1;
-    Select_All_Text(box, st);
-    st.Skip_Focus_Select = saved;
+        ui.Skip_Focus_Select = 1;
+    Select_All_Text(box, ui);
+    ui.Skip_Focus_Select = saved;
 }
 
 bool isRealFocusMove(Qt::FocusReason reason)
@@ -200,13 +200,13 @@ void CellLineEdit::keyPressEvent(QKeyEvent *event)
     if (code != 0 && rules_.filter != KeyFilter::None && !isReadOnly()) {
         switch (rules_.filter) {
         case KeyFilter::Integer:
-            code = Key_Integer(code, st_);
+            code = Key_Integer(code, st_.platform);
             break;
         case KeyFilter::Decimal:
-            code = Key_Decimal(QLineEdit::text(), code, st_);
+            code = Key_Decimal(QLineEdit::text(), code, st_.numbers, st_.platform);
             break;
         case KeyFilter::Signed:
-            code = Key_Signed_Decimal(QLineEdit::text(), code, st_);
+            code = Key_Signed_Decimal(QLineEdit::text(), code, st_.numbers, st_.platform);
             break;
         case KeyFilter::None:
             break;
@@ -220,7 +220,7 @@ void CellLineEdit::keyPressEvent(QKeyEvent *event)
     // longer than the limit may still come from a file.
     if (maxLength_ > 0 && code >= 32 && !isReadOnly() &&
         QLineEdit::text().size() - selectedText().size() >= maxLength_) {
-        st_.beep();
+        st_.platform.beep();
         event->accept();
         return;
     }
@@ -233,7 +233,7 @@ void CellLineEdit::focusInEvent(QFocusEvent *event)
     hadFocus_ = true;
     if (rules_.selectOnFocus) {
         LineEditBox box(*this);
-        selectOnFocus(box, st_, *event);
+        selectOnFocus(box, st_.ui, *event);
     }
 }
 
@@ -250,9 +250,9 @@ void CellLineEdit::focusOutEvent(QFocusEvent *event)
     checkRunning = true;
     LineEditBox box(*this);
     if (rules_.check == FocusCheck::NotEmpty)
-        Check_Not_Empty(box, st_);
+        Check_Not_Empty(box, st_.ui, st_.platform);
     else if (rules_.check == FocusCheck::NotZero)
-        Check_Not_Zero(box, st_);
+        Check_Not_Zero(box, st_.ui, st_.numbers, st_.platform);
     if (extra_)
         extra_(*this);
     checkRunning = false;
@@ -261,14 +261,14 @@ void CellLineEdit::focusOutEvent(QFocusEvent *event)
 void CellLineEdit::mousePressEvent(QMouseEvent *event)
 {
     if (rules_.edited)
-        st_.Skip_Focus_Select = 1;
+        st_.ui.Skip_Focus_Select = 1;
     QLineEdit::mousePressEvent(event);
 }
 
 void CellLineEdit::mouseReleaseEvent(QMouseEvent *event)
 {
     if (rules_.edited)
-        st_.Skip_Focus_Select = 0;
+        st_.ui.Skip_Focus_Select = 0;
     QLineEdit::mouseReleaseEvent(event);
 }
 
@@ -301,18 +301,18 @@ void CellTextEdit::focusInEvent(QFocusEvent *event)
 {
     QPlainTextEdit::focusInEvent(event);
     TextEditBox box(*this);
-    selectOnFocus(box, st_, *event);
+    selectOnFocus(box, st_.ui, *event);
 }
 
 void CellTextEdit::mousePressEvent(QMouseEvent *event)
 {
-    st_.Skip_Focus_Select = 1;
+    st_.ui.Skip_Focus_Select = 1;
     QPlainTextEdit::mousePressEvent(event);
 }
 
 void CellTextEdit::mouseReleaseEvent(QMouseEvent *event)
 {
-    st_.Skip_Focus_Select = 0;
+    st_.ui.Skip_Focus_Select = 0;
     QPlainTextEdit::mouseReleaseEvent(event);
 }
 

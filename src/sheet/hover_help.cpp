@@ -1,6 +1,6 @@
 #include "hover_help.h"
 
-#include "calc/app_state.h"
+#include "model/ui_state.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -10,8 +10,8 @@
 
 namespace zyt {
 
-Hover_Help_Line::Hover_Help_Line(const AppState &st, QWidget *parent, const QRect &geometry)
-    : QObject(parent), st_(st), label_(new QLabel(parent))
+Hover_Help_Line::Hover_Help_Line(const UiState &ui, QWidget *parent, const QRect &geometry)
+    : QObject(parent), ui_(ui), label_(new QLabel(parent))
 {
     label_->setObjectName(QStringLiteral("Label7"));
     label_->setWordWrap(true);
@@ -54,7 +54,7 @@ bool Hover_Help_Line::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::Enter) {
         for (const auto &[control, text] : show_) {
             if (control == watched) {
-                QString shown = st_.Help_Texts.value(text, text);
+                QString shown = ui_.Help_Texts.value(text, text);
                 label_->setText(shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
                 label_->show();
                 return false;

@@ -11,7 +11,7 @@ class QWidget;
 
 namespace zyt {
 
-struct AppState;
+struct UiState;
 
 // A window's one-line help: the mouse over some controls shows their text in
 // a yellow line, over others hides it, over the window's background hides it;
@@ -20,7 +20,7 @@ class Hover_Help_Line : public QObject {
     Q_OBJECT
 
 public:
-    Hover_Help_Line(const AppState &st, QWidget *parent, const QRect &geometry);
+    Hover_Help_Line(const UiState &ui, QWidget *parent, const QRect &geometry);
 
     QLabel *label() const { return label_; }
     // `text` names one of the program's help texts, or is the text itself.
@@ -34,7 +34,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    const AppState &st_;
+    const UiState &ui_;
     QLabel *label_;
     std::vector<std::pair<QWidget *, QString>> show_;
     std::vector<QWidget *> hide_;

@@ -1,11 +1,11 @@
 #include "sheet_window.h"
 
-#include "calc/app_state.h"
 #include "calc/calculate_sheet.h"
 #include "calc/guarded.h"
 #include "cell_widgets.h"
 #include "files/flow_data_file.h"
 #include "hover_help.h"
+#include "model/app_state.h"
 #include "platform/numbers.h"
 #include "sort_clear.h"
 
@@ -82,11 +82,11 @@ const HelpMark helpMarks[] = {
 
 } // namespace
 
-void Fill_Sheet_Help_Texts(AppState &st)
+void Fill_Sheet_Help_Texts(UiState &ui)
 {
     const QString manifold =
         QStringLiteral("Area at manifold face or enter height and width at percieved choke point.");
-    QHash<QString, QString> &h = st.Help_Texts;
+    QHash<QString, QString> &h = ui.Help_Texts;
     h.insert(QStringLiteral("Help_Calculate"),
              QStringLiteral("Clicking this button causes the program to Calculate your results "
                             "using your flow data."));
@@ -299,7 +299,7 @@ void Flow_Test_Sheet_Window::placePageOne(QWidget *central)
 
     const int buttonWidth = 120;
     help_ = new Hover_Help_Line(
-        st_, central,
+        st_.ui, central,
         QRect(Margin, BandTop, WindowWidth - 2 * Margin - 2 * buttonWidth - 16, BandHeight));
 
     command1_ = new QPushButton(QStringLiteral("&Calculate"), central);
@@ -395,7 +395,7 @@ void Flow_Test_Sheet_Window::setupTabChain()
 void Flow_Test_Sheet_Window::closeEvent(QCloseEvent *event)
 {
     // While the program runs the window only hides, keeping its data.
-    if (st_.Exiting == 0)
+    if (st_.ui.Exiting == 0)
         event->ignore();
     else
         event->accept();
@@ -422,10 +422,10 @@ void Flow_Test_Sheet_Window::focusCell(Flow_Test_Sheet::Array array, int index)
 
 void Flow_Test_Sheet_Window::valveCount(int id, const QString &message)
 {
-    const double count =
-        tryParseNumber(sheet_.text(id), st_.Locale_Decimal).value_or(0.0); // no number counts as 0
+    const double count = tryParseNumber(sheet_.text(id), st_.numbers.Locale_Decimal)
+                             .value_or(0.0); // no number counts as 0
     if (count < 1.0 || count > 4.0) {
-        st_.message(message);
+        st_.platform.message(message);
         if (QWidget *w = views_->widget(id); w && w->isVisible())
             w->setFocus(Qt::OtherFocusReason);
     }
@@ -435,24 +435,26 @@ void Flow_Test_Sheet_Window::Load_Data_Click()
 {
     // The path line names a file only once one was really read.
     if (Load_Flow_Data_File(sheet_, QString(), st_))
-        sheet_.setCell(S::Text39, S::Single, st_.File_Name);
+        sheet_.setCell(S::Text39, S::Single, st_.files.File_Name);
     focusCell(S::Text101, S::First_Lift_Row);
 }
 
 void Flow_Test_Sheet_Window::Save_Data_Click()
 {
     if (Save_Flow_Data_File(sheet_, st_))
-        sheet_.setCell(S::Text39, S::Single, st_.File_Name);
+        sheet_.setCell(S::Text39, S::Single, st_.files.File_Name);
 }
 
 void Flow_Test_Sheet_Window::Command1_Click()
 {
-    Run_Guarded(st_, [this] { Calculate_Sheet(sheet_, st_); });
+    Run_Guarded(st_.platform, [this] {
+        Calculate_Sheet(sheet_, st_.Metric(), st_.calc, st_.numbers, st_.platform);
+    });
 }
 
 void Flow_Test_Sheet_Window::Sort_Click()
 {
-    Run_Guarded(st_, [this] { Sort_Lift_Points(sheet_, st_); });
+    Run_Guarded(st_.platform, [this] { Sort_Lift_Points(sheet_, st_.numbers); });
     focusCell(S::Text101, S::First_Lift_Row);
 }
 

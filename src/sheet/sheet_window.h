@@ -13,6 +13,7 @@ class QPushButton;
 namespace zyt {
 
 struct AppState;
+struct UiState;
 class CellViews;
 class Hover_Help_Line;
 
@@ -82,7 +83,7 @@ private:
     QPushButton *exit_ = nullptr;
 };
 
-// Puts the sheets' hover-help texts into st.Help_Texts.
-void Fill_Sheet_Help_Texts(AppState &st);
+// Puts the sheets' hover-help texts into Help_Texts.
+void Fill_Sheet_Help_Texts(UiState &ui);
 
 } // namespace zyt

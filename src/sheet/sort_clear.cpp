@@ -34,12 +34,12 @@ void clearRows(S &sheet, std::initializer_list<S::Array> columns)
 
 } // namespace
 
-void Sort_Lift_Points(Flow_Test_Sheet &sheet, const AppState &st)
+void Sort_Lift_Points(Flow_Test_Sheet &sheet, const NumberStyle &numbers)
 {
     // Every lift is read first, so a bad one leaves the sheet as it was.
     std::array<double, Last + 1> lift{};
     for (int row = First; row <= Last; ++row)
-        lift[size_t(row)] = Fix_Decimal_Sep_Value(sheet.cell(S::Text101, row), st);
+        lift[size_t(row)] = Fix_Decimal_Sep_Value(sheet.cell(S::Text101, row), numbers);
 
     bool exchanged = true;
     while (exchanged) {

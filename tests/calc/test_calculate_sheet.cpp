@@ -145,19 +145,19 @@ void TestCalculateSheet::sampleTest()
 
     test::CalcFixture f;
     S sheet;
-    Calculate_Sheet(sheet, f.st);
+    Calculate_Sheet(sheet, f.st.Metric(), f.st.calc, f.st.numbers, f.st.platform);
     QVERIFY2(f.platform.shown.isEmpty(), qPrintable(f.platform.texts().join(u'|')));
     QCOMPARE(sheet.cell(S::Array(array), index), text);
-    QCOMPARE(f.st.Ratio_Count, 11);
-    QCOMPARE(f.st.Avg_Ratio_Count, 14);
+    QCOMPARE(f.st.calc.Ratio_Count, 11);
+    QCOMPARE(f.st.calc.Avg_Ratio_Count, 14);
 }
 
 void TestCalculateSheet::sampleTestRightAligned()
 {
     test::CalcFixture f;
-    f.st.Box_Alignment = 1;
+    f.st.numbers.Box_Alignment = 1;
     S sheet;
-    Calculate_Sheet(sheet, f.st);
+    Calculate_Sheet(sheet, f.st.Metric(), f.st.calc, f.st.numbers, f.st.platform);
     QCOMPARE(sheet.cell(S::Text115, 7), QStringLiteral("0.8000"));
     QCOMPARE(sheet.cell(S::Text102, 9), QStringLiteral("505.00"));
     QCOMPARE(sheet.cell(S::Text110, 8), QStringLiteral("1.0000"));
@@ -190,9 +190,9 @@ void TestCalculateSheet::maxLift()
     sheet.setCell(S::Text110, 6, maxLift);
     if (rows == 0)
         f.platform.answer(AnswerOk);
-    Calculate_Sheet(sheet, f.st);
-    QCOMPARE(f.st.Ratio_Count, rows);
-    QCOMPARE(f.st.Avg_Ratio_Count, 14); // no Max Lift limit
+    Calculate_Sheet(sheet, f.st.Metric(), f.st.calc, f.st.numbers, f.st.platform);
+    QCOMPARE(f.st.calc.Ratio_Count, rows);
+    QCOMPARE(f.st.calc.Avg_Ratio_Count, 14); // no Max Lift limit
     QCOMPARE(sheet.cell(S::Text113, 12), QStringLiteral("0.742"));
     if (!existing.isEmpty())
         QCOMPARE(sheet.cell(S::Text113, 11), existing);
@@ -255,7 +255,7 @@ void TestCalculateSheet::cautions()
     sheet.setCell(S::Array(array), index, input);
     if (!caution.isEmpty())
         f.platform.answer(AnswerOk);
-    Calculate_Sheet(sheet, f.st);
+    Calculate_Sheet(sheet, f.st.Metric(), f.st.calc, f.st.numbers, f.st.platform);
 
     const QStringList ratios = {sheet.cell(S::Text113, 7), sheet.cell(S::Text115, 7),
                                 sheet.cell(S::Text113, 8), sheet.cell(S::Text115, 8)};
@@ -285,7 +285,7 @@ void TestCalculateSheet::flowsAndDepressions()
     // Row 22: a depression that corrects the flow.
     sheet.setCell(S::Text210, 22, QStringLiteral("25"));
     sheet.setCell(S::Text106, 22, QStringLiteral("100"));
-    Calculate_Sheet(sheet, f.st);
+    Calculate_Sheet(sheet, f.st.Metric(), f.st.calc, f.st.numbers, f.st.platform);
 
     QCOMPARE(sheet.cell(S::Text102, 20), QStringLiteral("0"));
     QCOMPARE(sheet.cell(S::Text207, 20), QStringLiteral("0"));
@@ -306,11 +306,12 @@ void TestCalculateSheet::noIntakeFlowAtAll()
 {
     test::CalcFixture f;
     S sheet;
-    Calculate_Sheet(sheet, f.st); // leaves averages and ratios from a good run
+    Calculate_Sheet(sheet, f.st.Metric(), f.st.calc, f.st.numbers,
+                    f.st.platform); // leaves averages and ratios from a good run
     for (int row = 16; row <= 30; ++row)
         sheet.setCell(S::Text106, row, QStringLiteral("0"));
     f.platform.answer(AnswerOk);
-    Calculate_Sheet(sheet, f.st);
+    Calculate_Sheet(sheet, f.st.Metric(), f.st.calc, f.st.numbers, f.st.platform);
 
     QCOMPARE(f.platform.shown.size(), 1);
     QCOMPARE(sheet.cell(S::Text113, 11), QStringLiteral("-"));
@@ -382,7 +383,7 @@ void TestCalculateSheet::errors()
         sheet.setCell(S::Text102, 8, QStringLiteral("0"));
     }
     f.platform.answer(AnswerOk);
-    Calculate_Sheet(sheet, f.st);
+    Calculate_Sheet(sheet, f.st.Metric(), f.st.calc, f.st.numbers, f.st.platform);
 
     QCOMPARE(f.platform.shown.size(), 1);
     const MsgRequest &r = f.platform.shown.first();
@@ -392,7 +393,7 @@ void TestCalculateSheet::errors()
     if (message.startsWith(u"Error Number 11"))
         expected += ZeroLine;
     QCOMPARE(r.text, expected);
-    QCOMPARE(f.st.Error_Msg, expected);
+    QCOMPARE(f.st.calc.Error_Msg, expected);
     if (writtenArray >= 0)
         QVERIFY(sheet.cell(S::Array(writtenArray), writtenIndex) != u"old");
     else
@@ -407,13 +408,13 @@ void TestCalculateSheet::metricSample()
 {
     test::CalcFixture f;
     S standard;
-    Calculate_Sheet(standard, f.st);
+    Calculate_Sheet(standard, f.st.Metric(), f.st.calc, f.st.numbers, f.st.platform);
 
     S metric;
-    Calculate_Sheet(metric, f.st);
-    Convert_Sheet_To_Metric(metric, f.st);
+    Calculate_Sheet(metric, f.st.Metric(), f.st.calc, f.st.numbers, f.st.platform);
+    Convert_Sheet_To_Metric(metric, f.st.numbers);
     f.setMetric(true);
-    Calculate_Sheet(metric, f.st);
+    Calculate_Sheet(metric, f.st.Metric(), f.st.calc, f.st.numbers, f.st.platform);
     QVERIFY2(f.platform.shown.isEmpty(), qPrintable(f.platform.texts().join(u'|')));
 
     // Ratios and coefficients agree to the rounding of their inputs.
@@ -480,7 +481,7 @@ void TestCalculateSheet::metricListedValues()
     sheet.setCell(S::Text101, 16, QStringLiteral("1.27"));
     sheet.setCell(S::Text106, 16, QStringLiteral("8.0703"));
     sheet.setCell(S::Text107, 16, QStringLiteral("5"));
-    Calculate_Sheet(sheet, f.st);
+    Calculate_Sheet(sheet, f.st.Metric(), f.st.calc, f.st.numbers, f.st.platform);
     QVERIFY2(f.platform.shown.isEmpty(), qPrintable(f.platform.texts().join(u'|')));
 
     QCOMPARE(sheet.cell(S::Text102, 9), QStringLiteral("12.827"));
@@ -497,7 +498,7 @@ void TestCalculateSheet::metricListedValues()
     inches.setCell(S::Text102, 6, QStringLiteral("1.8"));
     inches.setCell(S::Text202, 4, QStringLiteral("45"));
     inches.setCell(S::Text202, 5, QStringLiteral("0.06"));
-    Calculate_Sheet(inches, f.st);
+    Calculate_Sheet(inches, f.st.Metric(), f.st.calc, f.st.numbers, f.st.platform);
     QCOMPARE(inches.cell(S::Text102, 9), QStringLiteral("505.0"));
     QCOMPARE(inches.cell(S::Text201, 17), QStringLiteral("0.218"));
 }
@@ -509,7 +510,7 @@ void TestCalculateSheet::metricWarningHasFourLines()
     S sheet;
     sheet.setCell(S::Text110, 6, QStringLiteral("0.001"));
     f.platform.answer(AnswerOk);
-    Calculate_Sheet(sheet, f.st);
+    Calculate_Sheet(sheet, f.st.Metric(), f.st.calc, f.st.numbers, f.st.platform);
     QCOMPARE(sheet.cell(S::Text113, 11), QStringLiteral("-"));
     QCOMPARE(f.platform.texts(),
              QStringList{QStringLiteral(
@@ -525,9 +526,9 @@ void TestCalculateSheet::oneSheetLeavesTheOthersAlone()
     S one(QStringLiteral("Form1"));
     S two(QStringLiteral("Form2"));
     two.setCell(S::Text102, 3, QStringLiteral("1.9"));
-    Calculate_Sheet(two, f.st);
+    Calculate_Sheet(two, f.st.Metric(), f.st.calc, f.st.numbers, f.st.platform);
     const S fresh;
-    Calculate_Sheet(one, f.st);
+    Calculate_Sheet(one, f.st.Metric(), f.st.calc, f.st.numbers, f.st.platform);
     QCOMPARE(two.cell(S::Text102, 5), QStringLiteral("2.835"));
     for (int id = 0; id < one.layout().cellCount(); ++id)
         if (one.layout().info(id).kind == CellKind::Input)

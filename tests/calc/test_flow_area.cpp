@@ -76,17 +76,18 @@ void TestFlowArea::workedExample()
 
     test::CalcFixture f;
     f.setMetric(metric);
-    f.st.Valves_In = valves;
-    f.st.Valves_Ex = 1;
+    f.st.calc.Valves_In = valves;
+    f.st.calc.Valves_Ex = 1;
     S sheet;
     setWorkedValve(sheet, metric, valves);
-    Calc_Valve_Geometry(sheet, f.st);
-    QVERIFY(std::fabs(f.st.Intake_Geometry.Net_Throat_Area - 2.467991 * valves) <= 0.5e-6 * valves);
+    Calc_Valve_Geometry(sheet, f.st.numbers, f.st.Metric(), f.st.calc);
+    QVERIFY(std::fabs(f.st.calc.Intake_Geometry.Net_Throat_Area - 2.467991 * valves) <=
+            0.5e-6 * valves);
     // The lift argument is the cell divided by 1000: inches, or metres.
-    Calc_Intake_Curtain_Area(metric ? lift * 25.4 / 1000.0 : lift, f.st);
+    Calc_Intake_Curtain_Area(metric ? lift * 25.4 / 1000.0 : lift, f.st.Metric(), f.st.calc);
     // The figures are given to six decimals.
-    QVERIFY2(std::fabs(f.st.Curtain_Area - area) <= 0.5e-6 * valves + 1e-12,
-             qPrintable(QString::number(f.st.Curtain_Area, 'f', 9)));
+    QVERIFY2(std::fabs(f.st.calc.Curtain_Area - area) <= 0.5e-6 * valves + 1e-12,
+             qPrintable(QString::number(f.st.calc.Curtain_Area, 'f', 9)));
 }
 
 void TestFlowArea::regimes_data()
@@ -117,9 +118,9 @@ void TestFlowArea::regimes()
     S sheet;
     setWorkedValve(sheet, false);
     sheet.setCell(S::Text202, 5, QString::number(seatWidth));
-    Calc_Valve_Geometry(sheet, f.st);
-    Calc_Intake_Curtain_Area(lift, f.st);
-    QCOMPARE(qRound64(f.st.Curtain_Area * 1e6), qRound64(area * 1e6));
+    Calc_Valve_Geometry(sheet, f.st.numbers, f.st.Metric(), f.st.calc);
+    Calc_Intake_Curtain_Area(lift, f.st.Metric(), f.st.calc);
+    QCOMPARE(qRound64(f.st.calc.Curtain_Area * 1e6), qRound64(area * 1e6));
 }
 
 void TestFlowArea::seatFaults_data()
@@ -148,8 +149,8 @@ void TestFlowArea::seatFaults()
     sheet.setCell(S::Text202, 4, angle);
     sheet.setCell(S::Text202, 5, width);
     try {
-        Calc_Valve_Geometry(sheet, f.st);
-        Calc_Intake_Curtain_Area(0.1, f.st);
+        Calc_Valve_Geometry(sheet, f.st.numbers, f.st.Metric(), f.st.calc);
+        Calc_Intake_Curtain_Area(0.1, f.st.Metric(), f.st.calc);
         QFAIL("no error raised");
     } catch (const RuntimeError &e) {
         QCOMPARE(e.number(), error);
@@ -161,12 +162,12 @@ void TestFlowArea::exhaustOverwritesIntake()
     test::CalcFixture f;
     S sheet;
     setWorkedValve(sheet, false);
-    Calc_Valve_Geometry(sheet, f.st);
-    Calc_Intake_Curtain_Area(0.05, f.st);
-    const double intake = f.st.Curtain_Area;
-    Calc_Exhaust_Curtain_Area(0.05, f.st);
-    QVERIFY(f.st.Curtain_Area != intake);
-    QVERIFY(f.st.Curtain_Area > 0.0);
+    Calc_Valve_Geometry(sheet, f.st.numbers, f.st.Metric(), f.st.calc);
+    Calc_Intake_Curtain_Area(0.05, f.st.Metric(), f.st.calc);
+    const double intake = f.st.calc.Curtain_Area;
+    Calc_Exhaust_Curtain_Area(0.05, f.st.Metric(), f.st.calc);
+    QVERIFY(f.st.calc.Curtain_Area != intake);
+    QVERIFY(f.st.calc.Curtain_Area > 0.0);
 }
 
 QTEST_APPLESS_MAIN(TestFlowArea)

@@ -1,6 +1,6 @@
-#include "calc/app_state.h"
 #include "calc/formats.h"
 #include "model/flow_test_sheet.h"
+#include "model/number_style.h"
 #include "platform/runtime_error.h"
 
 #include <QSignalSpy>
@@ -12,7 +12,7 @@ using namespace zyt;
 
 namespace {
 
-using Formatter = QString (*)(double, const AppState &);
+using Formatter = QString (*)(double, const NumberStyle &);
 
 Formatter formatter(const QString &name)
 {
@@ -30,15 +30,15 @@ Formatter formatter(const QString &name)
     return all.value(name);
 }
 
-AppState stateFor(bool comma, int alignment = 0)
+NumberStyle styleFor(bool comma, int alignment = 0)
 {
-    AppState st;
+    NumberStyle numbers;
     if (comma)
-        st.Set_Decimal_Separators(u',', u'.');
+        numbers.Set_Decimal_Separators(u',', u'.');
     else
-        st.Set_Decimal_Separators(u'.', u',');
-    st.Box_Alignment = alignment;
-    return st;
+        numbers.Set_Decimal_Separators(u'.', u',');
+    numbers.Box_Alignment = alignment;
+    return numbers;
 }
 
 } // namespace
@@ -128,15 +128,15 @@ void TestFormats::masks()
 
     const Formatter f = formatter(mask);
     QVERIFY(f);
-    QCOMPARE(f(value, stateFor(comma, 0)), left);
-    QCOMPARE(f(value, stateFor(comma, 2)), left);
-    QCOMPARE(f(value, stateFor(comma, 1)), right);
+    QCOMPARE(f(value, styleFor(comma, 0)), left);
+    QCOMPARE(f(value, styleFor(comma, 2)), left);
+    QCOMPARE(f(value, styleFor(comma, 1)), right);
 }
 
 void TestFormats::nonFiniteIsOverflow()
 {
     try {
-        Format_1_Dec(std::numeric_limits<double>::infinity(), stateFor(false));
+        Format_1_Dec(std::numeric_limits<double>::infinity(), styleFor(false));
         QFAIL("no error raised");
     } catch (const RuntimeError &e) {
         QCOMPARE(e.number(), 6);
@@ -168,12 +168,12 @@ void TestFormats::fixDecimalSep()
     QFETCH(bool, comma);
     QFETCH(QString, expected);
 
-    const AppState st = stateFor(comma);
+    const NumberStyle numbers = styleFor(comma);
     try {
-        const QString fixed = Fix_Decimal_Sep(text, st);
+        const QString fixed = Fix_Decimal_Sep(text, numbers);
         QVERIFY2(!expected.isEmpty(), qPrintable(fixed));
         QCOMPARE(fixed, expected);
-        QCOMPARE(Fix_Decimal_Sep_Value(text, st), Fix_Decimal_Sep_Value(fixed, st));
+        QCOMPARE(Fix_Decimal_Sep_Value(text, numbers), Fix_Decimal_Sep_Value(fixed, numbers));
     } catch (const RuntimeError &e) {
         QVERIFY(expected.isEmpty());
         QCOMPARE(e.number(), 13);

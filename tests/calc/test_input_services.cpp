@@ -1,5 +1,5 @@
-#include "calc/app_state.h"
 #include "calc/input_services.h"
+#include "model/app_state.h"
 #include "scripted_platform.h"
 
 #include <QTest>
@@ -110,15 +110,15 @@ void TestInputServices::keyFilters()
     test::ScriptedPlatform platform;
     AppState st;
     st.platform = platform.platform();
-    st.Decimal_Comma = comma ? 1 : 0;
+    st.numbers.Decimal_Comma = comma ? 1 : 0;
 
     int result = -1;
     if (filter == u"integer")
-        result = Key_Integer(key, st);
+        result = Key_Integer(key, st.platform);
     else if (filter == u"decimal")
-        result = Key_Decimal(text, key, st);
+        result = Key_Decimal(text, key, st.numbers, st.platform);
     else
-        result = Key_Signed_Decimal(text, key, st);
+        result = Key_Signed_Decimal(text, key, st.numbers, st.platform);
 
     QCOMPARE(result, accepted ? key : 0);
     QCOMPARE(platform.beeps, accepted ? 0 : 1);
@@ -165,7 +165,8 @@ void TestInputServices::checks()
         platform.answer(AnswerOk);
 
     FakeBox box(text, platform);
-    const bool passed = notZero ? Check_Not_Zero(box, st) : Check_Not_Empty(box, st);
+    const bool passed = notZero ? Check_Not_Zero(box, st.ui, st.numbers, st.platform)
+                                : Check_Not_Empty(box, st.ui, st.platform);
 
     QCOMPARE(passed, message == 0);
     if (message == 0) {
@@ -175,7 +176,7 @@ void TestInputServices::checks()
     }
     QCOMPARE(platform.shown.size(), 1);
     const MsgRequest &r = platform.shown.first();
-    QCOMPARE(r.text, st.Field_Msgs[size_t(message - 1)]);
+    QCOMPARE(r.text, st.ui.Field_Msgs[size_t(message - 1)]);
     QCOMPARE(r.icon, MsgIcon::Exclamation);
     QCOMPARE(r.buttons, MsgButtons::Ok);
     QVERIFY(!r.title.has_value());
@@ -203,9 +204,9 @@ void TestInputServices::selectAll()
 
     test::ScriptedPlatform platform;
     AppState st;
-    st.Skip_Focus_Select = skip ? 1 : 0;
+    st.ui.Skip_Focus_Select = skip ? 1 : 0;
     FakeBox box(text, platform);
-    Select_All_Text(box, st);
+    Select_All_Text(box, st.ui);
     QCOMPARE(box.selectionLength, length);
     QCOMPARE(box.selectionStart, length < 0 ? -1 : 0);
 }

@@ -72,13 +72,13 @@ void TestUnitConversion::roundTrips()
     const auto a = S::Array(array);
     sheet.setCell(a, index, start);
     if (startMetric) {
-        Convert_Sheet_To_Standard(sheet, f.st);
+        Convert_Sheet_To_Standard(sheet, f.st.numbers);
         QCOMPARE(sheet.cell(a, index), converted);
-        Convert_Sheet_To_Metric(sheet, f.st);
+        Convert_Sheet_To_Metric(sheet, f.st.numbers);
     } else {
-        Convert_Sheet_To_Metric(sheet, f.st);
+        Convert_Sheet_To_Metric(sheet, f.st.numbers);
         QCOMPARE(sheet.cell(a, index), converted);
-        Convert_Sheet_To_Standard(sheet, f.st);
+        Convert_Sheet_To_Standard(sheet, f.st.numbers);
     }
     QCOMPARE(sheet.cell(a, index), back);
 }
@@ -108,16 +108,16 @@ void TestUnitConversion::zeroRow()
     QFETCH(QStringList, expected);
 
     test::CalcFixture f;
-    f.st.Box_Alignment = alignment;
+    f.st.numbers.Box_Alignment = alignment;
     S sheet;
     const S::Array columns[] = {S::Text101, S::Text102, S::Text104, S::Text106,
                                 S::Text108, S::Text109, S::Text114, S::Text201};
     for (S::Array a : columns)
         sheet.setCell(a, 16, QStringLiteral("0"));
     if (toMetric)
-        Convert_Sheet_To_Metric(sheet, f.st);
+        Convert_Sheet_To_Metric(sheet, f.st.numbers);
     else
-        Convert_Sheet_To_Standard(sheet, f.st);
+        Convert_Sheet_To_Standard(sheet, f.st.numbers);
     QStringList actual;
     for (S::Array a : columns)
         actual << sheet.cell(a, 16);
@@ -128,7 +128,7 @@ void TestUnitConversion::untouchedCells()
 {
     test::CalcFixture f;
     S sheet;
-    Calculate_Sheet(sheet, f.st);
+    Calculate_Sheet(sheet, f.st.Metric(), f.st.calc, f.st.numbers, f.st.platform);
     const struct {
         S::Array a;
         int i;
@@ -144,7 +144,7 @@ void TestUnitConversion::untouchedCells()
     QStringList texts;
     for (const auto &c : untouched)
         texts << sheet.cell(c.a, c.i);
-    Convert_Sheet_To_Metric(sheet, f.st);
+    Convert_Sheet_To_Metric(sheet, f.st.numbers);
     QStringList after;
     for (const auto &c : untouched)
         after << sheet.cell(c.a, c.i);
@@ -155,7 +155,7 @@ void TestUnitConversion::unitWords()
 {
     test::CalcFixture f;
     S sheet;
-    Convert_Sheet_To_Metric(sheet, f.st);
+    Convert_Sheet_To_Metric(sheet, f.st.numbers);
     QCOMPARE(sheet.cell(S::Text101, 15), QStringLiteral("Lift mm"));
     QCOMPARE(sheet.cell(S::Text105, 14), QStringLiteral("Lift mm"));
     QCOMPARE(sheet.cell(S::Text103, 13), QStringLiteral("M^3 Min"));
@@ -163,7 +163,7 @@ void TestUnitConversion::unitWords()
     QCOMPARE(sheet.cell(S::Text110, 14), QStringLiteral("Sq mm"));
     QCOMPARE(sheet.cell(S::Text114, 12), QStringLiteral("M/Sec"));
     QCOMPARE(sheet.cell(S::Text114, 13), QStringLiteral("Mean")); // other header words stay
-    Convert_Sheet_To_Standard(sheet, f.st);
+    Convert_Sheet_To_Standard(sheet, f.st.numbers);
     const S fresh;
     for (int id = 0; id < sheet.layout().cellCount(); ++id)
         if (sheet.layout().info(id).kind == CellKind::Header)
@@ -176,7 +176,7 @@ void TestUnitConversion::notANumberIsLeftAlone()
     S sheet;
     sheet.setCell(S::Text101, 20, QStringLiteral("2OO")); // letters O for zeros
     sheet.setCell(S::Text106, 21, QString());
-    Convert_Sheet_To_Metric(sheet, f.st);
+    Convert_Sheet_To_Metric(sheet, f.st.numbers);
     QCOMPARE(sheet.cell(S::Text101, 20), QStringLiteral("2OO"));
     QCOMPARE(sheet.cell(S::Text106, 21), QString());
     // Everything after it converted all the same.
@@ -189,8 +189,8 @@ void TestUnitConversion::totalsConvertToo()
 {
     test::CalcFixture f;
     S sheet;
-    Calculate_Sheet(sheet, f.st);
-    Convert_Sheet_To_Metric(sheet, f.st);
+    Calculate_Sheet(sheet, f.st.Metric(), f.st.calc, f.st.numbers, f.st.platform);
+    Convert_Sheet_To_Metric(sheet, f.st.numbers);
     QCOMPARE(sheet.cell(S::Text106, 11), QStringLiteral("79.9")); // 2821.2 CFM
     QCOMPARE(sheet.cell(S::Text102, 11), QStringLiteral("5.7"));  // 201.5 CFM
     QCOMPARE(sheet.cell(S::Text103, 11), QStringLiteral("4.3"));  // 150.4 CFM
@@ -201,8 +201,8 @@ void TestUnitConversion::twiceConvertsTwice()
 {
     test::CalcFixture f;
     S sheet;
-    Convert_Sheet_To_Metric(sheet, f.st);
-    Convert_Sheet_To_Metric(sheet, f.st);
+    Convert_Sheet_To_Metric(sheet, f.st.numbers);
+    Convert_Sheet_To_Metric(sheet, f.st.numbers);
     QCOMPARE(sheet.cell(S::Text102, 3), QStringLiteral("1303.223")); // 2.02 * 25.4 * 25.4
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/app_state.h"
+#include "model/app_state.h"
 #include "model/flow_test_sheet.h"
 #include "model/main_model.h"
 #include "scripted_platform.h"
@@ -18,7 +18,7 @@ public:
     FilesFixture()
     {
         st.platform = platform.platform();
-        st.Set_Decimal_Separators(u'.', u',');
+        st.numbers.Set_Decimal_Separators(u'.', u',');
         st.Main = &main;
     }
 

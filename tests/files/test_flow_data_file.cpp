@@ -123,7 +123,7 @@ void TestFlowDataFile::savesTheSampleAsTheGoldenFile()
     QCOMPARE(d.filterIndex, 3);
     QCOMPARE(d.initialFolder, f.folder());
     QCOMPARE_BOXES(f.platform.shown, {count(124, " Records Written")});
-    QCOMPARE(f.st.File_Name, path);
+    QCOMPARE(f.st.files.File_Name, path);
     QCOMPARE(FilesFixture::read(path), golden("sample.dat"));
     QCOMPARE(snapshot(sheet), before); // the path line too
 }
@@ -165,7 +165,7 @@ void TestFlowDataFile::roundTrip()
     QCOMPARE(f.platform.dialogs.value(1).kind, FileDialogKind::Open);
     QCOMPARE(f.platform.dialogs.value(1).filterIndex, 3);
     // The whole sheet, results included, is the same once recalculated.
-    Calculate_Sheet(saved, f.st);
+    Calculate_Sheet(saved, f.st.Metric(), f.st.calc, f.st.numbers, f.st.platform);
     QCOMPARE(snapshot(loaded), snapshot(saved));
 }
 
@@ -188,7 +188,8 @@ void TestFlowDataFile::everyWrittenCellComesBack()
 
     S loaded;
     int Read_Count = 0;
-    QCOMPARE(Read_Flow_Data_Lines(loaded, lines, f.st, Read_Count), ReadEnd::Completed);
+    QCOMPARE(Read_Flow_Data_Lines(loaded, lines, f.st.numbers, f.st.platform, Read_Count),
+             ReadEnd::Completed);
     QCOMPARE(Read_Count, 124);
     for (const auto &[a, i] : cells)
         QCOMPARE(loaded.cell(a, i), saved.cell(a, i));
@@ -242,7 +243,8 @@ void TestFlowDataFile::accepts()
     S sheet;
     const QStringList before = snapshot(sheet);
     int Read_Count = 0;
-    QCOMPARE(Read_Flow_Data_Lines(sheet, {line}, f.st, Read_Count), ReadEnd::Completed);
+    QCOMPARE(Read_Flow_Data_Lines(sheet, {line}, f.st.numbers, f.st.platform, Read_Count),
+             ReadEnd::Completed);
     QCOMPARE(Read_Count, 1);
     QVERIFY(f.platform.shown.isEmpty());
     QCOMPARE(sheet.cell(S::Array(array), index), value);
@@ -305,8 +307,8 @@ void TestFlowDataFile::badRecords()
         f.platform.answer(AnswerOk);
     int Read_Count = 0;
     const ReadEnd end = Read_Flow_Data_Lines(
-        sheet, {QStringLiteral("Text102_1 = 150"), line, QStringLiteral("Text104_1 = 80")}, f.st,
-        Read_Count);
+        sheet, {QStringLiteral("Text102_1 = 150"), line, QStringLiteral("Text104_1 = 80")},
+        f.st.numbers, f.st.platform, Read_Count);
 
     QList<Box> boxes{cannotStore ? invalid(2, line) : notHandled(line)};
     if (stops)
@@ -378,7 +380,7 @@ void TestFlowDataFile::loads()
     sheet.setCell(S::Text207, 30, QStringLiteral("5"));
     QVERIFY(Load_Flow_Data_File(sheet, name, f.st));
     QCOMPARE_BOXES(f.platform.shown, boxes);
-    QCOMPARE(f.st.File_Name, path);
+    QCOMPARE(f.st.files.File_Name, path);
     QCOMPARE(sheet.cell(S::Text102, 0), part);
     QCOMPARE(sheet.cell(S::Text102, 11) != u"old result", calculated);
     // The last rows clear before reading; a half-read file keeps what it
@@ -409,7 +411,7 @@ void TestFlowDataFile::cannotOpen()
     FilesFixture f;
     S sheet;
     const QStringList before = snapshot(sheet);
-    f.st.File_Name = QStringLiteral("earlier");
+    f.st.files.File_Name = QStringLiteral("earlier");
     const QString path = f.path(QStringLiteral("x.dat"));
     if (kind == u"cancel")
         f.platform.cancelDialog();
@@ -426,7 +428,7 @@ void TestFlowDataFile::cannotOpen()
         !Load_Flow_Data_File(sheet, kind == u"name" ? QStringLiteral("x.dat") : QString(), f.st));
     QCOMPARE_BOXES(f.platform.shown, {notLoaded});
     QCOMPARE(snapshot(sheet), before);
-    QCOMPARE(f.st.File_Name, kind == u"cancel" ? QStringLiteral("earlier") : path);
+    QCOMPARE(f.st.files.File_Name, kind == u"cancel" ? QStringLiteral("earlier") : path);
 }
 
 void TestFlowDataFile::comments_data()
@@ -452,7 +454,8 @@ void TestFlowDataFile::comments()
     S sheet;
     sheet.setCell(S::Text38, S::Single, QStringLiteral("before"));
     int Read_Count = 0;
-    QCOMPARE(Read_Flow_Data_Lines(sheet, lines, f.st, Read_Count), ReadEnd::Completed);
+    QCOMPARE(Read_Flow_Data_Lines(sheet, lines, f.st.numbers, f.st.platform, Read_Count),
+             ReadEnd::Completed);
     QCOMPARE(sheet.comments(), comments);
     QCOMPARE(sheet.cell(S::Text101, 16), QStringLiteral("0"));
 }
@@ -460,7 +463,7 @@ void TestFlowDataFile::comments()
 void TestFlowDataFile::commaLocale()
 {
     FilesFixture f;
-    f.st.Set_Decimal_Separators(u',', u'.');
+    f.st.numbers.Set_Decimal_Separators(u',', u'.');
     f.write(QStringLiteral("point.dat"), golden("sample.dat") + "Text102_0 = No. 7\r\n");
     S sheet;
     QVERIFY(Load_Flow_Data_File(sheet, QStringLiteral("point.dat"), f.st));
@@ -476,7 +479,7 @@ void TestFlowDataFile::commaLocale()
     const QByteArray bytes = FilesFixture::read(f.path(QStringLiteral("comma.dat")));
     QVERIFY(bytes.contains("\r\nText102_3 = 2,02\r\nText102_4 = 0,342\r\n"));
     QVERIFY(bytes.contains("\r\nText110_8 = 1,0\r\n"));
-    f.st.Set_Decimal_Separators(u'.', u',');
+    f.st.numbers.Set_Decimal_Separators(u'.', u',');
     S back;
     QVERIFY(Load_Flow_Data_File(back, QStringLiteral("comma.dat"), f.st));
     QCOMPARE(back.cell(S::Text102, 3), QStringLiteral("2.02"));
@@ -498,7 +501,7 @@ void TestFlowDataFile::saveFails()
     FilesFixture f;
     const QByteArray old = golden("sample.dat");
     const QString kept = f.write(QStringLiteral("old.dat"), old);
-    f.st.File_Name = QStringLiteral("earlier");
+    f.st.files.File_Name = QStringLiteral("earlier");
     QString path = kept;
     if (kind == u"folder")
         QVERIFY(QDir(f.folder()).mkdir(path = QStringLiteral("sub")));
@@ -528,7 +531,7 @@ void TestFlowDataFile::saveFails()
     QCOMPARE_BOXES(f.platform.shown, {notSaved});
     QCOMPARE(FilesFixture::read(kept), old);
     QCOMPARE(QDir(f.folder()).entryList(QDir::Files), QStringList{"old.dat"});
-    QCOMPARE(f.st.File_Name == u"earlier", kind == u"cancel");
+    QCOMPARE(f.st.files.File_Name == u"earlier", kind == u"cancel");
 }
 
 QTEST_APPLESS_MAIN(TestFlowDataFile)

@@ -73,20 +73,20 @@ public:
         QString boxes;
         for (int k = 0; k < 4; ++k)
             boxes += form50.cell(CompareModel::Array(k));
-        return {QStringLiteral("Logo_On=%1").arg(st.Logo_On),
-                QStringLiteral("Logo_File=") + st.Logo_File,
+        return {QStringLiteral("Logo_On=%1").arg(st.graph.Logo_On),
+                QStringLiteral("Logo_File=") + st.graph.Logo_File,
                 QStringLiteral("Top=%1").arg(form60.Picture2_Top),
                 QStringLiteral("Left=%1").arg(form60.Picture2_Left),
                 QStringLiteral("Visible=%1").arg(int(form60.Picture2_Visible)),
                 QStringLiteral("Caption=") + form60.Logo_Caption,
-                QStringLiteral("Grid_On=%1").arg(st.Grid_On),
-                QStringLiteral("Color=%1").arg(st.Grid_Line_Color),
+                QStringLiteral("Grid_On=%1").arg(st.graph.Grid_On),
+                QStringLiteral("Color=%1").arg(st.graph.Grid_Line_Color),
                 QStringLiteral("Style=%1").arg(form60.Picture1_DrawStyle),
                 QStringLiteral("Flags=%1%2%3%4")
-                    .arg(st.Quarter_D_Line)
-                    .arg(st.Auto_X_Lines)
-                    .arg(st.Mark_Points)
-                    .arg(st.Calc_Low_Y),
+                    .arg(st.graph.Quarter_D_Line)
+                    .arg(st.graph.Auto_X_Lines)
+                    .arg(st.graph.Mark_Points)
+                    .arg(st.graph.Calc_Low_Y),
                 QStringLiteral("Boxes=") + boxes};
     }
 
@@ -133,11 +133,11 @@ private slots:
 void TestMainDataFile::writesTheStartStateAsTheGoldenFile()
 {
     MainFixture f;
-    const RecordWriter records = Write_Main_Data_Records(f.windows(), f.st);
+    const RecordWriter records = Write_Main_Data_Records(f.windows(), f.st.graph, f.st.numbers);
     QCOMPARE(records.Write_Count(), 37);
     QCOMPARE(records.bytes(), golden("main_start.dta"));
     f.main.setCell(M::Option4, QString()); // no layout chosen: no record
-    QCOMPARE(Write_Main_Data_Records(f.windows(), f.st).Write_Count(), 36);
+    QCOMPARE(Write_Main_Data_Records(f.windows(), f.st.graph, f.st.numbers).Write_Count(), 36);
 }
 
 void TestMainDataFile::autosaveRestoresEverything()
@@ -169,27 +169,27 @@ void TestMainDataFile::autosaveRestoresEverything()
                         {M::Text111, 3}})
         a.main.setCell(c, i, QStringLiteral("%1.5").arg(++n));
     a.main.setCell(M::Text38, QStringLiteral("Engine for the\r\n  spring race"));
-    a.st.Logo_On = 1;
-    a.st.Logo_File = a.write(QStringLiteral("logo.bmp"), "BM");
+    a.st.graph.Logo_On = 1;
+    a.st.graph.Logo_File = a.write(QStringLiteral("logo.bmp"), "BM");
     a.form60.Picture1_DrawStyle = 2;
     a.form60.Picture2_Top = 12.5;
     a.form60.Picture2_Left = 300;
     a.form60.Picture2_Visible = true;
     a.form60.Logo_Caption = QStringLiteral("Logo -- Is ON");
-    a.st.Quarter_D_Line = 0;
-    a.st.Auto_X_Lines = a.st.Mark_Points = a.st.Calc_Low_Y = 1;
+    a.st.graph.Quarter_D_Line = 0;
+    a.st.graph.Auto_X_Lines = a.st.graph.Mark_Points = a.st.graph.Calc_Low_Y = 1;
     a.form50.setCell(CompareModel::Check1, QStringLiteral("0"));
     for (auto box : {CompareModel::Check2, CompareModel::Check3, CompareModel::Check4})
         a.form50.setCell(box, QStringLiteral("1"));
-    a.st.Grid_On = 0;
-    a.st.Grid_Line_Color = 255;
+    a.st.graph.Grid_On = 0;
+    a.st.graph.Grid_Line_Color = 255;
 
     Models w = a.windows();
     QVERIFY(Save_Autosave_File(w, a.st));
     QVERIFY(a.platform.shown.isEmpty());
     QCOMPARE(a.events, QStringList{"estimator"});
-    QCOMPARE(a.st.File_Name, a.path(QStringLiteral("zxqw1234.sav")));
-    const QByteArray bytes = FilesFixture::read(a.st.File_Name);
+    QCOMPARE(a.st.files.File_Name, a.path(QStringLiteral("zxqw1234.sav")));
+    const QByteArray bytes = FilesFixture::read(a.st.files.File_Name);
     QCOMPARE(bytes.count("\r\n"), 38); // 37 records, the comments on two lines
     QVERIFY(bytes.startsWith("Check1 = Yes\r\nCheck2 = Yes\r\nCheck3 = Yes\r\nFlow1 = Test1.dat"));
 
@@ -214,7 +214,7 @@ void TestMainDataFile::dialogs()
     f.platform.choose(path);
     Models w = f.windows();
     QVERIFY(Save_Main_Data_File(w, f.st));
-    f.st.File_Name.clear();
+    f.st.files.File_Name.clear();
     QVERIFY(Load_Main_Data_File(w, f.st));
     QVERIFY(f.platform.shown.isEmpty()); // neither shows a count
     const QString filter = QStringLiteral(
@@ -226,7 +226,7 @@ void TestMainDataFile::dialogs()
         QCOMPARE(d.filterIndex, 3);
         QCOMPARE(d.initialFolder, f.folder());
     }
-    QCOMPARE(f.st.File_Name, path);
+    QCOMPARE(f.st.files.File_Name, path);
     QCOMPARE(f.events, (QStringList{"estimator", "estimator"}));
 }
 
@@ -253,7 +253,7 @@ void TestMainDataFile::failures()
     if (kind == u"cancel")
         f.platform.cancelDialog();
     else
-        f.st.File_Name = kind == u"parent" ? old + QStringLiteral("/x.dta") : path;
+        f.st.files.File_Name = kind == u"parent" ? old + QStringLiteral("/x.dta") : path;
     if (kind == u"folder")
         QVERIFY(QDir(f.folder()).mkpath(QStringLiteral("x.dta/keep")));
     else if (kind == u"large")
@@ -357,8 +357,9 @@ void TestMainDataFile::notHandled()
 void TestMainDataFile::cancelEndsTheLoad()
 {
     MainFixture f;
-    f.st.File_Name = f.write(QStringLiteral("a.dta"), "Comp_Name = Before\r\nJunk\r\n"
-                                                      "Comp_City = After\r\nText104_3 = 4,5\r\n");
+    f.st.files.File_Name =
+        f.write(QStringLiteral("a.dta"), "Comp_Name = Before\r\nJunk\r\n"
+                                         "Comp_City = After\r\nText104_3 = 4,5\r\n");
     f.platform.answer(AnswerCancel);
     f.platform.answer(AnswerOk);
     Models w = f.windows();
@@ -487,8 +488,8 @@ void TestMainDataFile::logo()
         f.platform.answer(AnswerOk);
     QCOMPARE(f.read({QStringLiteral("Logo_SW = 1"), line, QStringLiteral("Grid_SW = 0")}),
              ReadEnd::Completed);
-    QCOMPARE(f.st.Logo_File, name);
-    QCOMPARE(f.st.Grid_On, 0);
+    QCOMPARE(f.st.graph.Logo_File, name);
+    QCOMPARE(f.st.graph.Grid_On, 0);
     const bool shown = error == 0 && name.size() > 6;
     QCOMPARE(f.form60.Picture2_Visible, shown);
     QCOMPARE(f.form60.Logo_Caption == u"Logo -- Is ON", shown);
@@ -504,12 +505,12 @@ void TestMainDataFile::logo()
 void TestMainDataFile::commaLocale()
 {
     MainFixture f;
-    f.st.Set_Decimal_Separators(u',', u'.');
+    f.st.numbers.Set_Decimal_Separators(u',', u'.');
     f.write(QStringLiteral("test.1.dat"), "Text102_3 = 2.05\r\n");
-    f.st.File_Name = f.write(QStringLiteral("point.dta"),
-                             "Flow1 = test.1.dat\r\nComp_City = St. Louis\r\n"
-                             "Text104_3 = 4.125\r\nText101_8 = 10,5\r\nLogo_Top = 7.25\r\n"
-                             "Comments = \r\nv. 2\r\n");
+    f.st.files.File_Name = f.write(QStringLiteral("point.dta"),
+                                   "Flow1 = test.1.dat\r\nComp_City = St. Louis\r\n"
+                                   "Text104_3 = 4.125\r\nText101_8 = 10,5\r\nLogo_Top = 7.25\r\n"
+                                   "Comments = \r\nv. 2\r\n");
     Models w = f.windows();
     QVERIFY(Load_Main_Data_File(w, f.st));
     QVERIFY(f.platform.shown.isEmpty());
@@ -521,9 +522,9 @@ void TestMainDataFile::commaLocale()
     QCOMPARE(f.main.cell(M::Text38), QStringLiteral("\r\nv. 2")); // the old comments are gone
     QCOMPARE(f.sheets[0]->cell(S::Text102, 3), QStringLiteral("2,05"));
 
-    f.st.File_Name = f.path(QStringLiteral("comma.dta"));
+    f.st.files.File_Name = f.path(QStringLiteral("comma.dta"));
     QVERIFY(Save_Main_Data_File(w, f.st));
-    const QByteArray bytes = FilesFixture::read(f.st.File_Name);
+    const QByteArray bytes = FilesFixture::read(f.st.files.File_Name);
     QVERIFY(bytes.contains("\r\nText104_3 = 4,125\r\n"));
     QVERIFY(bytes.contains("\r\nLogo_Top = 7,25\r\n"));
     QVERIFY(bytes.contains("\r\nFlow1 = test.1.dat\r\n"));

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calc/app_state.h"
 #include "files/record_lines.h"
+#include "model/app_state.h"
 #include "model/compare_model.h"
 #include "model/flow_test_sheet.h"
 #include "model/graph_window_state.h"
@@ -51,7 +51,7 @@ public:
     SettingsFixture()
     {
         st.platform = platform.platform();
-        st.Set_Decimal_Separators(u'.', u',');
+        st.numbers.Set_Decimal_Separators(u'.', u',');
         st.Main = &main;
         for (size_t k = 0; k < sheets.size(); ++k)
             sheets[k] = std::make_unique<Flow_Test_Sheet>(QStringLiteral("Form%1").arg(k + 1));

@@ -180,13 +180,13 @@ void TestCompanyOptions::printers()
     f.platform.printers = system;
     f.platform.defaultPrinter = system.isEmpty() ? QString() : system.back();
 
-    const Printer_List list = Load_Printer_Info_Click(f.st);
+    const Printer_List list = Load_Printer_Info_Click(f.st.print, f.st.platform);
     QCOMPARE(list.Combo1, entries);
     QCOMPARE(list.Printer_Name, shown);
     if (!picked.isEmpty())
-        Combo1_Click(picked, f.st);
-    Got_Printer_Click(f.st);
-    QCOMPARE(f.st.currentPrinter(), current);
+        Combo1_Click(picked, f.st.print);
+    Got_Printer_Click(f.st.print, f.st.platform);
+    QCOMPARE(f.st.print.currentPrinter(f.st.platform.printers), current);
     QVERIFY(f.platform.shown.isEmpty());
 }
 
@@ -216,30 +216,34 @@ void TestCompanyOptions::graphOptions()
     QFETCH(QList<int>, after);
     F f;
     f.graph.Picture1_DrawStyle = 1;
-    f.st.Grid_On = 0;
-    f.st.Dialog_Color = 77;
+    f.st.graph.Grid_On = 0;
+    f.st.looks.Dialog_Color = 77;
     if (command < 2 && color >= 0) {
         f.platform.chooseColor(color);
     } else if (command < 2) {
         f.platform.cancelColorDialog();
         f.platform.answer(AnswerOk);
     }
-    void (*const commands[])(GraphWindowState &, AppState &) = {FontColor_Click, Grid_Color_Click,
-                                                                Grid_Long_Click, Grid_Dash_Click,
-                                                                Grid_Dot_Click,  Grid_None_Click};
+    void (*const colorCommands[])(GraphWindowState &, AppState &) = {FontColor_Click,
+                                                                     Grid_Color_Click};
+    void (*const styleCommands[])(GraphWindowState &, GraphSettings &) = {
+        Grid_Long_Click, Grid_Dash_Click, Grid_Dot_Click, Grid_None_Click};
 
-    commands[command](f.graph, f.st);
+    if (command < 2)
+        colorCommands[command](f.graph, f.st);
+    else
+        styleCommands[command - 2](f.graph, f.st.graph);
 
     QCOMPARE(f.boxes(), command < 2 && color < 0
                             ? QStringList{F::warning(QStringLiteral("No Color Selected"))}
                             : QStringList{});
-    QCOMPARE((QList<int>{f.graph.Picture1_ForeColor, f.st.Grid_Line_Color,
-                         f.graph.Picture1_DrawStyle, f.st.Grid_On, f.cleared}),
+    QCOMPARE((QList<int>{f.graph.Picture1_ForeColor, f.st.graph.Grid_Line_Color,
+                         f.graph.Picture1_DrawStyle, f.st.graph.Grid_On, f.cleared}),
              after);
     // The dialog opens on the colour chosen last and keeps a new one.
     QCOMPARE(f.platform.colorDialogs,
              command < 2 ? QList<std::int32_t>{77} : QList<std::int32_t>{});
-    QCOMPARE(f.st.Dialog_Color, command < 2 && color >= 0 ? color : 77);
+    QCOMPARE(f.st.looks.Dialog_Color, command < 2 && color >= 0 ? color : 77);
 }
 
 QTEST_MAIN(TestCompanyOptions)

@@ -1,4 +1,3 @@
-#include "calc/app_state.h"
 #include "calc/calculate_sheet.h"
 #include "calc/formats.h"
 #include "calc/unit_conversion.h"
@@ -6,6 +5,7 @@
 #include "main/estimator.h"
 #include "main/estimator_rules.h"
 #include "main/metric_switch.h"
+#include "model/app_state.h"
 #include "model/compare_model.h"
 #include "model/flow_test_sheet.h"
 #include "model/graph_window_state.h"
@@ -29,11 +29,11 @@ struct Fixture {
     Fixture()
     {
         st.platform = platform.platform();
-        st.Set_Decimal_Separators(u'.', u',');
+        st.numbers.Set_Decimal_Separators(u'.', u',');
         st.Main = &main;
         for (size_t k = 0; k < 5; ++k) {
             sheets[k] = std::make_unique<S>();
-            Calculate_Sheet(*sheets[k], st);
+            Calculate_Sheet(*sheets[k], st.Metric(), st.calc, st.numbers, st.platform);
             set[k] = sheets[k].get();
         }
     }
@@ -61,7 +61,7 @@ struct Fixture {
     void metric(bool on)
     {
         main.setCell(M::Check2, on ? QStringLiteral("1") : QStringLiteral("0"));
-        Check2_Click(main, set, st);
+        Check2_Click(main, set, st.numbers);
     }
     static QStringList texts(const CellModel &m)
     {
@@ -150,11 +150,11 @@ void TestEstimator::calculate()
     QFETCH(QString, results);
     Fixture f;
     if (comma) {
-        f.st.Set_Decimal_Separators(u',', u'.');
+        f.st.numbers.Set_Decimal_Separators(u',', u'.');
         Form_Dots_To_Commas(f.main);
     }
     f.setCells(inputs);
-    Command51_Click(f.main, f.st);
+    Command51_Click(f.main, f.st.numbers, f.st.platform);
     QVERIFY(f.platform.shown.isEmpty());
     f.compareCells(results);
 }
@@ -195,7 +195,7 @@ void TestEstimator::failures()
     f.setCells(inputs);
     const QStringList before = f.texts(f.main);
     f.platform.answer(AnswerOk);
-    Command51_Click(f.main, f.st);
+    Command51_Click(f.main, f.st.numbers, f.st.platform);
     QCOMPARE(f.platform.texts(), QStringList{box});
     QCOMPARE(f.platform.shown[0].icon, MsgIcon::Critical);
     f.compareCells(written);
@@ -243,7 +243,9 @@ void TestEstimator::ports()
     f.setCells(inputs);
     QStringList expected = f.texts(f.main);
     expected[f.id(result)] = result.section(u'=', 1);
-    (button == 7 ? Command7_Click : button == 8 ? Command8_Click : Command9_Click)(f.main, f.st);
+    (button == 7   ? Command7_Click
+     : button == 8 ? Command8_Click
+                   : Command9_Click)(f.main, f.st.numbers);
     QVERIFY(f.platform.shown.isEmpty());
     QCOMPARE(f.texts(f.main), expected);
 }
@@ -336,7 +338,7 @@ void TestEstimator::limits()
     Fixture f;
     if (!box.isEmpty())
         f.platform.answer(AnswerOk);
-    QCOMPARE(Text101_Limit_Check(index, text, f.st), !box.isEmpty());
+    QCOMPARE(Text101_Limit_Check(index, text, f.st.numbers, f.st.platform), !box.isEmpty());
     QCOMPARE(f.platform.texts(), box.isEmpty() ? QStringList() : QStringList{box});
     for (const MsgRequest &r : f.platform.shown)
         QVERIFY(r.icon == MsgIcon::None && r.buttons == MsgButtons::Ok);
@@ -366,12 +368,12 @@ void TestEstimator::rulesAndHelp()
     QVERIFY(!Main_Cell_Rules(M::Text33, M::Single).edited);
 
     AppState st;
-    Fill_Estimator_Help_Texts(st);
-    QCOMPARE(st.Help_Texts.size(), 7);
-    QCOMPARE(st.Help_Texts.value(QStringLiteral("Main_Command8")),
+    Fill_Estimator_Help_Texts(st.ui);
+    QCOMPARE(st.ui.Help_Texts.size(), 7);
+    QCOMPARE(st.ui.Help_Texts.value(QStringLiteral("Main_Command8")),
              QStringLiteral("Calculate Port CenterLine Length from it's Port's Average CSA and "
                             "Volume."));
-    QVERIFY(st.Help_Texts.value(QStringLiteral("Main_Check3")).contains(u"User cam Enter"));
+    QVERIFY(st.ui.Help_Texts.value(QStringLiteral("Main_Check3")).contains(u"User cam Enter"));
 }
 
 void TestEstimator::metricThereAndBack()
@@ -429,8 +431,8 @@ void TestEstimator::metricSheetsAndCellsWithoutNumbers()
 {
     Fixture f;
     S expected;
-    Calculate_Sheet(expected, f.st);
-    Convert_Sheet_To_Metric(expected, f.st);
+    Calculate_Sheet(expected, f.st.Metric(), f.st.calc, f.st.numbers, f.st.platform);
+    Convert_Sheet_To_Metric(expected, f.st.numbers);
     f.sheets[2]->setCell(S::Text101, 20, QStringLiteral("4x0"));
     f.setCells(QStringLiteral("Text104(3)= Text103(8)=abc"));
 
@@ -447,7 +449,7 @@ void TestEstimator::metricSheetsAndCellsWithoutNumbers()
         }
         QCOMPARE(sheet, f.texts(expected));
     }
-    Convert_Sheet_To_Standard(expected, f.st);
+    Convert_Sheet_To_Standard(expected, f.st.numbers);
     f.metric(false);
     QCOMPARE(f.texts(*f.sheets[4]), f.texts(expected));
 }
@@ -457,10 +459,10 @@ void TestEstimator::readerAndWriterRunTheHooks()
     Fixture f;
     Install_Main_Hooks(f.main, f.set, f.st);
     S expected;
-    Calculate_Sheet(expected, f.st);
-    Convert_Sheet_To_Metric(expected, f.st);
-    f.st.File_Name = QDir(f.platform.path()).filePath(QStringLiteral("engine.dta"));
-    QFile file(f.st.File_Name);
+    Calculate_Sheet(expected, f.st.Metric(), f.st.calc, f.st.numbers, f.st.platform);
+    Convert_Sheet_To_Metric(expected, f.st.numbers);
+    f.st.files.File_Name = QDir(f.platform.path()).filePath(QStringLiteral("engine.dta"));
+    QFile file(f.st.files.File_Name);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("Check1 = Yes\r\nCheck2 = Yes\r\nCheck2 = Yes\r\nText101_3 = 0.6\r\n");
     file.close();
@@ -480,7 +482,7 @@ void TestEstimator::readerAndWriterRunTheHooks()
     f.platform.answer(AnswerOk);
     QVERIFY(Save_Autosave_File(windows, f.st));
     QCOMPARE(f.platform.texts(), QStringList{QStringLiteral("Error Number 13 -- Type mismatch")});
-    QFile saved(Autosave_File_Path(f.st));
+    QFile saved(Autosave_File_Path(f.st.platform));
     QVERIFY(saved.open(QIODevice::ReadOnly) && saved.readAll().contains("\r\nText105_3 = \r\n"));
 }
 

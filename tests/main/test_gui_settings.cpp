@@ -85,7 +85,7 @@ void TestGuiSettings::fonts()
 
     QCOMPARE(f.boxes(),
              cancel ? QStringList{F::warning(QStringLiteral("No Font Selected"))} : QStringList{});
-    QCOMPARE(f.st.Font_Cancelled, cancel ? 1 : 0);
+    QCOMPARE(f.st.looks.Font_Cancelled, cancel ? 1 : 0);
     auto has = [](const CellLook &l) {
         return l.fontName == u"Courier New" && l.fontSize == 8.25 && l.fontBold && !l.fontItalic;
     };
@@ -128,7 +128,7 @@ void TestGuiSettings::alignment()
     commands[alignment](*f.windows, f.st);
 
     QVERIFY(f.platform.shown.isEmpty());
-    QCOMPARE(f.st.Box_Alignment, alignment);
+    QCOMPARE(f.st.numbers.Box_Alignment, alignment);
     QCOMPARE(F::look(f.main, "Text101", 3).alignment, alignment);
     QCOMPARE(F::look(f.main, "Text38").alignment, comments);
     QCOMPARE(F::look(*f.compare, "Text1").alignment, alignment);
@@ -171,7 +171,7 @@ void TestGuiSettings::writesNineteenRecords()
     QCOMPARE(d.filter, Filter);
     QCOMPARE(d.filterIndex, 3);
     QCOMPARE(d.initialFolder, f.platform.path());
-    QCOMPARE(f.st.File_Name, file);
+    QCOMPARE(f.st.files.File_Name, file);
     QCOMPARE(QString::fromLatin1(F::read(file)).split(QStringLiteral("\r\n")),
              (QStringList{"; Please Do not Edit or Change the Order of any of these Lines",
                           "All Box Main Font Name = Arial",
@@ -220,7 +220,7 @@ void TestGuiSettings::roundTrip()
     Read_GUI_Click(*b.windows, b.st);
 
     QCOMPARE(b.boxes(), QStringList{count(19, " Records Read")});
-    QCOMPARE(b.st.Box_Alignment, 1);
+    QCOMPARE(b.st.numbers.Box_Alignment, 1);
     QCOMPARE(b.graph.Picture1_ForeColor, 255);
     // Face names come back in lower case, as the reader applies them.
     auto lowered = [](QList<CellLook> looks) {

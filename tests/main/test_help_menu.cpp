@@ -53,7 +53,7 @@ void TestHelpMenu::supportMails()
     QFETCH(QString, link);
     F f;
     f.platform.linkOpens(opens);
-    (problem ? Report_Problem_Click : Information_Request_Click)(f.st);
+    (problem ? Report_Problem_Click : Information_Request_Click)(f.st.platform);
     QCOMPARE(f.platform.openedLinks, QStringList{link});
     QVERIFY(f.platform.shown.isEmpty());
 }
@@ -99,10 +99,10 @@ void TestHelpMenu::openLink()
         f.platform.linkOpens(opens == 1);
     f.platform.answer(AnswerOk, int(boxes.size()));
     if (target == u"Command10") {
-        Command10_Click(f.st);
+        Command10_Click(f.st.platform);
         target = Peltrix_Web_Address;
     } else {
-        Open_Link(target, f.st);
+        Open_Link(target, f.st.platform);
     }
     QCOMPARE(f.platform.openedLinks, opens >= 0 ? QStringList{target} : QStringList{});
     QCOMPARE(f.platform.linkFolders, opens >= 0 ? QStringList{f.platform.path()} : QStringList{});
@@ -128,7 +128,7 @@ void TestHelpMenu::wavPlayer()
         f.platform.choose(file);
         f.platform.expectSound();
     }
-    Command49_Click(f.st);
+    Command49_Click(f.st.files, f.st.platform);
     QCOMPARE(f.platform.dialogs[0].filter,
              QStringLiteral("WAV Files (*.wav)|*.wav|All Files (*.*)|*.*"));
     QCOMPARE(f.platform.dialogs[0].filterIndex, 1);
@@ -141,9 +141,9 @@ void TestHelpMenu::wavPlayer()
 void TestHelpMenu::about()
 {
     F f;
-    f.st.App_Title = QStringLiteral("Title -- Version: 4.8.0");
+    f.st.ui.App_Title = QStringLiteral("Title -- Version: 4.8.0");
     f.platform.answer(AnswerOk);
-    About_Click(f.st);
+    About_Click(f.st.ui, f.st.platform);
     QCOMPARE(f.boxes(), QStringList{F::box(QStringLiteral("Title -- Version: 4.8.0 -- ") +
                                                Release_Date + QStringLiteral("\r\n") + Maker_Notice,
                                            MsgButtons::Ok, MsgIcon::Information)});
@@ -174,10 +174,10 @@ void TestHelpMenu::hoverHelp()
     QFETCH(int, action);
     QFETCH(QString, text);
     F f;
-    Fill_Settings_Help_Texts(f.st);
+    Fill_Settings_Help_Texts(f.st.ui);
     const Hover_Help help = Main_Hover_Help(control, index);
     QCOMPARE(int(help.action), action);
-    QCOMPARE(f.st.Help_Texts.value(help.help), text);
+    QCOMPARE(f.st.ui.Help_Texts.value(help.help), text);
 }
 
 QTEST_MAIN(TestHelpMenu)

@@ -1,4 +1,4 @@
-#include "calc/app_state.h"
+#include "model/app_state.h"
 #include "model/compare_model.h"
 #include "model/graph_window_state.h"
 #include "model/main_model.h"
@@ -98,13 +98,14 @@ void TestMainModel::otherWindowsStart()
 {
     const CompareModel form50;
     const AppState st;
-    const int flags[] = {st.Quarter_D_Line, st.Auto_X_Lines, st.Mark_Points, st.Calc_Low_Y};
+    const int flags[] = {st.graph.Quarter_D_Line, st.graph.Auto_X_Lines, st.graph.Mark_Points,
+                         st.graph.Calc_Low_Y};
     for (int k = 0; k < 4; ++k)
         QCOMPARE(form50.cell(CompareModel::Array(k)), QString::number(flags[k]));
     QCOMPARE(flags[0], 1);
-    QCOMPARE(st.Grid_On, 1);
-    QCOMPARE(st.Grid_Line_Color, 9474192);
-    QCOMPARE(st.Import_Filter_Index, 1);
+    QCOMPARE(st.graph.Grid_On, 1);
+    QCOMPARE(st.graph.Grid_Line_Color, 9474192);
+    QCOMPARE(st.files.Import_Filter_Index, 1);
     QCOMPARE(GraphWindowState().Logo_Caption, QStringLiteral("Logo -- Is OFF"));
 }
 

@@ -31,7 +31,7 @@ struct Fixture {
         Platform p = platform.platform();
         p.screen = &screen;
         program = std::make_unique<Program>(p);
-        program->st.Set_Decimal_Separators(u'.', u',');
+        program->st.numbers.Set_Decimal_Separators(u'.', u',');
     }
     QString autosave() const { return folder.filePath(QStringLiteral("zxqw1234.sav")); }
 
@@ -68,14 +68,14 @@ void TestProgram::firstStartAndExit()
     Fixture f;
     f.program->Form_Load(QString());
     QVERIFY(f.platform.shown.isEmpty()); // no autosave yet: nothing said
-    QCOMPARE(f.program->st.App_Title,
+    QCOMPARE(f.program->st.ui.App_Title,
              QStringLiteral("Vorn / ZYT -- Corin Yeldham and Jory Thane' -- Quarnel Airpath "
                             "Studio -- Version: 4.8.0"));
-    QCOMPARE(f.program->mainWindow().windowTitle(), f.program->st.App_Title);
+    QCOMPARE(f.program->mainWindow().windowTitle(), f.program->st.ui.App_Title);
     QCOMPARE(f.program->form50().windowTitle(),
-             f.program->st.App_Title + QStringLiteral(" -- Compare 2 Flow Tests"));
+             f.program->st.ui.App_Title + QStringLiteral(" -- Compare 2 Flow Tests"));
     QCOMPARE(f.program->form60().windowTitle(),
-             f.program->st.App_Title + QStringLiteral(" -- Graph and Annotate"));
+             f.program->st.ui.App_Title + QStringLiteral(" -- Graph and Annotate"));
     QCOMPARE(f.program->graph.Combo1.size(), 19);
     QCOMPARE(f.program->graph.Picture1_DrawWidth, 2);
     // The sheets hold the results of their sample data.
@@ -84,20 +84,20 @@ void TestProgram::firstStartAndExit()
 
     f.program->Exit_Click();
     QVERIFY(QFile::exists(f.autosave()));
-    QCOMPARE(f.program->st.Exiting, 1);
+    QCOMPARE(f.program->st.ui.Exiting, 1);
     f.program->Exit_Click(); // a second exit does nothing
 }
 
 void TestProgram::commaLocale()
 {
     Fixture f;
-    f.program->st.Set_Decimal_Separators(u',', u'.');
+    f.program->st.numbers.Set_Decimal_Separators(u',', u'.');
     f.platform.answer(AnswerOk);
     f.program->Form_Load(QString());
     QCOMPARE(f.platform.texts(),
              QStringList{QStringLiteral("Program Set for Decimal Point to be >>,<< [Comma] ")});
     QCOMPARE(f.platform.shown.first().icon, MsgIcon::Information);
-    QCOMPARE(f.program->st.Decimal_Comma, 1);
+    QCOMPARE(f.program->st.numbers.Decimal_Comma, 1);
     // The cells were converted before the sheets were calculated.
     QCOMPARE(f.program->sheets[0]->cell(S::Text102, 3), QStringLiteral("2,02"));
     QCOMPARE(f.program->sheets[0]->cell(S::Text113, 7), QStringLiteral("0,7673"));
@@ -168,13 +168,13 @@ void TestProgram::switches()
     QCOMPARE(w.size() != before, fitted);
     QCOMPARE(!w.action(QStringLiteral("FullScrRes"))->isEnabled(), fitted);
     QCOMPARE(!w.action(QStringLiteral("AspectRatio"))->isEnabled(), fitted);
-    QCOMPARE(f.program->st.Nonstandard_Aspect, nonstandard);
+    QCOMPARE(f.program->st.looks.Nonstandard_Aspect, nonstandard);
     QCOMPARE(!w.action(QStringLiteral("MouseP"))->isEnabled(), arrow);
     if (arrow)
         QCOMPARE(f.program->sheetWindow(3).cursor().shape(), Qt::ArrowCursor);
     if (fitted) {
         QVERIFY(f.program->sheetWindow(0).isBuilt());
-        QVERIFY(f.program->st.Graph_Width > 600.0);
+        QVERIFY(f.program->st.graph.Graph_Width > 600.0);
     }
 }
 
@@ -207,7 +207,7 @@ void TestProgram::openingSheets()
     f.program->Open_Sheet(2);
     Flow_Test_Sheet_Window &w = f.program->sheetWindow(2);
     QVERIFY(w.isVisible());
-    QCOMPARE(w.windowTitle(), f.program->st.App_Title + QStringLiteral(" -- Flow Test 3"));
+    QCOMPARE(w.windowTitle(), f.program->st.ui.App_Title + QStringLiteral(" -- Flow Test 3"));
     QVERIFY(QTest::qWaitForWindowActive(&w));
     QCOMPARE(QApplication::focusWidget(), w.cellWidget(S::Text108, 7));
     f.program->sheets[2]->setCell(S::Text101, 20, QStringLiteral("222"));
@@ -320,7 +320,7 @@ void TestProgram::hoverHelp()
         QApplication::sendEvent(control, &event);
     };
     enter(w.findChild<QPushButton *>(QStringLiteral("Load_Data")));
-    QCOMPARE(w.helpLine()->text(), f.program->st.Help_Texts.value(QStringLiteral("Help_Load")));
+    QCOMPARE(w.helpLine()->text(), f.program->st.ui.Help_Texts.value(QStringLiteral("Help_Load")));
     enter(w.cellWidget(M::Text101, 0)); // leaves the line as it is
     QVERIFY(!w.helpLine()->isHidden());
     enter(w.cellWidget(M::Text103, 3));

@@ -1,6 +1,6 @@
-#include "calc/app_state.h"
 #include "fake_screen.h"
 #include "main/screen_fit.h"
+#include "model/app_state.h"
 
 #include <QLabel>
 #include <QTest>
@@ -77,17 +77,19 @@ void TestScreenFit::factors()
     QFETCH(double, font);
 
     AppState st;
-    st.Screen_DPI = dpi;
-    st.Fit_Screen_Width = 1920 * 0.925;
-    st.Fit_Screen_Height = 1080 * 0.925;
+    st.looks.Screen_DPI = dpi;
+    st.looks.Fit_Screen_Width = 1920 * 0.925;
+    st.looks.Fit_Screen_Height = 1080 * 0.925;
     if (uniform)
-        Uniform_Factors(st, windowWidth, windowHeight);
+        Uniform_Factors(st.looks, windowWidth, windowHeight);
     else
-        Stretch_Factors(st, windowWidth, windowHeight);
-    QVERIFY2(std::fabs(st.Scale_X - x) < 1e-9, qPrintable(QString::number(st.Scale_X, 'g', 17)));
-    QVERIFY2(std::fabs(st.Scale_Y - y) < 1e-9, qPrintable(QString::number(st.Scale_Y, 'g', 17)));
-    QVERIFY2(std::fabs(st.Scale_Font - font) < 1e-9,
-             qPrintable(QString::number(st.Scale_Font, 'g', 17)));
+        Stretch_Factors(st.looks, windowWidth, windowHeight);
+    QVERIFY2(std::fabs(st.looks.Scale_X - x) < 1e-9,
+             qPrintable(QString::number(st.looks.Scale_X, 'g', 17)));
+    QVERIFY2(std::fabs(st.looks.Scale_Y - y) < 1e-9,
+             qPrintable(QString::number(st.looks.Scale_Y, 'g', 17)));
+    QVERIFY2(std::fabs(st.looks.Scale_Font - font) < 1e-9,
+             qPrintable(QString::number(st.looks.Scale_Font, 'g', 17)));
 }
 
 void TestScreenFit::fittedTop_data()
@@ -113,9 +115,9 @@ void TestScreenFit::scaleFormControls()
     const test::FakeScreen screen(1920, 1080, 96);
     AppState st;
     st.platform.screen = const_cast<test::FakeScreen *>(&screen);
-    st.Scale_X = 1.5;
-    st.Scale_Y = 2.0;
-    st.Scale_Font = 1.25;
+    st.looks.Scale_X = 1.5;
+    st.looks.Scale_Y = 2.0;
+    st.looks.Scale_Font = 1.25;
 
     QWidget window;
     window.resize(400, 300);
@@ -130,7 +132,7 @@ void TestScreenFit::scaleFormControls()
     auto *inner = new QWidget(frame);
     inner->setGeometry(10, 10, 20, 20);
 
-    Scale_Form_Controls(window, st);
+    Scale_Form_Controls(window, st.looks, st.platform.screen);
     QCOMPARE(window.size(), QSize(600, 600));
     QCOMPARE(label->geometry(), QRect(15, 40, 150, 60));
     QCOMPARE(label->font().pointSizeF(), 10.0);

@@ -1,5 +1,5 @@
-#include "calc/app_state.h"
 #include "calc/calculate_sheet.h"
+#include "model/app_state.h"
 #include "scripted_platform.h"
 #include "sheet/sheet_window.h"
 
@@ -35,7 +35,7 @@ struct Fixture {
     {
         st.platform = platform.platform();
         st.platform.messages = &boxes;
-        Fill_Sheet_Help_Texts(st);
+        Fill_Sheet_Help_Texts(st.ui);
         window = std::make_unique<Flow_Test_Sheet_Window>(sheet, st);
     }
     bool open()
@@ -163,7 +163,7 @@ void TestSheetWindow::closingHides()
     QVERIFY(f.window->pageTwo()->isVisible());
     QCOMPARE(f.cell(S::Text39, S::Single)->text(), QStringLiteral("/data/flow1.dat"));
 
-    f.st.Exiting = 1;
+    f.st.ui.Exiting = 1;
     QVERIFY(f.window->close());
     QVERIFY(!f.window->isVisible());
 }
@@ -181,10 +181,10 @@ void TestSheetWindow::hoverHelp()
     QVERIFY(!help->isVisible());
     enter(f.window->button(QStringLiteral("Command1")));
     QVERIFY(help->isVisible());
-    QCOMPARE(help->text(), f.st.Help_Texts.value(QStringLiteral("Help_Calculate")));
+    QCOMPARE(help->text(), f.st.ui.Help_Texts.value(QStringLiteral("Help_Calculate")));
     enter(f.cell(S::Text102, 20)); // leaves the line as it is
     QVERIFY(help->isVisible());
-    QCOMPARE(help->text(), f.st.Help_Texts.value(QStringLiteral("Help_Calculate")));
+    QCOMPARE(help->text(), f.st.ui.Help_Texts.value(QStringLiteral("Help_Calculate")));
     enter(f.cell(S::Text105, 4));
     QVERIFY(help->text().contains(u'\n'));
     enter(f.cell(S::Text109, 2));
@@ -268,7 +268,7 @@ void TestSheetWindow::emptyLiftGivesFocusBackAndCopies()
     QTest::keyClick(lift, Qt::Key_Backspace);
     f.platform.answer(AnswerOk);
     QTest::keyClick(lift, Qt::Key_Tab);
-    QCOMPARE(f.platform.texts(), QStringList{f.st.Field_Msgs[0]});
+    QCOMPARE(f.platform.texts(), QStringList{f.st.ui.Field_Msgs[0]});
     QCOMPARE(f.boxes.focusAtShow, QList<QWidget *>{lift});
     QCOMPARE(QApplication::focusWidget(), lift);
     QCOMPARE(f.sheet.cell(S::Text108, 20), QString());
@@ -321,7 +321,7 @@ void TestSheetWindow::zeroChecks()
         f.platform.answer(AnswerOk);
     QTest::keyClick(cell, Qt::Key_Tab);
     if (refused) {
-        QCOMPARE(f.platform.texts(), QStringList{f.st.Field_Msgs[1]});
+        QCOMPARE(f.platform.texts(), QStringList{f.st.ui.Field_Msgs[1]});
         QCOMPARE(f.boxes.focusAtShow.first(), cell);
         QCOMPARE(QApplication::focusWidget(), cell);
         QCOMPARE(cell->text(), text);
@@ -386,7 +386,7 @@ void TestSheetWindow::selectOnFocus()
     QTest::mouseClick(other, Qt::LeftButton, {}, QPoint(4, other->height() / 2));
     QCOMPARE(QApplication::focusWidget(), other);
     QVERIFY(other->selectedText().isEmpty());
-    QCOMPARE(f.st.Skip_Focus_Select, 0);
+    QCOMPARE(f.st.ui.Skip_Focus_Select, 0);
 }
 
 void TestSheetWindow::tabGoesRowByRow()

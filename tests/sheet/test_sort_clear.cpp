@@ -1,4 +1,4 @@
-#include "calc/app_state.h"
+#include "model/app_state.h"
 #include "model/flow_test_sheet.h"
 #include "platform/runtime_error.h"
 #include "sheet/sheet_rules.h"
@@ -79,7 +79,7 @@ void TestSortClear::sort()
     AppState st;
     S sheet;
     setLifts(sheet, before);
-    Sort_Lift_Points(sheet, st);
+    Sort_Lift_Points(sheet, st.numbers);
     QCOMPARE(lifts(sheet), after);
 }
 
@@ -92,7 +92,7 @@ void TestSortClear::sortKeepsRowsWhole()
     setLifts(sheet, l);
     sheet.setCell(S::Text207, 19, QStringLiteral("first"));
     sheet.setCell(S::Text207, 22, QStringLiteral("second"));
-    Sort_Lift_Points(sheet, st);
+    Sort_Lift_Points(sheet, st.numbers);
     for (int row = 16; row <= 30; ++row) {
         const QString tag = u'r' + sheet.cell(S::Text101, row);
         for (S::Array a : {S::Text102, S::Text106, S::Text107, S::Text108, S::Text113, S::Text201,
@@ -116,7 +116,7 @@ void TestSortClear::sortRefusesALiftThatIsNoNumber()
     for (int id = 0; id < sheet.layout().cellCount(); ++id)
         before << sheet.text(id);
     try {
-        Sort_Lift_Points(sheet, st);
+        Sort_Lift_Points(sheet, st.numbers);
         QFAIL("no error raised");
     } catch (const RuntimeError &e) {
         QCOMPARE(e.number(), 13);
@@ -130,7 +130,7 @@ void TestSortClear::sortReadsTheOtherSeparator()
     AppState st;
     S sheet;
     setLifts(sheet, words("0 1,5 1 0 0 0 0 0 0 0 0 0 0 0 0"));
-    Sort_Lift_Points(sheet, st);
+    Sort_Lift_Points(sheet, st.numbers);
     QCOMPARE(lifts(sheet).mid(0, 3), words("0 1 1,5"));
 }
 
