@@ -8,6 +8,7 @@
 #include "model/graph_window_state.h"
 #include "model/main_model.h"
 #include "scripted_platform.h"
+#include "test_hooks.h"
 
 #include <benchmark/benchmark.h>
 
@@ -60,6 +61,7 @@ struct Bench {
     std::array<std::unique_ptr<S>, 5> sheets;
     zyt::CompareModel form50;
     zyt::GraphWindowState form60;
+    zyt::test::TestHooks hooks;
 };
 
 // Reading, recalculating and converting one sheet, as a preload does.
@@ -89,7 +91,7 @@ void loadMainDataFileWithFivePreloads(benchmark::State &state)
     const QString path = b.path(QStringLiteral("bench.dta"));
     for (auto _ : state) {
         b.st.files.File_Name = path;
-        benchmark::DoNotOptimize(zyt::Load_Main_Data_File(w, b.st));
+        benchmark::DoNotOptimize(zyt::Load_Main_Data_File(w, b.st, b.hooks));
     }
 }
 
@@ -98,7 +100,7 @@ void saveAutosaveFile(benchmark::State &state)
     Bench b;
     zyt::Models w = b.windows();
     for (auto _ : state)
-        benchmark::DoNotOptimize(zyt::Save_Autosave_File(w, b.st));
+        benchmark::DoNotOptimize(zyt::Save_Autosave_File(w, b.st, b.hooks));
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include "model/flow_test_sheet.h"
 #include "model/graph_window_state.h"
 #include "model/main_model.h"
+#include "model/program_hooks.h"
 
 #include <QObject>
 
@@ -88,14 +89,23 @@ struct Windows {
     }
 };
 
+// Counts the "Metric" switches the reader asks for; every logo file loads.
+struct Hooks final : ProgramHooks {
+    int switches = 0;
+    void Check2_Click() override { ++switches; }
+    void Command51_Click() override {}
+    bool loadLogoPicture(const QString &) override { return true; }
+    void clearGraphPicture() override {}
+    void Stretch_Picture() override {}
+};
+
 void run(QByteArrayView bytes, std::uint8_t answers)
 {
     static FuzzPlatform platform;
     static AppState st;
     platform.reset(answers);
     resetState(st, platform);
-    int switches = 0;
-    st.Check2_Click = [&] { ++switches; };
+    Hooks hooks;
 
     Windows w(true);
     st.Main = &w.main;
@@ -108,11 +118,11 @@ void run(QByteArrayView bytes, std::uint8_t answers)
     });
     Models view = w.view();
     const QStringList lines = splitLines(decodeFileText(bytes));
-    const ReadEnd end = Read_Main_Data_Lines(view, lines, st);
+    const ReadEnd end = Read_Main_Data_Lines(view, lines, st, hooks);
 
     for (int id : written)
         FUZZ_CHECK(writable().count(id) == 1);
-    FUZZ_CHECK(switches == check2Changes);
+    FUZZ_CHECK(hooks.switches == check2Changes);
     for (M::Array box : {M::Check1, M::Check2, M::Check3})
         FUZZ_CHECK(isCheck(w.main.cell(box)));
     FUZZ_CHECK(w.main.cell(M::Option4) == u"0" || w.main.cell(M::Option4) == u"1" ||
@@ -144,8 +154,8 @@ void run(QByteArrayView bytes, std::uint8_t answers)
     Windows b(false);
     st.Main = &b.main;
     Models backView = b.view();
-    FUZZ_CHECK(Read_Main_Data_Lines(backView, splitLines(decodeFileText(records.bytes())), st) ==
-               ReadEnd::Completed);
+    FUZZ_CHECK(Read_Main_Data_Lines(backView, splitLines(decodeFileText(records.bytes())), st,
+                                    hooks) == ReadEnd::Completed);
     for (const QString &text : platform.texts) // only a logo file can be missing
         FUZZ_CHECK(text.startsWith(u"Error Number 53 -- File not found"));
     for (int id : writable()) {

@@ -6,6 +6,7 @@
 #include "model/flow_test_sheet.h"
 #include "model/graph_window_state.h"
 #include "model/main_model.h"
+#include "model/program_hooks.h"
 #include "platform/numbers.h"
 #include "platform/runtime_error.h"
 #include "record_boxes.h"
@@ -108,7 +109,7 @@ const TextKey companyKeys[] = {
 
 class Reader {
 public:
-    Reader(Models &w, AppState &st) : w_(w), st_(st) {}
+    Reader(Models &w, AppState &st, ProgramHooks &hooks) : w_(w), st_(st), hooks_(hooks) {}
 
     ReadEnd read(const QStringList &lines)
     {
@@ -256,8 +257,8 @@ private:
         w_.main.setCell(box, value);
         // The units switch runs as the box changes, so the sheets are in the
         // restored units before the preloads fill them.
-        if (box == M::Check2 && st_.Check2_Click)
-            st_.Check2_Click();
+        if (box == M::Check2)
+            hooks_.Check2_Click();
     }
 
     void preload(int k, const QString &name)
@@ -277,7 +278,7 @@ private:
         const QString path = resolveFileIn(st_.platform.programFolder(), name);
         if (!QFileInfo(path).isFile())
             throw fileNotFound();
-        if (st_.Load_Logo_Picture && !st_.Load_Logo_Picture(path))
+        if (!hooks_.loadLogoPicture(path))
             throw badPicture();
         w_.graph.Picture2_Visible = true;
         w_.graph.Logo_Caption = QStringLiteral("Logo -- Is ON");
@@ -306,13 +307,15 @@ private:
 
     Models &w_;
     AppState &st_;
+    ProgramHooks &hooks_;
 };
 
 } // namespace
 
-ReadEnd Read_Main_Data_Lines(Models &models, const QStringList &lines, AppState &st)
+ReadEnd Read_Main_Data_Lines(Models &models, const QStringList &lines, AppState &st,
+                             ProgramHooks &hooks)
 {
-    return Reader(models, st).read(lines);
+    return Reader(models, st, hooks).read(lines);
 }
 
 RecordWriter Write_Main_Data_Records(const Models &models, const GraphSettings &graph,
@@ -354,7 +357,7 @@ RecordWriter Write_Main_Data_Records(const Models &models, const GraphSettings &
     return w;
 }
 
-bool Load_Main_Data_File(Models &models, AppState &st)
+bool Load_Main_Data_File(Models &models, AppState &st, ProgramHooks &hooks)
 {
     if (st.files.File_Name.isEmpty()) {
         const std::optional<QString> chosen = st.platform.fileDialog(FileDialogRequest{
@@ -370,18 +373,18 @@ bool Load_Main_Data_File(Models &models, AppState &st)
         boxes::failure(st.platform, NotLoaded);
         return false;
     }
-    if (Read_Main_Data_Lines(models, splitLines(decodeFileText(bytes)), st) == ReadEnd::Stopped)
+    if (Read_Main_Data_Lines(models, splitLines(decodeFileText(bytes)), st, hooks) ==
+        ReadEnd::Stopped)
         return true;
     if (st.numbers.Decimal_Comma != 0)
         Form_Dots_To_Commas(models.main);
     else
         Form_Commas_To_Dots(models.main);
-    if (st.Command51_Click)
-        st.Command51_Click();
+    hooks.Command51_Click();
     return true;
 }
 
-bool Save_Main_Data_File(Models &models, AppState &st)
+bool Save_Main_Data_File(Models &models, AppState &st, ProgramHooks &hooks)
 {
     if (st.files.File_Name.isEmpty()) {
         const std::optional<QString> chosen = st.platform.fileDialog(FileDialogRequest{
@@ -393,8 +396,7 @@ bool Save_Main_Data_File(Models &models, AppState &st)
         st.files.File_Name = *chosen;
     }
     // The estimator's results are written from its entries as they stand.
-    if (st.Command51_Click)
-        st.Command51_Click();
+    hooks.Command51_Click();
     if (!writeFileAtomically(st.files.File_Name,
                              Write_Main_Data_Records(models, st.graph, st.numbers).bytes())) {
         boxes::failure(st.platform, NotSaved);
@@ -408,7 +410,7 @@ QString Autosave_File_Path(const Platform &platform)
     return QDir(platform.programFolder()).filePath(QString::fromLatin1(Autosave_File));
 }
 
-void Load_Autosave_File(Models &models, AppState &st)
+void Load_Autosave_File(Models &models, AppState &st, ProgramHooks &hooks)
 {
     st.files.File_Name = Autosave_File_Path(st.platform);
     // A first start has no autosave file; that is no error to tell, and
@@ -417,15 +419,15 @@ void Load_Autosave_File(Models &models, AppState &st)
     if (!QFileInfo(st.files.File_Name).isFile() || !probe.open(QIODevice::ReadOnly))
         return;
     probe.close();
-    Load_Main_Data_File(models, st);
+    Load_Main_Data_File(models, st, hooks);
 }
 
-bool Save_Autosave_File(Models &models, AppState &st)
+bool Save_Autosave_File(Models &models, AppState &st, ProgramHooks &hooks)
 {
     // Written in one step: the old autosave file stays whole until the new
     // one is complete.
     st.files.File_Name = Autosave_File_Path(st.platform);
-    return Save_Main_Data_File(models, st);
+    return Save_Main_Data_File(models, st, hooks);
 }
 
 } // namespace zyt

@@ -11,6 +11,7 @@
 namespace zyt {
 
 struct AppState;
+class ProgramHooks;
 struct GraphSettings;
 struct NumberStyle;
 struct Platform;
@@ -22,16 +23,17 @@ class RecordWriter;
 
 // Reads the main data file at File_Name, asking with the Open dialog first
 // when File_Name is empty. A changed "Metric" box runs Check2_Click at once;
-// each preload name loads its flow data file into its sheet; at the end the
-// estimator runs (Command51_Click). A record that cannot be applied shows
-// its box and is skipped. No count is shown. True when a file was read,
-// false when none could be (with the failure box).
-bool Load_Main_Data_File(Models &models, AppState &st);
+// each preload name loads its flow data file into its sheet; a logo loads
+// into the graph window; at the end the estimator runs (Command51_Click). A
+// record that cannot be applied shows its box and is skipped. No count is
+// shown. True when a file was read, false when none could be (with the
+// failure box).
+bool Load_Main_Data_File(Models &models, AppState &st, ProgramHooks &hooks);
 
 // Runs the estimator, then writes the main data file to File_Name, asking
 // with the Save dialog first when File_Name is empty. True when written; on
 // failure the box shows and the previous file stays as it was.
-bool Save_Main_Data_File(Models &models, AppState &st);
+bool Save_Main_Data_File(Models &models, AppState &st, ProgramHooks &hooks);
 
 // The autosave file in the program's folder, written at exit and read at
 // start-up.
@@ -39,12 +41,13 @@ inline constexpr const char *Autosave_File = "zxqw1234.sav";
 QString Autosave_File_Path(const Platform &platform);
 // Start-up: loads the autosave file when there is one; a missing file is
 // skipped without a word.
-void Load_Autosave_File(Models &models, AppState &st);
+void Load_Autosave_File(Models &models, AppState &st, ProgramHooks &hooks);
 // Exit: writes the autosave file; a failure shows the writer's box.
-bool Save_Autosave_File(Models &models, AppState &st);
+bool Save_Autosave_File(Models &models, AppState &st, ProgramHooks &hooks);
 
 // The two halves without files or dialogs.
-ReadEnd Read_Main_Data_Lines(Models &models, const QStringList &lines, AppState &st);
+ReadEnd Read_Main_Data_Lines(Models &models, const QStringList &lines, AppState &st,
+                             ProgramHooks &hooks);
 RecordWriter Write_Main_Data_Records(const Models &models, const GraphSettings &graph,
                                      const NumberStyle &numbers);
 

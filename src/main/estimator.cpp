@@ -253,6 +253,18 @@ void Check3_Click(MainModel &main)
     setRole(main, M::Text103, 2, typed ? Role::Computed : Role::Entry);
 }
 
+void keepUserBoxLooks(MainModel &main)
+{
+    const int check1 = main.layout().id(M::Check1, M::Single);
+    const int check3 = main.layout().id(M::Check3, M::Single);
+    QObject::connect(&main, &CellModel::cellChanged, &main, [&main, check1, check3](int id) {
+        if (id == check1)
+            Check1_Click(main);
+        else if (id == check3)
+            Check3_Click(main);
+    });
+}
+
 void Fill_Estimator_Help_Texts(UiState &ui)
 {
     QHash<QString, QString> &h = ui.Help_Texts;

@@ -37,6 +37,9 @@ void Command9_Click(MainModel &main, const NumberStyle &numbers);
 // port area goes the other way. Only looks change, never texts.
 void Check1_Click(MainModel &main);
 void Check3_Click(MainModel &main);
+// Has the looks of the "User" boxes' cells follow the boxes' values however
+// they change, by the user or by a reader, as the boxes' clicks did.
+void keepUserBoxLooks(MainModel &main);
 
 // The hover-help texts of the estimator, the port calculators and the
 // "Metric" box, under "Main_" and the control's name.

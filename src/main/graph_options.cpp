@@ -3,21 +3,17 @@
 #include "model/app_state.h"
 #include "model/compare_model.h"
 #include "model/graph_window_state.h"
+#include "model/program_hooks.h"
 #include "platform/choice_dialogs.h"
 
 namespace zyt {
 
 namespace {
 
-void clearPicture(GraphWindowState &Form60)
+void setGrid(GraphWindowState &Form60, GraphSettings &graph, ProgramHooks &hooks, int drawStyle,
+             int on)
 {
-    if (Form60.Picture1_Cls)
-        Form60.Picture1_Cls();
-}
-
-void setGrid(GraphWindowState &Form60, GraphSettings &graph, int drawStyle, int on)
-{
-    clearPicture(Form60);
+    hooks.clearGraphPicture();
     Form60.Picture1_DrawStyle = drawStyle;
     graph.Grid_On = on;
 }
@@ -36,43 +32,43 @@ std::optional<std::int32_t> Get_Color(LookState &looks, const Platform &platform
     return color;
 }
 
-void FontColor_Click(GraphWindowState &Form60, AppState &st)
+void FontColor_Click(GraphWindowState &Form60, AppState &st, ProgramHooks &hooks)
 {
     // Cleared only once a colour was chosen: a cancel must not cost the user
     // the graph and its annotations.
     if (const std::optional<std::int32_t> color = Get_Color(st.looks, st.platform)) {
-        clearPicture(Form60);
+        hooks.clearGraphPicture();
         Form60.Picture1_ForeColor = *color;
     }
 }
 
-void Grid_Color_Click(GraphWindowState &Form60, AppState &st)
+void Grid_Color_Click(AppState &st, ProgramHooks &hooks)
 {
     if (const std::optional<std::int32_t> color = Get_Color(st.looks, st.platform)) {
         st.graph.Grid_Line_Color = *color;
-        clearPicture(Form60);
+        hooks.clearGraphPicture();
         st.graph.Grid_On = 1;
     }
 }
 
-void Grid_Long_Click(GraphWindowState &Form60, GraphSettings &graph)
+void Grid_Long_Click(GraphWindowState &Form60, GraphSettings &graph, ProgramHooks &hooks)
 {
-    setGrid(Form60, graph, 0, 1);
+    setGrid(Form60, graph, hooks, 0, 1);
 }
 
-void Grid_Dash_Click(GraphWindowState &Form60, GraphSettings &graph)
+void Grid_Dash_Click(GraphWindowState &Form60, GraphSettings &graph, ProgramHooks &hooks)
 {
-    setGrid(Form60, graph, 1, 1);
+    setGrid(Form60, graph, hooks, 1, 1);
 }
 
-void Grid_Dot_Click(GraphWindowState &Form60, GraphSettings &graph)
+void Grid_Dot_Click(GraphWindowState &Form60, GraphSettings &graph, ProgramHooks &hooks)
 {
-    setGrid(Form60, graph, 2, 1);
+    setGrid(Form60, graph, hooks, 2, 1);
 }
 
-void Grid_None_Click(GraphWindowState &Form60, GraphSettings &graph)
+void Grid_None_Click(GraphWindowState &Form60, GraphSettings &graph, ProgramHooks &hooks)
 {
-    setGrid(Form60, graph, 0, 0);
+    setGrid(Form60, graph, hooks, 0, 0);
 }
 
 } // namespace zyt

@@ -380,8 +380,8 @@ QCheckBox *Main_Window::makeCheckBox(MainModel::Array box, const QString &captio
     // window, which the main data file does for itself when it sets the box.
     connect(check, &QCheckBox::clicked, this, [this, id, box](bool on) {
         model_.setText(id, on ? QStringLiteral("1") : QStringLiteral("0"));
-        if (box == M::Check2 && st_.Check2_Click)
-            st_.Check2_Click();
+        if (box == M::Check2)
+            program_.Check2_Click();
     });
     connect(&model_, &CellModel::cellChanged, check, [this, check, id](int changed) {
         if (changed == id)
@@ -558,11 +558,11 @@ void Main_Window::buildSettingsMenus()
 
     QMenu *graph = menuBar()->addMenu(QStringLiteral("Graph Options"));
     graph->setObjectName(QStringLiteral("Graph_Options"));
-    auto graphCommand = [this](void (*command)(GraphWindowState &, AppState &)) {
-        return [this, command] { command(program_.graph, st_); };
+    auto graphCommand = [this](void (*command)(GraphWindowState &, AppState &, ProgramHooks &)) {
+        return [this, command] { command(program_.graph, st_, program_); };
     };
-    auto gridStyle = [this](void (*command)(GraphWindowState &, GraphSettings &)) {
-        return [this, command] { command(program_.graph, st_.graph); };
+    auto gridStyle = [this](void (*command)(GraphWindowState &, GraphSettings &, ProgramHooks &)) {
+        return [this, command] { command(program_.graph, st_.graph, program_); };
     };
     graph
         ->addAction(QStringLiteral("Select Font Color for Use on Graphs"), this,
@@ -570,7 +570,7 @@ void Main_Window::buildSettingsMenus()
         ->setObjectName(QStringLiteral("FontColor"));
     graph
         ->addAction(QStringLiteral("Select Grid Line Color for Use on Graphs"), this,
-                    graphCommand(Grid_Color_Click))
+                    [this] { Grid_Color_Click(st_, program_); })
         ->setObjectName(QStringLiteral("Grid_Color"));
     QMenu *style = graph->addMenu(QStringLiteral("Select Graph Grid Line Style"));
     style->setObjectName(QStringLiteral("GridLineStyle"));

@@ -2,9 +2,8 @@
 
 #include "calc/formats.h"
 #include "calc/unit_conversion.h"
-#include "estimator.h"
-#include "model/app_state.h"
 #include "model/flow_test_sheet.h"
+#include "model/number_style.h"
 #include "platform/numbers.h"
 #include "platform/runtime_error.h"
 
@@ -133,21 +132,6 @@ void Check2_Click(MainModel &main, const SheetList &sheets, const NumberStyle &n
         else
             Convert_Sheet_To_Standard(*sheet, numbers);
     }
-}
-
-void Install_Main_Hooks(MainModel &main, const SheetList &sheets, AppState &st)
-{
-    st.Check2_Click = [&main, sheets, &st] { Check2_Click(main, sheets, st.numbers); };
-    st.Command51_Click = [&main, &st] { Command51_Click(main, st.numbers, st.platform); };
-    const int check1 = main.layout().id(M::Check1, M::Single);
-    const int check3 = main.layout().id(M::Check3, M::Single);
-    // A box's look follows its value however it changes, as its click did.
-    QObject::connect(&main, &CellModel::cellChanged, &main, [&main, check1, check3](int id) {
-        if (id == check1)
-            Check1_Click(main);
-        else if (id == check3)
-            Check3_Click(main);
-    });
 }
 
 } // namespace zyt

@@ -44,9 +44,7 @@ Program::Program(const Platform &platform)
     for (size_t k = 0; k < sheets.size(); ++k)
         sheets[k] = std::make_unique<Flow_Test_Sheet>(QStringLiteral("Form%1").arg(k + 1));
     models_.emplace(Models{main, sheetList(), compare, graph});
-    // The estimator and the metric switch run whenever the main data file or
-    // the user changes their boxes.
-    Install_Main_Hooks(main, sheetList(), st);
+    keepUserBoxLooks(main);
     // Every window exists from the start and is only shown and hidden; the
     // sheets make their widgets when they first show.
     mainWindow_ = std::make_unique<Main_Window>(*this);
@@ -155,7 +153,7 @@ void Program::Form_Load(const QString &commandLine)
     // 16. Switches.
     Apply_Switches(commandLine);
     // 17. The state of the previous run.
-    Load_Autosave_File(models(), st);
+    Load_Autosave_File(models(), st, *this);
 }
 
 void Program::Convert_Forms_To_Comma()
@@ -192,7 +190,7 @@ void Program::Exit_Click()
         return;
     exiting_ = true;
     st.ui.Exiting = 1;
-    Save_Autosave_File(models(), st);
+    Save_Autosave_File(models(), st, *this);
     for (QWidget *w : windows())
         w->close();
     exited_ = true;
@@ -281,8 +279,7 @@ void Program::Fit_To_Screen()
     st.graph.Graph_Right_Edge = roundEven(st.graph.Graph_Width - 1);
     st.graph.Graph_Height = st.looks.Scale_Y * st.graph.Graph_Height;
     st.graph.Graph_Bottom_Edge = roundEven(st.graph.Graph_Height - 1);
-    if (Stretch_Picture)
-        Stretch_Picture();
+    Stretch_Picture();
     mainWindow_->update();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
@@ -290,14 +287,14 @@ void Program::Fit_To_Screen()
 void Program::Load_Data_Click()
 {
     st.files.File_Name.clear();
-    Load_Main_Data_File(models(), st);
+    Load_Main_Data_File(models(), st, *this);
     mainWindow_->focusCell(MainModel::Text111, 3);
 }
 
 void Program::Save_Data_Click()
 {
     st.files.File_Name.clear();
-    Save_Main_Data_File(models(), st);
+    Save_Main_Data_File(models(), st, *this);
 }
 
 void Program::Get_File_Name(int k)
@@ -336,6 +333,28 @@ void Program::Load_Done_Click()
             Load_Flow_Data_File(*sheets[size_t(k)], name, st);
     }
     mainWindow_->showPreloads(false);
+}
+
+void Program::Check2_Click() { zyt::Check2_Click(main, sheetList(), st.numbers); }
+
+void Program::Command51_Click() { zyt::Command51_Click(main, st.numbers, st.platform); }
+
+bool Program::loadLogoPicture(const QString &path)
+{
+    // Until the graph window shows logos, a file that exists counts as a
+    // picture.
+    Q_UNUSED(path);
+    return true;
+}
+
+void Program::clearGraphPicture()
+{
+    // The graph window draws nothing yet, so there is nothing to clear.
+}
+
+void Program::Stretch_Picture()
+{
+    // The graph window has no picture of its own yet to follow the fitting.
 }
 
 } // namespace zyt

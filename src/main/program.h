@@ -7,6 +7,7 @@
 #include "model/graph_window_state.h"
 #include "model/main_model.h"
 #include "model/models.h"
+#include "model/program_hooks.h"
 
 #include <QString>
 
@@ -24,11 +25,12 @@ class Shell_Window;
 
 // The whole program: its state, the cells of every window and the windows
 // themselves, made once and kept until the exit. Start-up and exit run
-// here; the windows call back for what crosses from one window to another.
-class Program {
+// here; the windows call back for what crosses from one window to another,
+// and so do the files and settings through the hooks.
+class Program final : public ProgramHooks {
 public:
     explicit Program(const Platform &platform);
-    ~Program();
+    ~Program() override;
     Program(const Program &) = delete;
     Program &operator=(const Program &) = delete;
 
@@ -70,8 +72,12 @@ public:
     void Get_File_Name(int k); // the preload name of sheet k
     void Load_Done_Click();    // loads the named preloads
 
-    // Runs when the fitting has scaled the graph window.
-    std::function<void()> Stretch_Picture;
+    // The hooks of the files and settings.
+    void Check2_Click() override;
+    void Command51_Click() override;
+    bool loadLogoPicture(const QString &path) override;
+    void clearGraphPicture() override;
+    void Stretch_Picture() override;
 
 private:
     void Convert_Forms_To_Comma();

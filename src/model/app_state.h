@@ -9,8 +9,6 @@
 #include "print_state.h"
 #include "ui_state.h"
 
-#include <functional>
-
 namespace zyt {
 
 class MainModel;
@@ -33,14 +31,6 @@ struct AppState {
     // sheet is in. Without a main window the units are standard.
     const MainModel *Main = nullptr;
     bool Metric() const;
-
-    // Handlers of the main window that the main data file runs by name; the
-    // main window puts its own in. Unset, they do nothing.
-    std::function<void()> Check2_Click;    // convert Main and the sheets to Check2's units
-    std::function<void()> Command51_Click; // the estimator's calculation
-    // Loads the logo picture into the graph window; false when the file
-    // holds no picture. Unset, a file that exists counts as a picture.
-    std::function<bool(const QString &path)> Load_Logo_Picture;
 };
 
 } // namespace zyt

@@ -4,7 +4,6 @@
 #include <QStringList>
 
 #include <cstdint>
-#include <functional>
 
 namespace zyt {
 
@@ -15,9 +14,6 @@ struct GraphWindowState {
     // The colour the graph draws with where nothing gives one (its texts),
     // as red + 256 green + 65536 blue.
     std::int32_t Picture1_ForeColor = 0;
-    // Clears what is drawn on the graph picture, annotations included; the
-    // graph window puts its own in. Unset, there is nothing to clear.
-    std::function<void()> Picture1_Cls;
     double Picture2_Top = 0.0; // the logo, in the graph picture's units
     double Picture2_Left = 0.0;
     bool Picture2_Visible = false;

@@ -5,6 +5,7 @@
 #include "model/flow_test_sheet.h"
 #include "model/graph_window_state.h"
 #include "model/main_model.h"
+#include "test_hooks.h"
 
 #include <QDir>
 #include <QTest>
@@ -41,15 +42,15 @@ Box cannotApplyBox(int number, const char *description, int count, const QString
                MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("VORN - Error Message")};
 }
 
-// The program's windows and the main window's handlers, which log their runs.
+// The program's windows and the main window's hooks, which log their runs.
 class MainFixture : public FilesFixture {
 public:
     MainFixture()
     {
         for (auto &s : sheets)
             s = std::make_unique<S>();
-        st.Check2_Click = [this] { events << QStringLiteral("metric ") + main.cell(M::Check2); };
-        st.Command51_Click = [this] { events << QStringLiteral("estimator"); };
+        hooks.onCheck2 = [this] { events << QStringLiteral("metric ") + main.cell(M::Check2); };
+        hooks.onCommand51 = [this] { events << QStringLiteral("estimator"); };
     }
 
     Models windows()
@@ -64,7 +65,7 @@ public:
     ReadEnd read(const QStringList &lines)
     {
         Models w = windows();
-        return Read_Main_Data_Lines(w, lines, st);
+        return Read_Main_Data_Lines(w, lines, st, hooks);
     }
 
     // Everything the file keeps outside the main window's cells.
@@ -101,6 +102,7 @@ public:
     std::array<std::unique_ptr<S>, 5> sheets;
     CompareModel form50;
     GraphWindowState form60;
+    TestHooks hooks;
     QStringList events;
 };
 
@@ -185,7 +187,7 @@ void TestMainDataFile::autosaveRestoresEverything()
     a.st.graph.Grid_Line_Color = 255;
 
     Models w = a.windows();
-    QVERIFY(Save_Autosave_File(w, a.st));
+    QVERIFY(Save_Autosave_File(w, a.st, a.hooks));
     QVERIFY(a.platform.shown.isEmpty());
     QCOMPARE(a.events, QStringList{"estimator"});
     QCOMPARE(a.st.files.File_Name, a.path(QStringLiteral("zxqw1234.sav")));
@@ -196,7 +198,7 @@ void TestMainDataFile::autosaveRestoresEverything()
     MainFixture b;
     b.platform.setProgramFolder(a.folder());
     Models l = b.windows();
-    Load_Autosave_File(l, b.st);
+    Load_Autosave_File(l, b.st, b.hooks);
     QVERIFY(b.platform.shown.isEmpty());
     // The units switch ran as its record was read; the estimator runs last.
     QCOMPARE(b.events, (QStringList{"metric 1", "estimator"}));
@@ -213,9 +215,9 @@ void TestMainDataFile::dialogs()
     f.platform.choose(path);
     f.platform.choose(path);
     Models w = f.windows();
-    QVERIFY(Save_Main_Data_File(w, f.st));
+    QVERIFY(Save_Main_Data_File(w, f.st, f.hooks));
     f.st.files.File_Name.clear();
-    QVERIFY(Load_Main_Data_File(w, f.st));
+    QVERIFY(Load_Main_Data_File(w, f.st, f.hooks));
     QVERIFY(f.platform.shown.isEmpty()); // neither shows a count
     const QString filter = QStringLiteral(
         "Text Files (*.txt)|*.txt|All Files (*.*)|*.*|Main Data Files (*.dta)|*.dta");
@@ -261,7 +263,8 @@ void TestMainDataFile::failures()
     f.platform.answer(AnswerOk);
     const QStringList before = f.cells();
     Models w = f.windows();
-    QVERIFY(!(save ? Save_Main_Data_File(w, f.st) : Load_Main_Data_File(w, f.st)));
+    QVERIFY(
+        !(save ? Save_Main_Data_File(w, f.st, f.hooks) : Load_Main_Data_File(w, f.st, f.hooks)));
     QCOMPARE_BOXES(f.platform.shown, {save ? notSaved : notLoaded});
     QCOMPARE(f.cells(), before);
     QCOMPARE(FilesFixture::read(old), QByteArray("Check1 = Yes\r\n"));
@@ -363,7 +366,7 @@ void TestMainDataFile::cancelEndsTheLoad()
     f.platform.answer(AnswerCancel);
     f.platform.answer(AnswerOk);
     Models w = f.windows();
-    QVERIFY(Load_Main_Data_File(w, f.st));
+    QVERIFY(Load_Main_Data_File(w, f.st, f.hooks));
     QCOMPARE_BOXES(f.platform.shown, {notHandledBox(QStringLiteral("Junk")), errorLoading});
     QCOMPARE(f.main.cell(M::Text94), QStringLiteral("Before"));
     QCOMPARE(f.main.cell(M::Text96), QString());
@@ -440,7 +443,7 @@ void TestMainDataFile::preloads()
     f.write(QStringLiteral("Intake.DAT"), "Text102_0 = Exact\r\n");
     f.write(QStringLiteral("other.dat"), "Text102_0 = Case\r\n");
     f.sheets[0]->setCell(S::Text39, S::Single, QStringLiteral("kept"));
-    f.st.Check2_Click = [&] { f.events << f.sheets[0]->cell(S::Text102, 0); };
+    f.hooks.onCheck2 = [&] { f.events << f.sheets[0]->cell(S::Text102, 0); };
     f.platform.answer(AnswerOk);
     QCOMPARE(f.read({QStringLiteral("Check2 = Yes"), QStringLiteral("Flow1 = Intake.DAT"),
                      QStringLiteral("Flow2 = OTHER.dat"), QStringLiteral("Flow3 = deleted.dat"),
@@ -479,7 +482,7 @@ void TestMainDataFile::logo()
     MainFixture f;
     const QString path = f.write(QStringLiteral("logo.bmp"), "BM");
     QStringList asked;
-    f.st.Load_Logo_Picture = [&](const QString &p) {
+    f.hooks.onLoadLogo = [&](const QString &p) {
         asked << p;
         return picture;
     };
@@ -512,7 +515,7 @@ void TestMainDataFile::commaLocale()
                                    "Text104_3 = 4.125\r\nText101_8 = 10,5\r\nLogo_Top = 7.25\r\n"
                                    "Comments = \r\nv. 2\r\n");
     Models w = f.windows();
-    QVERIFY(Load_Main_Data_File(w, f.st));
+    QVERIFY(Load_Main_Data_File(w, f.st, f.hooks));
     QVERIFY(f.platform.shown.isEmpty());
     // Numbers take the comma; names, addresses and comments stay as written.
     QCOMPARE(f.main.cell(M::Text104, 3), QStringLiteral("4,125"));
@@ -523,7 +526,7 @@ void TestMainDataFile::commaLocale()
     QCOMPARE(f.sheets[0]->cell(S::Text102, 3), QStringLiteral("2,05"));
 
     f.st.files.File_Name = f.path(QStringLiteral("comma.dta"));
-    QVERIFY(Save_Main_Data_File(w, f.st));
+    QVERIFY(Save_Main_Data_File(w, f.st, f.hooks));
     const QByteArray bytes = FilesFixture::read(f.st.files.File_Name);
     QVERIFY(bytes.contains("\r\nText104_3 = 4,125\r\n"));
     QVERIFY(bytes.contains("\r\nLogo_Top = 7,25\r\n"));

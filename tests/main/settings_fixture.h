@@ -8,6 +8,7 @@
 #include "model/main_model.h"
 #include "model/models.h"
 #include "scripted_platform.h"
+#include "test_hooks.h"
 
 #include <QDir>
 #include <QFile>
@@ -56,7 +57,7 @@ public:
         for (size_t k = 0; k < sheets.size(); ++k)
             sheets[k] = std::make_unique<Flow_Test_Sheet>(QStringLiteral("Form%1").arg(k + 1));
         compare = std::make_unique<CompareStandIn>();
-        graph.Picture1_Cls = [this] { ++cleared; };
+        hooks.onClearGraph = [this] { ++cleared; };
         windows = std::make_unique<Models>(Models{
             main,
             {sheets[0].get(), sheets[1].get(), sheets[2].get(), sheets[3].get(), sheets[4].get()},
@@ -139,6 +140,7 @@ public:
     std::array<std::unique_ptr<Flow_Test_Sheet>, 5> sheets;
     std::unique_ptr<CompareStandIn> compare;
     GraphWindowState graph;
+    TestHooks hooks;
     int cleared = 0; // times the graph picture was cleared
     std::unique_ptr<Models> windows;
 };

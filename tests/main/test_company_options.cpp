@@ -224,15 +224,15 @@ void TestCompanyOptions::graphOptions()
         f.platform.cancelColorDialog();
         f.platform.answer(AnswerOk);
     }
-    void (*const colorCommands[])(GraphWindowState &, AppState &) = {FontColor_Click,
-                                                                     Grid_Color_Click};
-    void (*const styleCommands[])(GraphWindowState &, GraphSettings &) = {
+    void (*const styleCommands[])(GraphWindowState &, GraphSettings &, ProgramHooks &) = {
         Grid_Long_Click, Grid_Dash_Click, Grid_Dot_Click, Grid_None_Click};
 
-    if (command < 2)
-        colorCommands[command](f.graph, f.st);
+    if (command == 0)
+        FontColor_Click(f.graph, f.st, f.hooks);
+    else if (command == 1)
+        Grid_Color_Click(f.st, f.hooks);
     else
-        styleCommands[command - 2](f.graph, f.st.graph);
+        styleCommands[command - 2](f.graph, f.st.graph, f.hooks);
 
     QCOMPARE(f.boxes(), command < 2 && color < 0
                             ? QStringList{F::warning(QStringLiteral("No Color Selected"))}

@@ -10,6 +10,7 @@
 #include "model/flow_test_sheet.h"
 #include "model/graph_window_state.h"
 #include "scripted_platform.h"
+#include "test_hooks.h"
 
 #include <QDir>
 #include <QFile>
@@ -457,7 +458,11 @@ void TestEstimator::metricSheetsAndCellsWithoutNumbers()
 void TestEstimator::readerAndWriterRunTheHooks()
 {
     Fixture f;
-    Install_Main_Hooks(f.main, f.set, f.st);
+    // The program's hooks as the program puts them in.
+    test::TestHooks hooks;
+    hooks.onCheck2 = [&f] { Check2_Click(f.main, f.set, f.st.numbers); };
+    hooks.onCommand51 = [&f] { Command51_Click(f.main, f.st.numbers, f.st.platform); };
+    keepUserBoxLooks(f.main);
     S expected;
     Calculate_Sheet(expected, f.st.Metric(), f.st.calc, f.st.numbers, f.st.platform);
     Convert_Sheet_To_Metric(expected, f.st.numbers);
@@ -469,7 +474,7 @@ void TestEstimator::readerAndWriterRunTheHooks()
     CompareModel form50;
     GraphWindowState form60;
     Models windows{f.main, f.set, form50, form60};
-    QVERIFY(Load_Main_Data_File(windows, f.st));
+    QVERIFY(Load_Main_Data_File(windows, f.st, hooks));
     QVERIFY(f.platform.shown.isEmpty());
     // Converted once, then calculated in metric with the typed Mach number,
     // which the restored box made a typed cell.
@@ -480,7 +485,7 @@ void TestEstimator::readerAndWriterRunTheHooks()
     // The exit save reports a bad estimator cell and writes all the same.
     f.setCells(QStringLiteral("Text105(3)="));
     f.platform.answer(AnswerOk);
-    QVERIFY(Save_Autosave_File(windows, f.st));
+    QVERIFY(Save_Autosave_File(windows, f.st, hooks));
     QCOMPARE(f.platform.texts(), QStringList{QStringLiteral("Error Number 13 -- Type mismatch")});
     QFile saved(Autosave_File_Path(f.st.platform));
     QVERIFY(saved.open(QIODevice::ReadOnly) && saved.readAll().contains("\r\nText105_3 = \r\n"));

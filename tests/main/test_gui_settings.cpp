@@ -208,7 +208,7 @@ void TestGuiSettings::roundTrip()
     }
     AligRight_Click(*a.windows, a.st);
     a.platform.chooseColor(255);
-    FontColor_Click(a.graph, a.st);
+    FontColor_Click(a.graph, a.st, a.hooks);
     const QString file = a.path(QStringLiteral("round.gui"));
     a.platform.choose(file);
     a.platform.answer(AnswerOk);
