@@ -11,8 +11,8 @@
 #include "model/app_state.h"
 #include "printer_choice.h"
 #include "program.h"
-#include "sheet/cell_widgets.h"
-#include "sheet/hover_help.h"
+#include "widgets/cell_widgets.h"
+#include "widgets/hover_help.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

@@ -2,12 +2,13 @@
 
 #include "calc/calculate_sheet.h"
 #include "calc/guarded.h"
-#include "cell_widgets.h"
 #include "files/flow_data_file.h"
-#include "hover_help.h"
 #include "model/app_state.h"
 #include "platform/numbers.h"
+#include "sheet_rules.h"
 #include "sort_clear.h"
+#include "widgets/cell_widgets.h"
+#include "widgets/hover_help.h"
 
 #include <QCloseEvent>
 #include <QFrame>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sheet_rules.h"
+#include "model/cell_rules.h"
 
 #include <QColor>
 #include <QLineEdit>
