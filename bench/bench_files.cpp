@@ -34,14 +34,14 @@ struct Bench {
             s = std::make_unique<S>();
         S sample;
         sample.setCell(S::Text38, S::Single, QStringLiteral("Bench test\r\nsecond line"));
-        const QByteArray dat = zyt::Write_Flow_Data_Records(sample).bytes();
+        const QByteArray dat = zyt::writeFlowDataRecords(sample).bytes();
         for (int k = 1; k <= 5; ++k)
             zyt::writeFileAtomically(path(QStringLiteral("test%1.dat").arg(k)), dat);
         for (int k = 0; k < 5; ++k)
             main.setCell(zyt::MainModel::Text1, k, QStringLiteral("test%1.dat").arg(k + 1));
         zyt::Models w = windows();
         zyt::writeFileAtomically(path(QStringLiteral("bench.dta")),
-                                 zyt::Write_Main_Data_Records(w, st.graph, st.numbers).bytes());
+                                 zyt::writeMainDataRecords(w, st.graph, st.numbers).bytes());
     }
 
     QString path(const QString &name) { return QDir(platform.path()).filePath(name); }
@@ -100,7 +100,7 @@ void saveAutosaveFile(benchmark::State &state)
     Bench b;
     zyt::Models w = b.windows();
     for (auto _ : state)
-        benchmark::DoNotOptimize(zyt::Save_Autosave_File(w, b.st, b.hooks));
+        benchmark::DoNotOptimize(zyt::saveAutosaveFile(w, b.st, b.hooks));
 }
 
 } // namespace

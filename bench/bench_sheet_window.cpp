@@ -16,10 +16,10 @@ void firstShow(benchmark::State &state)
     platform.answerAllWith(zyt::AnswerOk);
     zyt::AppState st;
     st.platform = platform.platform();
-    zyt::Fill_Sheet_Help_Texts(st.ui);
+    zyt::fillSheetHelpTexts(st.ui);
     zyt::Flow_Test_Sheet sheet;
     for (auto _ : state) {
-        auto window = std::make_unique<zyt::Flow_Test_Sheet_Window>(sheet, st);
+        auto window = std::make_unique<zyt::SheetWindow>(sheet, st);
         window->show();
         QCoreApplication::processEvents();
         state.PauseTiming();
@@ -34,7 +34,7 @@ void showAgain(benchmark::State &state)
 {
     zyt::AppState st;
     zyt::Flow_Test_Sheet sheet;
-    zyt::Flow_Test_Sheet_Window window(sheet, st);
+    zyt::SheetWindow window(sheet, st);
     window.ensureBuilt();
     for (auto _ : state) {
         window.show();

@@ -36,7 +36,7 @@ void startUp(benchmark::State &state)
     }
     for (auto _ : state) {
         zyt::Program program(p);
-        program.st.numbers.Set_Decimal_Separators(u'.', u',');
+        program.st.numbers.setLocaleSeparators(u'.', u',');
         program.Form_Load(QString());
         program.mainWindow().show();
         QCoreApplication::processEvents();

@@ -75,7 +75,7 @@ void run(QByteArrayView bytes, std::uint8_t answers)
     QObject::connect(&sheet, &CellModel::cellChanged, [&](int id) { written.insert(id); });
     const QStringList lines = splitLines(decodeFileText(bytes));
     int Read_Count = 0;
-    const ReadEnd end = Read_Flow_Data_Lines(sheet, lines, st.numbers, st.platform, Read_Count);
+    const ReadEnd end = readFlowDataLines(sheet, lines, st.numbers, st.platform, Read_Count);
 
     FUZZ_CHECK(Read_Count >= 0 && Read_Count <= lines.size());
     FUZZ_CHECK(end == ReadEnd::Stopped || Read_Count == lines.size());
@@ -99,13 +99,13 @@ void run(QByteArrayView bytes, std::uint8_t answers)
         FUZZ_CHECK(knownBox(text));
 
     // Saved and read back, the sheet's input cells come back as written.
-    const RecordWriter w = Write_Flow_Data_Records(sheet);
+    const RecordWriter w = writeFlowDataRecords(sheet);
     FUZZ_CHECK(w.Write_Count() == 124);
     platform.reset(0);
     S back;
     int count = 0;
-    FUZZ_CHECK(Read_Flow_Data_Lines(back, splitLines(decodeFileText(w.bytes())), st.numbers,
-                                    st.platform, count) == ReadEnd::Completed);
+    FUZZ_CHECK(readFlowDataLines(back, splitLines(decodeFileText(w.bytes())), st.numbers,
+                                 st.platform, count) == ReadEnd::Completed);
     FUZZ_CHECK(platform.texts.isEmpty());
     for (int id : writable()) {
         const CellLayout &l = S::sheetLayout();

@@ -118,7 +118,7 @@ void run(QByteArrayView bytes, std::uint8_t answers)
     });
     Models view = w.view();
     const QStringList lines = splitLines(decodeFileText(bytes));
-    const ReadEnd end = Read_Main_Data_Lines(view, lines, st, hooks);
+    const ReadEnd end = readMainDataLines(view, lines, st, hooks);
 
     for (int id : written)
         FUZZ_CHECK(writable().count(id) == 1);
@@ -146,7 +146,7 @@ void run(QByteArrayView bytes, std::uint8_t answers)
 
     // Written and read back (without preloading again), every stored value
     // comes back; the writer never writes a record the reader refuses.
-    const RecordWriter records = Write_Main_Data_Records(view, st.graph, st.numbers);
+    const RecordWriter records = writeMainDataRecords(view, st.graph, st.numbers);
     FUZZ_CHECK(records.Write_Count() == 37);
     const AppState saved = st;
     platform.reset(0);
@@ -154,8 +154,8 @@ void run(QByteArrayView bytes, std::uint8_t answers)
     Windows b(false);
     st.Main = &b.main;
     Models backView = b.view();
-    FUZZ_CHECK(Read_Main_Data_Lines(backView, splitLines(decodeFileText(records.bytes())), st,
-                                    hooks) == ReadEnd::Completed);
+    FUZZ_CHECK(readMainDataLines(backView, splitLines(decodeFileText(records.bytes())), st,
+                                 hooks) == ReadEnd::Completed);
     for (const QString &text : platform.texts) // only a logo file can be missing
         FUZZ_CHECK(text.startsWith(u"Error Number 53 -- File not found"));
     for (int id : writable()) {

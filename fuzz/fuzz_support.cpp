@@ -43,7 +43,7 @@ QString FuzzPlatform::path()
         const QDir dir(folder_->path());
         Flow_Test_Sheet sample;
         writeFileAtomically(dir.filePath(QStringLiteral("test1.dat")),
-                            Write_Flow_Data_Records(sample).bytes());
+                            writeFlowDataRecords(sample).bytes());
         writeFileAtomically(dir.filePath(QStringLiteral("logo.bmp")), "BM");
     }
     return folder_->path();
@@ -53,7 +53,7 @@ void resetState(AppState &st, FuzzPlatform &platform)
 {
     st = AppState();
     st.platform = platform.platform;
-    st.numbers.Set_Decimal_Separators(u'.', u',');
+    st.numbers.setLocaleSeparators(u'.', u',');
 }
 
 QString lowerChars(const QString &text)

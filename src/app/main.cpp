@@ -19,8 +19,8 @@ int main(int argc, char *argv[])
     zyt::Program p(platform.platform());
     program = &p;
     const QLocale locale = QLocale::system();
-    p.st.numbers.Set_Decimal_Separators(locale.decimalPoint().front(),
-                                        locale.groupSeparator().front());
+    p.st.numbers.setLocaleSeparators(locale.decimalPoint().front(),
+                                     locale.groupSeparator().front());
 
     p.Form_Load(QApplication::arguments().mid(1).join(u' '));
     p.mainWindow().show();

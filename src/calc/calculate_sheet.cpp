@@ -15,16 +15,16 @@ namespace {
 
 using S = Flow_Test_Sheet;
 
-constexpr double Cc_Per_Cubic_Inch = 16.39;
+constexpr double CcPerCubicInch = 16.39;
 constexpr double Circle = 0.7854;
 constexpr double Pi = 3.14159265358979;
-constexpr double Ideal_Flow = 146.0; // CFM per square inch at a discharge coefficient of 1
-constexpr double Mm_Per_Inch = 25.4;
-constexpr double Sq_Mm_Per_Sq_Inch = 645.16;
-constexpr double Cubic_M_Per_Cubic_Foot = 0.02831684659;
+constexpr double IdealFlow = 146.0; // CFM per square inch at a discharge coefficient of 1
+constexpr double MmPerInch = 25.4;
+constexpr double SqMmPerSqInch = 645.16;
+constexpr double CubicMPerCubicFoot = 0.02831684659;
 // Metres per foot as the metric calculation always had it: one unit in the
 // last place below 0.3048.
-const double Metre_Per_Foot = 12 * 0.0254;
+const double MetrePerFoot = 12 * 0.0254;
 
 // One run of the calculation over one sheet: every step reads its operands
 // from the cells as they stand, so later steps see the rounded, displayed
@@ -42,7 +42,7 @@ public:
         panel();
         Calc_Valve_Geometry(s_, numbers_, metric_, calc_);
         clearAccumulators();
-        for (int row = S::First_Lift_Row; row <= S::Last_Lift_Row; ++row)
+        for (int row = S::FirstLiftRow; row <= S::LastLiftRow; ++row)
             liftRow(row);
         afterRows();
     }
@@ -53,7 +53,7 @@ private:
     // The number in a cell; error 13 when it holds none.
     Checked num(S::Array a, int i) const
     {
-        return parseNumber(s_.cell(a, i), numbers_.Locale_Decimal);
+        return parseNumber(s_.cell(a, i), numbers_.localeDecimal);
     }
     // A value test fails on an empty cell without reading it.
     bool positive(S::Array a, int i) const { return filled(a, i) && num(a, i) > Checked(0.0); }
@@ -67,7 +67,7 @@ private:
     QString f4(Checked v) const { return Format_4_Dec(v.value(), numbers_); }
     QString f6(Checked v) const { return Format_6_Dec(v.value(), numbers_); }
 
-    Checked inches(Checked v) const { return metric_ ? v / Mm_Per_Inch : v; }
+    Checked inches(Checked v) const { return metric_ ? v / MmPerInch : v; }
     static Checked sq(Checked v) { return v * v; }
 
     void caution(S::Array a, int i, double limit, const char *text)
@@ -78,22 +78,21 @@ private:
 
     void panel()
     {
-        // 1, 2: mean port areas.
+        // Mean port areas.
         for (auto [vol, len, out] : {std::tuple{S::Text102, S::Text102, S::Text102},
                                      std::tuple{S::Text104, S::Text104, S::Text104}}) {
             if (filled(vol, 1) && filled(len, 8)) {
-                const Checked v = num(vol, 1) / Cc_Per_Cubic_Inch;
+                const Checked v = num(vol, 1) / CcPerCubicInch;
                 put(out, 2,
-                    f3(metric_ ? v / (num(len, 8) / Mm_Per_Inch) * Sq_Mm_Per_Sq_Inch
-                               : v / num(len, 8)));
+                    f3(metric_ ? v / (num(len, 8) / MmPerInch) * SqMmPerSqInch : v / num(len, 8)));
             }
         }
-        // 3 to 6: valve and throat areas of all valves of a side.
+        // Valve and throat areas of all valves of a side.
         valveArea(S::Text102, 3, 5, calc_.Valves_In, false);
         valveArea(S::Text104, 3, 5, calc_.Valves_Ex, false);
         valveArea(S::Text102, 6, 7, calc_.Valves_In, true);
         valveArea(S::Text104, 6, 7, calc_.Valves_Ex, true);
-        // 7 to 10: diameter ratios, each with its caution.
+        // Diameter ratios, each with its caution.
         if (filled(S::Text102, 3) && filled(S::Text102, 6)) {
             put(S::Text113, 7, f4(num(S::Text102, 6) / num(S::Text102, 3)));
             caution(S::Text113, 7, 0.915,
@@ -114,23 +113,23 @@ private:
             caution(S::Text115, 8, 0.46,
                     "Caution - The Exhaust Valve Bore Ratio maybe a little high");
         }
-        // 11, 12: the 0.25D lifts, in lift units.
+        // The 0.25D lifts, in lift units.
         if (filled(S::Text102, 3))
             put(S::Text102, 9, quarterD(num(S::Text102, 3)));
         if (filled(S::Text104, 3))
             put(S::Text103, 9, quarterD(num(S::Text104, 3)));
-        // 13: correction factor.
+        // Correction factor.
         if (filled(S::Text108, 7) && filled(S::Text108, 8))
             put(S::Text110, 8, f4(sqrt(num(S::Text108, 8) / num(S::Text108, 7))));
-        // 14 to 17: the area one rounded corner cuts off the port window.
+        // The area one rounded corner cuts off the port window.
         cornerArea(S::Text106, 1, S::Text111, 2);
         cornerArea(S::Text106, 0, S::Text112, 2);
         cornerArea(S::Text108, 1, S::Text111, 3);
         cornerArea(S::Text108, 0, S::Text112, 3);
-        // 18, 19: port window areas.
+        // Port window areas.
         windowArea(2);
         windowArea(3);
-        // 20, 21: area ratios. The exhaust one is guarded by the exhaust
+        // Area ratios. The exhaust one is guarded by the exhaust
         // bottom corner radius, as it always was.
         if (filled(S::Text108, 1))
             put(S::Text107, 5, f3(num(S::Text110, 3) / num(S::Text104, 5)));
@@ -144,7 +143,7 @@ private:
             return;
         Checked area = sq(inches(num(side, diameterRow))) * Circle;
         if (metric_)
-            area = area * Sq_Mm_Per_Sq_Inch;
+            area = area * SqMmPerSqInch;
         area = area * double(valves);
         put(side, outRow, throat ? f2(area) : f3(area));
     }
@@ -160,7 +159,7 @@ private:
             return;
         const Checked r2 = sq(inches(num(radiusColumn, radiusRow)));
         const Checked area = r2 - r2 * Circle;
-        put(out, outRow, f6(metric_ ? area * Sq_Mm_Per_Sq_Inch : area));
+        put(out, outRow, f6(metric_ ? area * SqMmPerSqInch : area));
     }
 
     void windowArea(int row)
@@ -170,11 +169,11 @@ private:
         if (!filled(width, row) || !filled(height, row))
             return;
         if (metric_) {
-            const Checked corners = Checked(2.0) * num(S::Text112, row) / Sq_Mm_Per_Sq_Inch +
-                                    Checked(2.0) * num(S::Text111, row) / Sq_Mm_Per_Sq_Inch;
+            const Checked corners = Checked(2.0) * num(S::Text112, row) / SqMmPerSqInch +
+                                    Checked(2.0) * num(S::Text111, row) / SqMmPerSqInch;
             put(S::Text110, row,
-                f3((num(width, row) / Mm_Per_Inch * (num(height, row) / Mm_Per_Inch) - corners) *
-                   Sq_Mm_Per_Sq_Inch));
+                f3((num(width, row) / MmPerInch * (num(height, row) / MmPerInch) - corners) *
+                   SqMmPerSqInch));
         } else {
             put(S::Text110, row,
                 f3(num(width, row) * num(height, row) - Checked(2.0) * num(S::Text111, row) -
@@ -221,7 +220,7 @@ private:
 
     QString flowText(Checked v) const { return metric_ ? f3(v) : f1(v); }
 
-    // 24, 25: corrected flow.
+    // Corrected flow.
     void correctedFlow(const Side &side, int i)
     {
         if (filled(side.observed, i) && positive(side.depression, i)) {
@@ -247,7 +246,7 @@ private:
             count(side.intake ? calc_.In_Flow_Count : calc_.Ex_Flow_Count);
     }
 
-    // 26, 27: the lift, limited to the 0.25D lift; the text is copied.
+    // The lift, limited to the 0.25D lift; the text is copied.
     void effectiveLift(const Side &side, int i)
     {
         if (filled(S::Text101, i) && filled(side.quarterColumn, 9)) {
@@ -260,7 +259,7 @@ private:
         }
     }
 
-    // 28, 29: flow per unit of curtain area.
+    // Flow per unit of curtain area.
     void flowPerArea(const Side &side, int i)
     {
         const int valves = side.intake ? calc_.Valves_In : calc_.Valves_Ex;
@@ -274,14 +273,14 @@ private:
         const Checked d = num(side.diameterColumn, 3);
         if (metric_) {
             put(side.perArea, i,
-                f2(q / Cubic_M_Per_Cubic_Foot / (lift / Mm_Per_Inch * (d / Mm_Per_Inch * Pi)) *
-                   Cubic_M_Per_Cubic_Foot * Sq_Mm_Per_Sq_Inch / double(valves)));
+                f2(q / CubicMPerCubicFoot / (lift / MmPerInch * (d / MmPerInch * Pi)) *
+                   CubicMPerCubicFoot * SqMmPerSqInch / double(valves)));
         } else {
             put(side.perArea, i, f2(q / (d * Pi * lift / 1000.0) / double(valves)));
         }
     }
 
-    // 30, 31: SAE discharge coefficient.
+    // SAE discharge coefficient.
     void sae(const Side &side, int i)
     {
         if (!filled(side.perArea, i)) {
@@ -290,11 +289,10 @@ private:
         }
         const Checked v = num(side.perArea, i);
         put(side.cd, i,
-            f3(metric_ ? v / Cubic_M_Per_Cubic_Foot / Sq_Mm_Per_Sq_Inch / Ideal_Flow
-                       : v / Ideal_Flow));
+            f3(metric_ ? v / CubicMPerCubicFoot / SqMmPerSqInch / IdealFlow : v / IdealFlow));
     }
 
-    // 32: exhaust/intake flow ratio and the ratio sums.
+    // Exhaust/intake flow ratio and the ratio sums.
     void flowRatio(int i)
     {
         if (!(filled(S::Text103, i) && filled(S::Text102, i) && positive(S::Text102, i))) {
@@ -314,7 +312,7 @@ private:
         }
     }
 
-    // 33, 34: mean port velocity.
+    // Mean port velocity.
     void portVelocity(const Side &side, int i)
     {
         if (!(filled(side.corrected, i) && filled(side.diameterColumn, 2) &&
@@ -326,13 +324,12 @@ private:
         const Checked area = num(side.diameterColumn, 2);
         if (metric_)
             put(side.velocity, i,
-                f1(q / Cubic_M_Per_Cubic_Foot / 60.0 / (area / Sq_Mm_Per_Sq_Inch / 144.0) *
-                   Metre_Per_Foot));
+                f1(q / CubicMPerCubicFoot / 60.0 / (area / SqMmPerSqInch / 144.0) * MetrePerFoot));
         else
             put(side.velocity, i, f1(q / 60.0 / (area / 144.0)));
     }
 
-    // 35, 36: effective valve area and the velocity through it.
+    // Effective valve area and the velocity through it.
     void valveFlowArea(const Side &side, int i)
     {
         if (!(filled(S::Text101, i) && filled(side.quarterColumn, 9) && positive(S::Text101, i))) {
@@ -346,14 +343,13 @@ private:
         else
             Calc_Exhaust_Curtain_Area(lift, metric_, calc_);
         const Checked area = calc_.Curtain_Area;
-        put(side.valveArea, i, metric_ ? f1(area * Sq_Mm_Per_Sq_Inch) : f3(area));
-        const Checked q = Fix_Decimal_Sep_Value(s_.cell(side.corrected, i), numbers_);
+        put(side.valveArea, i, metric_ ? f1(area * SqMmPerSqInch) : f3(area));
+        const Checked q = fixDecimalSepValue(s_.cell(side.corrected, i), numbers_);
         put(side.valveSpeed, i,
-            f1(metric_ ? q / Cubic_M_Per_Cubic_Foot / area * 2.4 * Metre_Per_Foot
-                       : q / area * 2.4));
+            f1(metric_ ? q / CubicMPerCubicFoot / area * 2.4 * MetrePerFoot : q / area * 2.4));
     }
 
-    // 37, 38: discharge coefficient on the effective valve area.
+    // Discharge coefficient on the effective valve area.
     void effectiveSae(const Side &side, int i)
     {
         if (!(filled(side.valveArea, i) && positive(side.valveArea, i))) {
@@ -363,11 +359,11 @@ private:
         const Checked q = num(side.corrected, i);
         const Checked area = num(side.valveArea, i);
         put(side.effectiveCd, i,
-            f3(metric_ ? q / Cubic_M_Per_Cubic_Foot / (area / Sq_Mm_Per_Sq_Inch) / Ideal_Flow
-                       : q / area / Ideal_Flow));
+            f3(metric_ ? q / CubicMPerCubicFoot / (area / SqMmPerSqInch) / IdealFlow
+                       : q / area / IdealFlow));
     }
 
-    // 39, 40: lift over valve diameter.
+    // Lift over valve diameter.
     void liftOverDiameter(const Side &side, int i)
     {
         if (!(filled(S::Text101, i) && positive(S::Text101, i))) {
@@ -401,11 +397,11 @@ private:
 
     void afterRows()
     {
-        // 41: the exhaust/intake ratio the compression ratio asks for.
+        // The exhaust/intake ratio the compression ratio asks for.
         const Checked cr = num(S::Text110, 5);
         put(S::Text113, 10, f3(Checked(0.0011) * sq(cr) - Checked(0.0404) * cr + 1.029));
 
-        // 42: the existing ratio over the rows up to Max Lift.
+        // The existing ratio over the rows up to Max Lift.
         if (calc_.Ratio_Sum > 0.0 && calc_.Ratio_Count > 0) {
             put(S::Text113, 11, f3(Checked(calc_.Ratio_Sum) / double(calc_.Ratio_Count)));
         } else {
@@ -423,14 +419,14 @@ private:
             platform_.message(text, MsgButtons::Ok, MsgIcon::Exclamation);
         }
 
-        // 43: the average ratio over every lifted row; "-" when there is
+        // The average ratio over every lifted row; "-" when there is
         // none, so no older figure stays beside the new results.
         if (calc_.Avg_Ratio_Sum > 0.0 && calc_.Avg_Ratio_Count > 0)
             put(S::Text113, 12, f3(Checked(calc_.Avg_Ratio_Sum) / double(calc_.Avg_Ratio_Count)));
         else
             put(S::Text113, 12, QStringLiteral("-"));
 
-        // 44 to 47: totals and averages of the corrected flows.
+        // Totals and averages of the corrected flows.
         put(S::Text106, 11, f1(calc_.In_Flow_Sum));
         put(S::Text102, 11,
             f1(calc_.In_Flow_Count > 0 ? Checked(calc_.In_Flow_Sum) / double(calc_.In_Flow_Count)
@@ -454,13 +450,13 @@ void calculate(Flow_Test_Sheet &sheet, bool metric, CalcState &calc, const Numbe
     try {
         Calculation(sheet, metric, calc, numbers, platform).run();
     } catch (const RuntimeError &e) {
-        Show_Calculation_Error(e, calc, platform);
+        showCalculationError(e, calc, platform);
     }
 }
 
 } // namespace
 
-void Show_Calculation_Error(const RuntimeError &error, CalcState &calc, const Platform &platform)
+void showCalculationError(const RuntimeError &error, CalcState &calc, const Platform &platform)
 {
     calc.Error_Msg =
         QStringLiteral("Error Number ") + QString::number(error.number()) + QStringLiteral(" -- ") +
@@ -481,12 +477,12 @@ void Calculate_Sheet(Flow_Test_Sheet &sheet, bool metric, CalcState &calc,
     // The valve counts are read before anything is written; a count that is
     // no number is reported like any other calculation error.
     try {
-        const int valvesIn = cint(parseNumber(sheet.cell(S::Text106, 6), numbers.Locale_Decimal));
-        const int valvesEx = cint(parseNumber(sheet.cell(S::Text108, 6), numbers.Locale_Decimal));
+        const int valvesIn = cint(parseNumber(sheet.cell(S::Text106, 6), numbers.localeDecimal));
+        const int valvesEx = cint(parseNumber(sheet.cell(S::Text108, 6), numbers.localeDecimal));
         calc.Valves_In = valvesIn;
         calc.Valves_Ex = valvesEx;
     } catch (const RuntimeError &e) {
-        Show_Calculation_Error(e, calc, platform);
+        showCalculationError(e, calc, platform);
         return;
     }
     if (metric)

@@ -23,6 +23,6 @@ void Calculate_Sheet_Metric(Flow_Test_Sheet &sheet, CalcState &calc, const Numbe
                             const Platform &platform);
 
 // Builds the calculation's error text into calc.Error_Msg and shows it.
-void Show_Calculation_Error(const RuntimeError &error, CalcState &calc, const Platform &platform);
+void showCalculationError(const RuntimeError &error, CalcState &calc, const Platform &platform);
 
 } // namespace zyt

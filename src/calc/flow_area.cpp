@@ -15,7 +15,7 @@ using S = Flow_Test_Sheet;
 
 constexpr double Pi = 3.14159265358979;
 constexpr double Degree = 0.017453292519943278; // Pi / 180 with the same Pi
-constexpr double Mm_Per_Inch = 25.4;
+constexpr double MmPerInch = 25.4;
 
 Checked squared(Checked x) { return x * x; }
 
@@ -23,8 +23,8 @@ void prepareSide(const S &sheet, const NumberStyle &numbers, bool metric, S::Arr
                  S::Array seatColumn, int valves, Valve_Geometry &g)
 {
     auto length = [&](S::Array a, int i) {
-        const Checked v = parseNumber(sheet.cell(a, i), numbers.Locale_Decimal);
-        return metric ? v / Mm_Per_Inch : v;
+        const Checked v = parseNumber(sheet.cell(a, i), numbers.localeDecimal);
+        return metric ? v / MmPerInch : v;
     };
     const Checked throat = length(valveColumn, 6);
     const Checked stem = length(valveColumn, 4);
@@ -32,7 +32,7 @@ void prepareSide(const S &sheet, const NumberStyle &numbers, bool metric, S::Arr
     const Checked stemArea = Checked(Pi) * squared(stem / 2.0);
     g.Net_Throat_Area = ((throatArea - stemArea) * double(valves)).value();
     g.Valve_Dia = length(valveColumn, 3).value();
-    g.Seat_Angle = parseNumber(sheet.cell(seatColumn, 4), numbers.Locale_Decimal);
+    g.Seat_Angle = parseNumber(sheet.cell(seatColumn, 4), numbers.localeDecimal);
     g.Seat_Width = length(seatColumn, 5).value();
     g.Seat_Sin = std::sin(g.Seat_Angle * Degree);
     g.Seat_Cos = std::cos(g.Seat_Angle * Degree);
@@ -41,7 +41,7 @@ void prepareSide(const S &sheet, const NumberStyle &numbers, bool metric, S::Arr
 
 double curtain(double lift, bool metric, const Valve_Geometry &g, int valves)
 {
-    const Checked L = metric ? Checked(lift) * 1000.0 / Mm_Per_Inch : Checked(lift);
+    const Checked L = metric ? Checked(lift) * 1000.0 / MmPerInch : Checked(lift);
     const Checked D = g.Valve_Dia;
     const Checked w = g.Seat_Width;
     const Checked s = g.Seat_Sin;

@@ -93,8 +93,8 @@ namespace {
 
 QString mask(double value, const NumberStyle &numbers, int minDecimals, int maxDecimals)
 {
-    return formatNumber(value, minDecimals, maxDecimals, false, numbers.Locale_Decimal,
-                        numbers.Locale_Group);
+    return formatNumber(value, minDecimals, maxDecimals, false, numbers.localeDecimal,
+                        numbers.localeGroup);
 }
 
 bool fixed(const NumberStyle &numbers) { return numbers.Box_Alignment == 1; }
@@ -103,7 +103,7 @@ bool fixed(const NumberStyle &numbers) { return numbers.Box_Alignment == 1; }
 
 QString Format_Thousands(double value, const NumberStyle &numbers)
 {
-    return formatNumber(value, 0, 0, true, numbers.Locale_Decimal, numbers.Locale_Group);
+    return formatNumber(value, 0, 0, true, numbers.localeDecimal, numbers.localeGroup);
 }
 QString Format_Int(double value, const NumberStyle &numbers) { return mask(value, numbers, 0, 0); }
 QString Format_1_Dec(double value, const NumberStyle &numbers)
@@ -134,7 +134,7 @@ QString Format_6_Dec(double value, const NumberStyle &numbers)
 QString Format_Short_Decimal(double value, const NumberStyle &numbers)
 {
     const QString t = Format_6_Dec(value, numbers);
-    const int p = int(t.indexOf(numbers.Locale_Decimal)) + 1;
+    const int p = int(t.indexOf(numbers.localeDecimal)) + 1;
     if (p > 8)
         return t.left(p - 1);
     if (t.size() > 8)
@@ -170,24 +170,24 @@ double swapAndParse(QStringView text, const NumberStyle &numbers)
     const QChar foreign = numbers.Decimal_Comma != 0 ? u'.' : u',';
     const qsizetype p = text.indexOf(foreign);
     if (p < 0)
-        return parseNumber(text, numbers.Locale_Decimal);
+        return parseNumber(text, numbers.localeDecimal);
     QString swapped = text.toString();
     swapped[p] = own;
-    return parseNumber(swapped, numbers.Locale_Decimal);
+    return parseNumber(swapped, numbers.localeDecimal);
 }
 
 } // namespace
 
 QString Fix_Decimal_Sep(QStringView text, const NumberStyle &numbers)
 {
-    return canonicalNumberText(swapAndParse(text, numbers), numbers.Locale_Decimal);
+    return canonicalNumberText(swapAndParse(text, numbers), numbers.localeDecimal);
 }
 
-double Fix_Decimal_Sep_Value(QStringView text, const NumberStyle &numbers)
+double fixDecimalSepValue(QStringView text, const NumberStyle &numbers)
 {
     // Read back through the canonical text, as the callers always did: the
     // number is the one shown with 15 significant digits.
-    return parseNumber(Fix_Decimal_Sep(text, numbers), numbers.Locale_Decimal);
+    return parseNumber(Fix_Decimal_Sep(text, numbers), numbers.localeDecimal);
 }
 
 namespace {

@@ -37,7 +37,7 @@ QString Format_Short_Decimal(double value, const NumberStyle &numbers);
 // other kind has been turned into the own one (a comma under a decimal
 // point, and the other way round). Raises error 13 when the text holds no
 // number.
-double Fix_Decimal_Sep_Value(QStringView text, const NumberStyle &numbers);
+double fixDecimalSepValue(QStringView text, const NumberStyle &numbers);
 // The same number as canonical text: shortest form, the locale's decimal
 // character, up to 15 significant digits (2.50 gives 2.5, 007 gives 7).
 QString Fix_Decimal_Sep(QStringView text, const NumberStyle &numbers);

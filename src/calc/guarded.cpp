@@ -5,7 +5,7 @@
 
 namespace zyt {
 
-void Run_Guarded(const Platform &platform, const std::function<void()> &command)
+void runGuarded(const Platform &platform, const std::function<void()> &command)
 {
     try {
         command();

@@ -8,6 +8,6 @@ struct Platform;
 
 // Runs a user command. A run-time error that reaches it is shown as
 // "Error Number n -- description" in a critical box and the program goes on.
-void Run_Guarded(const Platform &platform, const std::function<void()> &command);
+void runGuarded(const Platform &platform, const std::function<void()> &command);
 
 } // namespace zyt

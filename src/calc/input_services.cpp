@@ -91,7 +91,7 @@ bool Check_Not_Zero(TextBox &box, const UiState &ui, const NumberStyle &numbers,
 {
     const QString s = withoutSignsAndSeparators(box.text());
     if (!s.isEmpty()) {
-        const auto value = tryParseNumber(s, numbers.Locale_Decimal);
+        const auto value = tryParseNumber(s, numbers.localeDecimal);
         if (value && *value != 0.0)
             return true;
     }

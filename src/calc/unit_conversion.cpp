@@ -136,7 +136,7 @@ public:
             convert(c.array, c.index, *c.rule);
         for (const UnitWord &w : unitWords)
             s_.setCell(w.array, w.index, QString::fromLatin1(toMetric_ ? w.metric : w.standard));
-        for (int row = S::First_Lift_Row; row <= S::Last_Lift_Row; ++row)
+        for (int row = S::FirstLiftRow; row <= S::LastLiftRow; ++row)
             for (const RowColumn &c : rowColumns)
                 convert(c.array, row, *c.rule);
         convert(S::Text110, 6, Lift); // Max Lift
@@ -150,7 +150,7 @@ public:
 private:
     void convert(S::Array a, int i, const Rule &rule)
     {
-        const auto value = tryParseNumber(s_.cell(a, i), numbers_.Locale_Decimal);
+        const auto value = tryParseNumber(s_.cell(a, i), numbers_.localeDecimal);
         if (!value)
             return; // empty or no number: nothing to convert
         try {

@@ -15,11 +15,11 @@ namespace zyt {
 namespace {
 
 using S = Flow_Test_Sheet;
-namespace boxes = record_boxes;
+namespace boxes = recordBoxes;
 
 const QString Filter =
     QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)|*.*|Flow Data Files (*.dat)|*.dat");
-constexpr int Filter_Index = 3;
+constexpr int FilterIndex = 3;
 
 const QString NotLoaded = QStringLiteral("Flow Data File has Not been Loaded");
 const QString NotSaved = QStringLiteral("Flow Data File has NOT been Saved");
@@ -57,7 +57,7 @@ const Key keys[] = {
     {QLatin1StringView("text210_"), S::Text210, Takes::LiftRows, {}},
     {QLatin1StringView("text211_"), S::Text211, Takes::LiftRows, {}},
 };
-constexpr qsizetype Key_Length = 8;
+constexpr qsizetype KeyLength = 8;
 
 enum class Verdict { Store, NotHandled, CannotStore };
 
@@ -66,16 +66,16 @@ enum class Verdict { Store, NotHandled, CannotStore };
 // is a record the reader does not know.
 Verdict judge(const Key &k, double index)
 {
-    const bool row = index >= S::First_Lift_Row && index <= S::Last_Lift_Row;
+    const bool row = index >= S::FirstLiftRow && index <= S::LastLiftRow;
     switch (k.takes) {
     case Takes::LiftRows:
         if (row)
             return Verdict::Store;
-        return index > S::Last_Lift_Row ? Verdict::CannotStore : Verdict::NotHandled;
+        return index > S::LastLiftRow ? Verdict::CannotStore : Verdict::NotHandled;
     case Takes::IntakePanel:
         if (row || (index >= 0 && index <= 4) || index == 6)
             return Verdict::Store;
-        return index < 0 || index > S::Last_Lift_Row ? Verdict::CannotStore : Verdict::NotHandled;
+        return index < 0 || index > S::LastLiftRow ? Verdict::CannotStore : Verdict::NotHandled;
     case Takes::ExhaustPanel:
         if ((index >= 0 && index <= 3) || (index >= 6 && index <= 8))
             return Verdict::Store;
@@ -97,8 +97,8 @@ bool stop(const Platform &platform)
 
 } // namespace
 
-ReadEnd Read_Flow_Data_Lines(Flow_Test_Sheet &sheet, const QStringList &lines,
-                             const NumberStyle &numbers, const Platform &platform, int &Read_Count)
+ReadEnd readFlowDataLines(Flow_Test_Sheet &sheet, const QStringList &lines,
+                          const NumberStyle &numbers, const Platform &platform, int &Read_Count)
 {
     Read_Count = 0;
     // A file with fewer rows leaves the last three empty rather than
@@ -136,7 +136,7 @@ ReadEnd Read_Flow_Data_Lines(Flow_Test_Sheet &sheet, const QStringList &lines,
         Verdict verdict = Verdict::NotHandled;
         int index = 0;
         if (key) {
-            const RecordLine::Index i = r.index(Key_Length, numbers.Locale_Decimal);
+            const RecordLine::Index i = r.index(KeyLength, numbers.localeDecimal);
             if (i.status != RecordLine::IndexStatus::Ok) {
                 verdict = Verdict::CannotStore;
             } else {
@@ -166,7 +166,7 @@ ReadEnd Read_Flow_Data_Lines(Flow_Test_Sheet &sheet, const QStringList &lines,
     return ReadEnd::Completed;
 }
 
-RecordWriter Write_Flow_Data_Records(const Flow_Test_Sheet &sheet)
+RecordWriter writeFlowDataRecords(const Flow_Test_Sheet &sheet)
 {
     RecordWriter w;
     const CellLayout &layout = sheet.layout();
@@ -174,7 +174,7 @@ RecordWriter Write_Flow_Data_Records(const Flow_Test_Sheet &sheet)
         w.record(layout.arrayName(a) + u'_' + QString::number(index), sheet.cell(a, index));
     };
     auto rows = [&](S::Array a) {
-        for (int row = S::First_Lift_Row; row <= S::Last_Lift_Row; ++row)
+        for (int row = S::FirstLiftRow; row <= S::LastLiftRow; ++row)
             put(a, row);
     };
     auto listed = [&](S::Array a, std::initializer_list<int> indexes) {
@@ -192,7 +192,7 @@ RecordWriter Write_Flow_Data_Records(const Flow_Test_Sheet &sheet)
     listed(S::Text110, {5, 6, 8});
     listed(S::Text202, {4, 5});
     listed(S::Text204, {4, 5});
-    for (int row = S::First_Lift_Row; row <= S::Last_Lift_Row; ++row) {
+    for (int row = S::FirstLiftRow; row <= S::LastLiftRow; ++row) {
         put(S::Text207, row);
         put(S::Text210, row);
         put(S::Text211, row);
@@ -207,7 +207,7 @@ bool Load_Flow_Data_File(Flow_Test_Sheet &sheet, const QString &name, AppState &
     QString path;
     if (fromDialog) {
         const std::optional<QString> chosen = st.platform.fileDialog(FileDialogRequest{
-            FileDialogKind::Open, Filter, Filter_Index, st.platform.programFolder()});
+            FileDialogKind::Open, Filter, FilterIndex, st.platform.programFolder()});
         if (!chosen) {
             boxes::failure(st.platform, NotLoaded);
             return false;
@@ -224,8 +224,8 @@ bool Load_Flow_Data_File(Flow_Test_Sheet &sheet, const QString &name, AppState &
         return false;
     }
     int Read_Count = 0;
-    if (Read_Flow_Data_Lines(sheet, splitLines(decodeFileText(bytes)), st.numbers, st.platform,
-                             Read_Count) == ReadEnd::Stopped)
+    if (readFlowDataLines(sheet, splitLines(decodeFileText(bytes)), st.numbers, st.platform,
+                          Read_Count) == ReadEnd::Stopped)
         return true;
 
     if (st.numbers.Decimal_Comma != 0)
@@ -242,13 +242,13 @@ bool Load_Flow_Data_File(Flow_Test_Sheet &sheet, const QString &name, AppState &
 bool Save_Flow_Data_File(const Flow_Test_Sheet &sheet, AppState &st)
 {
     const std::optional<QString> chosen = st.platform.fileDialog(
-        FileDialogRequest{FileDialogKind::Save, Filter, Filter_Index, st.platform.programFolder()});
+        FileDialogRequest{FileDialogKind::Save, Filter, FilterIndex, st.platform.programFolder()});
     if (!chosen) {
         boxes::failure(st.platform, NotSaved);
         return false;
     }
     st.files.File_Name = *chosen;
-    const RecordWriter w = Write_Flow_Data_Records(sheet);
+    const RecordWriter w = writeFlowDataRecords(sheet);
     if (!writeFileAtomically(*chosen, w.bytes())) {
         boxes::failure(st.platform, NotSaved);
         return false;

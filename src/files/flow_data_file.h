@@ -37,10 +37,10 @@ enum class ReadEnd { Completed, Stopped };
 // to 30 of the lifts, observed flows and second lifts to "0". Bad records
 // ask the user; Stopped when the reading ended early. Read_Count is the
 // number of lines read.
-ReadEnd Read_Flow_Data_Lines(Flow_Test_Sheet &sheet, const QStringList &lines,
-                             const NumberStyle &numbers, const Platform &platform, int &Read_Count);
+ReadEnd readFlowDataLines(Flow_Test_Sheet &sheet, const QStringList &lines,
+                          const NumberStyle &numbers, const Platform &platform, int &Read_Count);
 
 // The records of a sheet, in the order the file holds them.
-RecordWriter Write_Flow_Data_Records(const Flow_Test_Sheet &sheet);
+RecordWriter writeFlowDataRecords(const Flow_Test_Sheet &sheet);
 
 } // namespace zyt

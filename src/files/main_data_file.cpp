@@ -25,11 +25,11 @@ namespace {
 
 using M = MainModel;
 using C = CompareModel;
-namespace boxes = record_boxes;
+namespace boxes = recordBoxes;
 
 const QString Filter =
     QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)|*.*|Main Data Files (*.dta)|*.dta");
-constexpr int Filter_Index = 3;
+constexpr int FilterIndex = 3;
 
 const QString NotLoaded = QStringLiteral("MAIN Data File has Not been Loaded");
 const QString NotSaved = QStringLiteral("MAIN Data File has NOT been Saved");
@@ -160,7 +160,7 @@ private:
         for (const EstimatorKey &k : estimatorKeys) {
             if (!r.startsWith(k.key))
                 continue;
-            const RecordLine::Index i = r.index(k.key.size(), st_.numbers.Locale_Decimal);
+            const RecordLine::Index i = r.index(k.key.size(), st_.numbers.localeDecimal);
             if (i.status == RecordLine::IndexStatus::NoEquals)
                 throw badArgument();
             if (i.status == RecordLine::IndexStatus::NotANumber)
@@ -247,7 +247,7 @@ private:
 
     // A number written with either decimal separator: the file may come
     // from a computer that used the other one.
-    double number(const QString &text) const { return Fix_Decimal_Sep_Value(text, st_.numbers); }
+    double number(const QString &text) const { return fixDecimalSepValue(text, st_.numbers); }
 
     void setCheck(M::Array box, bool checked)
     {
@@ -312,14 +312,14 @@ private:
 
 } // namespace
 
-ReadEnd Read_Main_Data_Lines(Models &models, const QStringList &lines, AppState &st,
-                             ProgramHooks &hooks)
+ReadEnd readMainDataLines(Models &models, const QStringList &lines, AppState &st,
+                          ProgramHooks &hooks)
 {
     return Reader(models, st, hooks).read(lines);
 }
 
-RecordWriter Write_Main_Data_Records(const Models &models, const GraphSettings &graph,
-                                     const NumberStyle &numbers)
+RecordWriter writeMainDataRecords(const Models &models, const GraphSettings &graph,
+                                  const NumberStyle &numbers)
 {
     const MainModel &main = models.main;
     RecordWriter w;
@@ -341,8 +341,8 @@ RecordWriter Write_Main_Data_Records(const Models &models, const GraphSettings &
     w.record(u"Comp_Web", main.cell(M::Text98));
     w.record(u"Logo_SW", QString::number(graph.Logo_On));
     w.record(u"Logo_Name", graph.Logo_File);
-    w.record(u"Logo_Top", canonicalNumberText(models.graph.Picture2_Top, numbers.Locale_Decimal));
-    w.record(u"Logo_Left", canonicalNumberText(models.graph.Picture2_Left, numbers.Locale_Decimal));
+    w.record(u"Logo_Top", canonicalNumberText(models.graph.Picture2_Top, numbers.localeDecimal));
+    w.record(u"Logo_Left", canonicalNumberText(models.graph.Picture2_Left, numbers.localeDecimal));
     yesNo(QStringLiteral("Form50Check1"), graph.Quarter_D_Line == 1);
     yesNo(QStringLiteral("Form50Check2"), graph.Auto_X_Lines == 1);
     yesNo(QStringLiteral("Form50Check3"), graph.Mark_Points == 1);
@@ -361,7 +361,7 @@ bool Load_Main_Data_File(Models &models, AppState &st, ProgramHooks &hooks)
 {
     if (st.files.File_Name.isEmpty()) {
         const std::optional<QString> chosen = st.platform.fileDialog(FileDialogRequest{
-            FileDialogKind::Open, Filter, Filter_Index, st.platform.programFolder()});
+            FileDialogKind::Open, Filter, FilterIndex, st.platform.programFolder()});
         if (!chosen) {
             boxes::failure(st.platform, NotLoaded);
             return false;
@@ -373,8 +373,7 @@ bool Load_Main_Data_File(Models &models, AppState &st, ProgramHooks &hooks)
         boxes::failure(st.platform, NotLoaded);
         return false;
     }
-    if (Read_Main_Data_Lines(models, splitLines(decodeFileText(bytes)), st, hooks) ==
-        ReadEnd::Stopped)
+    if (readMainDataLines(models, splitLines(decodeFileText(bytes)), st, hooks) == ReadEnd::Stopped)
         return true;
     if (st.numbers.Decimal_Comma != 0)
         Form_Dots_To_Commas(models.main);
@@ -388,7 +387,7 @@ bool Save_Main_Data_File(Models &models, AppState &st, ProgramHooks &hooks)
 {
     if (st.files.File_Name.isEmpty()) {
         const std::optional<QString> chosen = st.platform.fileDialog(FileDialogRequest{
-            FileDialogKind::Save, Filter, Filter_Index, st.platform.programFolder()});
+            FileDialogKind::Save, Filter, FilterIndex, st.platform.programFolder()});
         if (!chosen) {
             boxes::failure(st.platform, NotSaved);
             return false;
@@ -398,21 +397,21 @@ bool Save_Main_Data_File(Models &models, AppState &st, ProgramHooks &hooks)
     // The estimator's results are written from its entries as they stand.
     hooks.Command51_Click();
     if (!writeFileAtomically(st.files.File_Name,
-                             Write_Main_Data_Records(models, st.graph, st.numbers).bytes())) {
+                             writeMainDataRecords(models, st.graph, st.numbers).bytes())) {
         boxes::failure(st.platform, NotSaved);
         return false;
     }
     return true;
 }
 
-QString Autosave_File_Path(const Platform &platform)
+QString autosaveFilePath(const Platform &platform)
 {
     return QDir(platform.programFolder()).filePath(QString::fromLatin1(Autosave_File));
 }
 
 void Load_Autosave_File(Models &models, AppState &st, ProgramHooks &hooks)
 {
-    st.files.File_Name = Autosave_File_Path(st.platform);
+    st.files.File_Name = autosaveFilePath(st.platform);
     // A first start has no autosave file; that is no error to tell, and
     // neither is one that cannot be opened.
     QFile probe(st.files.File_Name);
@@ -422,11 +421,11 @@ void Load_Autosave_File(Models &models, AppState &st, ProgramHooks &hooks)
     Load_Main_Data_File(models, st, hooks);
 }
 
-bool Save_Autosave_File(Models &models, AppState &st, ProgramHooks &hooks)
+bool saveAutosaveFile(Models &models, AppState &st, ProgramHooks &hooks)
 {
     // Written in one step: the old autosave file stays whole until the new
     // one is complete.
-    st.files.File_Name = Autosave_File_Path(st.platform);
+    st.files.File_Name = autosaveFilePath(st.platform);
     return Save_Main_Data_File(models, st, hooks);
 }
 

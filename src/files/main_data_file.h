@@ -38,17 +38,17 @@ bool Save_Main_Data_File(Models &models, AppState &st, ProgramHooks &hooks);
 // The autosave file in the program's folder, written at exit and read at
 // start-up.
 inline constexpr const char *Autosave_File = "zxqw1234.sav";
-QString Autosave_File_Path(const Platform &platform);
+QString autosaveFilePath(const Platform &platform);
 // Start-up: loads the autosave file when there is one; a missing file is
 // skipped without a word.
 void Load_Autosave_File(Models &models, AppState &st, ProgramHooks &hooks);
 // Exit: writes the autosave file; a failure shows the writer's box.
-bool Save_Autosave_File(Models &models, AppState &st, ProgramHooks &hooks);
+bool saveAutosaveFile(Models &models, AppState &st, ProgramHooks &hooks);
 
 // The two halves without files or dialogs.
-ReadEnd Read_Main_Data_Lines(Models &models, const QStringList &lines, AppState &st,
-                             ProgramHooks &hooks);
-RecordWriter Write_Main_Data_Records(const Models &models, const GraphSettings &graph,
-                                     const NumberStyle &numbers);
+ReadEnd readMainDataLines(Models &models, const QStringList &lines, AppState &st,
+                          ProgramHooks &hooks);
+RecordWriter writeMainDataRecords(const Models &models, const GraphSettings &graph,
+                                  const NumberStyle &numbers);
 
 } // namespace zyt

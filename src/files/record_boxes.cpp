@@ -5,7 +5,7 @@
 #include "platform/platform.h"
 #include "text_files.h"
 
-namespace zyt::record_boxes {
+namespace zyt::recordBoxes {
 
 void failure(const Platform &platform, const QString &text)
 {
@@ -25,4 +25,4 @@ QString invalidRecord(const NumberStyle &numbers, int lineCount, QStringView lin
            QStringLiteral("   Data --> ") + displayLine(line);
 }
 
-} // namespace zyt::record_boxes
+} // namespace zyt::recordBoxes

@@ -9,7 +9,7 @@ struct NumberStyle;
 struct Platform;
 
 // The message boxes the record-file readers and writers share.
-namespace record_boxes {
+namespace recordBoxes {
 
 inline const QString VornTitle = QStringLiteral("VORN - Error Message");
 inline const QString MainTitle = QStringLiteral("MAIN - Error Message");
@@ -21,5 +21,5 @@ bool recordNotHandled(const Platform &platform, const QString &title, QStringVie
 // "Invalid Input Record # - ", the line count, "   Data --> " and the line.
 QString invalidRecord(const NumberStyle &numbers, int lineCount, QStringView line);
 
-} // namespace record_boxes
+} // namespace recordBoxes
 } // namespace zyt

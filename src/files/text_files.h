@@ -12,7 +12,7 @@ namespace zyt {
 
 // The program's own text files are small; anything larger is no file of
 // ours, and reading it whole would only cost memory.
-inline constexpr qint64 Max_Text_File_Size = 4 * 1024 * 1024;
+inline constexpr qint64 MaxTextFileSize = 4 * 1024 * 1024;
 
 // Windows-1252, the code page the program's files have always been written
 // in. Bytes 0x81, 0x8D, 0x8F, 0x90 and 0x9D have no character there and
@@ -38,7 +38,7 @@ enum class FileReadStatus { Ok, Missing, NotRegular, TooLarge, CannotRead };
 
 // Reads a regular file of at most `limit` bytes whole.
 FileReadStatus readWholeFile(const QString &path, QByteArray &bytes,
-                             qint64 limit = Max_Text_File_Size);
+                             qint64 limit = MaxTextFileSize);
 
 // Replaces the file at `path` by `bytes` in one step: either the new content
 // is there in full, or the old file stays as it was.

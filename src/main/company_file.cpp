@@ -32,8 +32,8 @@ const QString NotSaved = QStringLiteral("Company Information Data File has NOT b
 
 } // namespace
 
-void Read_Company_Lines(MainModel &Main, const QStringList &lines, const NumberStyle &numbers,
-                        const Platform &platform)
+void readCompanyLines(MainModel &Main, const QStringList &lines, const NumberStyle &numbers,
+                      const Platform &platform)
 {
     int Read_Count = 0;
     for (const QString &line : lines) {
@@ -56,7 +56,7 @@ void Read_Company_Lines(MainModel &Main, const QStringList &lines, const NumberS
     }
 }
 
-RecordWriter Write_Company_Records(const MainModel &Main)
+RecordWriter writeCompanyRecords(const MainModel &Main)
 {
     RecordWriter w;
     for (const Key &k : keys) {
@@ -76,16 +76,16 @@ void Load_Co_Name_Click(MainModel &Main, AppState &st)
     const std::optional<QString> chosen = st.platform.fileDialog(
         FileDialogRequest{FileDialogKind::Open, filter, 2, st.platform.programFolder()});
     if (!chosen) {
-        record_boxes::failure(st.platform, NotLoaded);
+        recordBoxes::failure(st.platform, NotLoaded);
         return;
     }
     st.files.File_Name = *chosen;
     QByteArray bytes;
     if (readWholeFile(*chosen, bytes) != FileReadStatus::Ok) {
-        record_boxes::failure(st.platform, NotLoaded);
+        recordBoxes::failure(st.platform, NotLoaded);
         return;
     }
-    Read_Company_Lines(Main, splitLines(decodeFileText(bytes)), st.numbers, st.platform);
+    readCompanyLines(Main, splitLines(decodeFileText(bytes)), st.numbers, st.platform);
 }
 
 void Save_Co_Name_Click(const MainModel &Main, AppState &st)
@@ -95,12 +95,12 @@ void Save_Co_Name_Click(const MainModel &Main, AppState &st)
     const std::optional<QString> chosen = st.platform.fileDialog(
         FileDialogRequest{FileDialogKind::Save, filter, 2, st.platform.programFolder()});
     if (!chosen) {
-        record_boxes::failure(st.platform, NotSaved);
+        recordBoxes::failure(st.platform, NotSaved);
         return;
     }
     st.files.File_Name = *chosen;
-    if (!writeFileAtomically(*chosen, Write_Company_Records(Main).bytes()))
-        record_boxes::failure(st.platform, NotSaved);
+    if (!writeFileAtomically(*chosen, writeCompanyRecords(Main).bytes()))
+        recordBoxes::failure(st.platform, NotSaved);
 }
 
 } // namespace zyt

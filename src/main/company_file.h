@@ -22,10 +22,10 @@ void Save_Co_Name_Click(const MainModel &Main, AppState &st);
 
 // The two halves without files or dialogs. Keys match with their letter
 // case; a line that matches none shows its box and the reading goes on.
-void Read_Company_Lines(MainModel &Main, const QStringList &lines, const NumberStyle &numbers,
-                        const Platform &platform);
+void readCompanyLines(MainModel &Main, const QStringList &lines, const NumberStyle &numbers,
+                      const Platform &platform);
 // Each field on one line: a line break in a field would split its record,
 // so each becomes a blank.
-RecordWriter Write_Company_Records(const MainModel &Main);
+RecordWriter writeCompanyRecords(const MainModel &Main);
 
 } // namespace zyt

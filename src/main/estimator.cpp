@@ -32,7 +32,7 @@ public:
     // The number a cell shows; error 13 when it shows none.
     Checked operator()(M::Array a, int i) const
     {
-        return parseNumber(m_.cell(a, i), numbers_.Locale_Decimal);
+        return parseNumber(m_.cell(a, i), numbers_.localeDecimal);
     }
     void put(M::Array a, int i, Format format, Checked value)
     {
@@ -206,7 +206,7 @@ void Calc_Engine_Metric(MainModel &main, const NumberStyle &numbers)
 void Command51_Click(MainModel &main, const NumberStyle &numbers, const Platform &platform)
 {
     // Trapped here: the exit save runs this first and must go on.
-    Run_Guarded(platform, [&] {
+    runGuarded(platform, [&] {
         if (main.checked(M::Check2))
             Calc_Engine_Metric(main, numbers);
         else
@@ -265,7 +265,7 @@ void keepUserBoxLooks(MainModel &main)
     });
 }
 
-void Fill_Estimator_Help_Texts(UiState &ui)
+void fillEstimatorHelpTexts(UiState &ui)
 {
     QHash<QString, QString> &h = ui.Help_Texts;
     h.insert(QStringLiteral("Main_Command7"),

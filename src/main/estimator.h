@@ -43,6 +43,6 @@ void keepUserBoxLooks(MainModel &main);
 
 // The hover-help texts of the estimator, the port calculators and the
 // "Metric" box, under "Main_" and the control's name.
-void Fill_Estimator_Help_Texts(UiState &ui);
+void fillEstimatorHelpTexts(UiState &ui);
 
 } // namespace zyt

@@ -32,7 +32,7 @@ const Column columns[] = {
 
 } // namespace
 
-CellRules Main_Cell_Rules(MainModel::Array array, int index)
+CellRules mainCellRules(MainModel::Array array, int index)
 {
     CellRules r;
     for (const Column &c : columns) {
@@ -54,13 +54,13 @@ CellRules Main_Cell_Rules(MainModel::Array array, int index)
     return r;
 }
 
-bool Text101_Limit_Check(int index, QStringView text, const NumberStyle &numbers,
+bool estimatorLimitCheck(int index, QStringView text, const NumberStyle &numbers,
                          const Platform &platform)
 {
     if (index != 3 && index != 8)
         return false;
     const double limit = index == 3 ? 1.0 : 25.0;
-    const auto value = tryParseNumber(text, numbers.Locale_Decimal);
+    const auto value = tryParseNumber(text, numbers.localeDecimal);
     if (!value || *value <= limit)
         return false;
     platform.message(index == 3 ? QStringLiteral("Mach # Can Not be Greater Than 1")

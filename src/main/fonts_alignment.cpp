@@ -48,7 +48,7 @@ bool isGraphCaption(const CellModel &window, int id)
 
 void applyFont(CellModel &window, Boxes which, const LookState &looks, const NumberStyle &numbers)
 {
-    const std::optional<double> size = Font_Size_Value(looks.Font_Size, numbers);
+    const std::optional<double> size = fontSizeValue(looks.Font_Size, numbers);
     for (int id = 0; id < window.layout().cellCount(); ++id) {
         if (!isTextBox(window.layout().info(id)) || isGraphCaption(window, id))
             continue;
@@ -77,10 +77,10 @@ void applyToSheets(Models &models, Boxes which, const LookState &looks, const Nu
 
 } // namespace
 
-std::optional<double> Font_Size_Value(const QString &text, const NumberStyle &numbers)
+std::optional<double> fontSizeValue(const QString &text, const NumberStyle &numbers)
 {
     try {
-        const double size = Fix_Decimal_Sep_Value(text, numbers);
+        const double size = fixDecimalSepValue(text, numbers);
         if (size >= 1.0 && size <= 200.0)
             return size;
     } catch (const RuntimeError &) {
@@ -99,7 +99,7 @@ bool Choose_Font(LookState &looks, const NumberStyle &numbers, const Platform &p
         return false;
     }
     looks.Font_Name = font->name;
-    looks.Font_Size = canonicalNumberText(font->size, numbers.Locale_Decimal);
+    looks.Font_Size = canonicalNumberText(font->size, numbers.localeDecimal);
     looks.Font_Bold = font->bold ? -1 : 0;
     looks.Font_Italic = font->italic ? -1 : 0;
     looks.Font_Cancelled = 0;
@@ -163,7 +163,7 @@ void Align_All_Forms(Models &models, const NumberStyle &numbers)
     align(models.compare);
 }
 
-void Calculate_All_Sheets(Models &models, AppState &st)
+void calculateAllSheets(Models &models, AppState &st)
 {
     for (Flow_Test_Sheet *sheet : models.sheets)
         if (sheet)
@@ -210,7 +210,7 @@ void AligRight_Click(Models &models, AppState &st)
 {
     st.numbers.Box_Alignment = 1;
     Align_All_Forms(models, st.numbers);
-    Calculate_All_Sheets(models, st);
+    calculateAllSheets(models, st);
 }
 
 } // namespace zyt

@@ -20,10 +20,10 @@ class MainModel;
 
 // The size, in points, of the windows' own font, which a cell without a font
 // of its own shows.
-inline constexpr double Window_Font_Size = 8.0;
+inline constexpr double WindowFontSize = 8.0;
 
 // The point size a font size text gives, when a box can take it: 1 to 200.
-std::optional<double> Font_Size_Value(const QString &text, const NumberStyle &numbers);
+std::optional<double> fontSizeValue(const QString &text, const NumberStyle &numbers);
 
 // Shows the font dialog and keeps its font in Font_Name, Font_Size,
 // Font_Bold and Font_Italic. A cancel shows "No Font Selected", changes no
@@ -50,7 +50,7 @@ void Align_Form(CellModel &window, const NumberStyle &numbers);
 void Align_All_Forms(Models &models, const NumberStyle &numbers);
 // Calculate_Sheet on Form1 to Form5 in turn, so their results are written
 // again in the number forms of the alignment.
-void Calculate_All_Sheets(Models &models, AppState &st);
+void calculateAllSheets(Models &models, AppState &st);
 
 // Menu "User Selectable Entry GUI Options", the captions of the entries:
 // "Select Font for All Text Main Screen"

@@ -23,12 +23,12 @@ void setGrid(GraphWindowState &Form60, GraphSettings &graph, ProgramHooks &hooks
 std::optional<std::int32_t> Get_Color(LookState &looks, const Platform &platform)
 {
     Q_ASSERT(platform.colors);
-    const std::optional<std::int32_t> color = platform.colors->showColorDialog(looks.Dialog_Color);
+    const std::optional<std::int32_t> color = platform.colors->showColorDialog(looks.dialogColor);
     if (!color) {
         platform.message(QStringLiteral("No Color Selected"), MsgButtons::Ok, MsgIcon::Exclamation);
         return std::nullopt;
     }
-    looks.Dialog_Color = *color;
+    looks.dialogColor = *color;
     return color;
 }
 

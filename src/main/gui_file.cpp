@@ -24,9 +24,9 @@ using S = Flow_Test_Sheet;
 
 const QString Filter =
     QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)|*.*|GUI Files (*.gui)|*.gui");
-constexpr int Filter_Index = 3;
+constexpr int FilterIndex = 3;
 
-const QString First_Line =
+const QString FirstLine =
     QStringLiteral("; Please Do not Edit or Change the Order of any of these Lines");
 const QString NotRead = QStringLiteral("Parameter File has Not been Read");
 const QString NotSaved = QStringLiteral("GUI File has NOT been Saved");
@@ -76,7 +76,7 @@ bool toBoolean(const QString &value, const NumberStyle &numbers)
         return true;
     if (word == u"false")
         return false;
-    return Fix_Decimal_Sep_Value(value, numbers) != 0.0;
+    return fixDecimalSepValue(value, numbers) != 0.0;
 }
 
 enum class Outcome { Applied, BadRecord };
@@ -97,11 +97,11 @@ public:
                 // A value that is no number, or a colour the graph cannot
                 // take, ends the reading; what was applied before stays.
                 invalidRecord(Read_Count, line);
-                record_boxes::failure(st_.platform, ErrorReading);
+                recordBoxes::failure(st_.platform, ErrorReading);
                 return Read_Count;
             }
             if (invalidRecord(Read_Count, line) == AnswerCancel) {
-                record_boxes::failure(st_.platform, ErrorReading);
+                recordBoxes::failure(st_.platform, ErrorReading);
                 return Read_Count;
             }
         }
@@ -111,7 +111,7 @@ public:
 private:
     int invalidRecord(int count, const QString &line)
     {
-        return st_.platform.message(record_boxes::invalidRecord(st_.numbers, count, line),
+        return st_.platform.message(recordBoxes::invalidRecord(st_.numbers, count, line),
                                     MsgButtons::OkCancel);
     }
 
@@ -134,19 +134,19 @@ private:
             return Outcome::Applied;
         case Field::Size:
             // No box takes a size of nothing or of hundreds of points.
-            if (!Font_Size_Value(value, st_.numbers))
+            if (!fontSizeValue(value, st_.numbers))
                 return Outcome::BadRecord;
             st_.looks.Font_Size = value;
             return Outcome::Applied;
         case Field::Bold:
-            st_.looks.Font_Bold = cint(Fix_Decimal_Sep_Value(value, st_.numbers));
+            st_.looks.Font_Bold = cint(fixDecimalSepValue(value, st_.numbers));
             return Outcome::Applied;
         case Field::Italic:
             st_.looks.Font_Italic = toBoolean(value, st_.numbers) ? -1 : 0;
             applyGroup(k.group);
             return Outcome::Applied;
         case Field::Alignment: {
-            const int alignment = cint(Fix_Decimal_Sep_Value(value, st_.numbers));
+            const int alignment = cint(fixDecimalSepValue(value, st_.numbers));
             if (alignment < 0 || alignment > 2)
                 return Outcome::BadRecord;
             st_.numbers.Box_Alignment = alignment;
@@ -154,12 +154,12 @@ private:
             if (st_.numbers.Box_Alignment != shown) {
                 Align_All_Forms(w_, st_.numbers);
                 if (st_.numbers.Box_Alignment == 1)
-                    Calculate_All_Sheets(w_, st_);
+                    calculateAllSheets(w_, st_);
             }
             return Outcome::Applied;
         }
         case Field::Color: {
-            const std::int32_t color = clng(Fix_Decimal_Sep_Value(value, st_.numbers));
+            const std::int32_t color = clng(fixDecimalSepValue(value, st_.numbers));
             if (color < 0 || color > 0xFFFFFF)
                 throw badProperty();
             w_.graph.Picture1_ForeColor = color;
@@ -200,7 +200,7 @@ void writeFont(RecordWriter &w, const QString &group, const CellLook &look,
     // A cell never given a font shows the window's own.
     const QString name =
         look.fontName.isEmpty() ? platform.fonts->defaultFontName() : look.fontName;
-    const double size = look.fontSize > 0.0 ? look.fontSize : Window_Font_Size;
+    const double size = look.fontSize > 0.0 ? look.fontSize : WindowFontSize;
     w.record(group + QStringLiteral(" Font Name"), name);
     w.record(group + QStringLiteral(" Font Size"), Format_Int(size, numbers));
     w.record(group + QStringLiteral(" Font Bold"), Format_Int(look.fontBold ? -1 : 0, numbers));
@@ -209,16 +209,16 @@ void writeFont(RecordWriter &w, const QString &group, const CellLook &look,
 
 } // namespace
 
-int Read_GUI_Lines(Models &models, const QStringList &lines, AppState &st)
+int readGuiLines(Models &models, const QStringList &lines, AppState &st)
 {
     return Reader(models, st).read(lines);
 }
 
-RecordWriter Write_GUI_Records(const Models &models, const NumberStyle &numbers,
-                               const Platform &platform)
+RecordWriter writeGuiRecords(const Models &models, const NumberStyle &numbers,
+                             const Platform &platform)
 {
     RecordWriter w;
-    w.Write_Record_Line(First_Line);
+    w.Write_Record_Line(FirstLine);
     const M &main = models.main;
     const CellLook &mainLabel = main.look(main.layout().id(M::Text101, 7));
     const CellLook &mainEntry = main.look(main.layout().id(M::Text101, 8));
@@ -239,18 +239,18 @@ std::optional<int> Read_GUI_File(Models &models, AppState &st)
 {
     QByteArray bytes;
     if (readWholeFile(st.files.File_Name, bytes) != FileReadStatus::Ok) {
-        record_boxes::failure(st.platform, NotRead);
+        recordBoxes::failure(st.platform, NotRead);
         return std::nullopt;
     }
-    return Read_GUI_Lines(models, splitLines(decodeFileText(bytes)), st);
+    return readGuiLines(models, splitLines(decodeFileText(bytes)), st);
 }
 
 void Read_GUI_Click(Models &models, AppState &st)
 {
     const std::optional<QString> chosen = st.platform.fileDialog(
-        FileDialogRequest{FileDialogKind::Open, Filter, Filter_Index, st.platform.programFolder()});
+        FileDialogRequest{FileDialogKind::Open, Filter, FilterIndex, st.platform.programFolder()});
     if (!chosen) {
-        record_boxes::failure(st.platform, NotRead);
+        recordBoxes::failure(st.platform, NotRead);
         return;
     }
     st.files.File_Name = *chosen;
@@ -262,15 +262,15 @@ void Read_GUI_Click(Models &models, AppState &st)
 void Write_GUI_Click(Models &models, AppState &st)
 {
     const std::optional<QString> chosen = st.platform.fileDialog(
-        FileDialogRequest{FileDialogKind::Save, Filter, Filter_Index, st.platform.programFolder()});
+        FileDialogRequest{FileDialogKind::Save, Filter, FilterIndex, st.platform.programFolder()});
     if (!chosen) {
-        record_boxes::failure(st.platform, NotSaved);
+        recordBoxes::failure(st.platform, NotSaved);
         return;
     }
     st.files.File_Name = *chosen;
-    const RecordWriter w = Write_GUI_Records(models, st.numbers, st.platform);
+    const RecordWriter w = writeGuiRecords(models, st.numbers, st.platform);
     if (!writeFileAtomically(*chosen, w.bytes())) {
-        record_boxes::failure(st.platform, NotSaved);
+        recordBoxes::failure(st.platform, NotSaved);
         return;
     }
     st.platform.message(Format_Thousands(w.Write_Count(), st.numbers) +

@@ -30,8 +30,8 @@ void Write_GUI_Click(Models &models, AppState &st);
 
 // The two halves without files or dialogs. Bad records ask the user; the
 // number of lines read is returned.
-int Read_GUI_Lines(Models &models, const QStringList &lines, AppState &st);
-RecordWriter Write_GUI_Records(const Models &models, const NumberStyle &numbers,
-                               const Platform &platform);
+int readGuiLines(Models &models, const QStringList &lines, AppState &st);
+RecordWriter writeGuiRecords(const Models &models, const NumberStyle &numbers,
+                             const Platform &platform);
 
 } // namespace zyt

@@ -7,8 +7,8 @@
 
 namespace zyt {
 
-QString Mail_Link(const QString &to, const QString &subject, const QString &body, const QString &cc,
-                  const QString &bcc)
+QString mailLink(const QString &to, const QString &subject, const QString &body, const QString &cc,
+                 const QString &bcc)
 {
     QString link = QStringLiteral("mailto:") + to;
     if (!subject.isEmpty())
@@ -27,7 +27,7 @@ void Send_Mail(const QString &to, const QString &subject, const QString &body, c
                const QString &bcc, const Platform &platform)
 {
     Q_ASSERT(platform.shell);
-    platform.shell->openLink(Mail_Link(to, subject, body, cc, bcc), QString());
+    platform.shell->openLink(mailLink(to, subject, body, cc, bcc), QString());
 }
 
 void Open_Link(const QString &target, const Platform &platform)
@@ -61,7 +61,7 @@ void Report_Problem_Click(const Platform &platform)
         QStringLiteral("Before Sending this Email.\r\rPlease State what your Problem is.\r\r"
                        "PLEASE ATTACH a print screen of What error message you got and a brief "
                        "description of what you were doing.\r");
-    Send_Mail(Support_Mail_To, QStringLiteral("VORN / ZYT - Customer Support - Problem Report"),
+    Send_Mail(SupportMailTo, QStringLiteral("VORN / ZYT - Customer Support - Problem Report"),
               Text_Buf, QString(), QString(), platform);
 }
 
@@ -69,23 +69,22 @@ void Information_Request_Click(const Platform &platform)
 {
     const QString Text_Buf =
         QStringLiteral("Before Sending this Email.\r\rPlease State What Information is Needed\r");
-    Send_Mail(Support_Mail_To,
-              QStringLiteral("VORN / ZYT - Customer Support - Information Request"), Text_Buf,
-              QString(), QString(), platform);
+    Send_Mail(SupportMailTo, QStringLiteral("VORN / ZYT - Customer Support - Information Request"),
+              Text_Buf, QString(), QString(), platform);
 }
 
 void About_Click(const UiState &ui, const Platform &platform)
 {
-    platform.message(ui.App_Title + QStringLiteral(" -- ") + Release_Date +
-                         QLatin1StringView(Crlf) + Maker_Notice,
+    platform.message(ui.App_Title + QStringLiteral(" -- ") + ReleaseDate + QLatin1StringView(Crlf) +
+                         MakerNotice,
                      MsgButtons::Ok, MsgIcon::Information);
 }
 
-void Command10_Click(const Platform &platform) { Open_Link(Peltrix_Web_Address, platform); }
+void Command10_Click(const Platform &platform) { Open_Link(PeltrixWebAddress, platform); }
 
 void Command49_Click(FileState &files, const Platform &platform) { Play_Wav_File(files, platform); }
 
-void Fill_Settings_Help_Texts(UiState &ui)
+void fillSettingsHelpTexts(UiState &ui)
 {
     QHash<QString, QString> &h = ui.Help_Texts;
     h.insert(QStringLiteral("Help_Play_Wav"),
@@ -108,10 +107,10 @@ void Fill_Settings_Help_Texts(UiState &ui)
                             "where it is Calculated from your input."));
 }
 
-Hover_Help Main_Hover_Help(QStringView control, int index)
+HoverHelp mainHoverHelp(QStringView control, int index)
 {
-    auto show = [](const char *help) { return Hover_Help{Hover::Show, QString::fromLatin1(help)}; };
-    const Hover_Help hide{Hover::Hide, QString()};
+    auto show = [](const char *help) { return HoverHelp{Hover::Show, QString::fromLatin1(help)}; };
+    const HoverHelp hide{Hover::Hide, QString()};
     if (control == u"Command49")
         return show("Help_Play_Wav");
     if (control == u"Option4") {
@@ -123,18 +122,18 @@ Hover_Help Main_Hover_Help(QStringView control, int index)
         case 2:
             return show("Help_Layout_Right");
         default:
-            return Hover_Help{};
+            return HoverHelp{};
         }
     }
     if (control == u"Text101")
-        return index == 0 ? Hover_Help{} : hide;
+        return index == 0 ? HoverHelp{} : hide;
     if (control == u"Text102")
         return index == 8 ? show("Help_Mean_Port_Speed") : hide;
     if (control == u"Text103")
         return index == 3 ? show("Help_Mean_Port_Area") : hide;
     if (control == u"Text104")
         return hide;
-    return Hover_Help{};
+    return HoverHelp{};
 }
 
 } // namespace zyt

@@ -11,19 +11,18 @@ struct UiState;
 
 // Where the help menu's e-mails and the "Peltrix Cams" button lead, and what
 // the About box says besides the program's title.
-inline const QString Support_Mail_To =
+inline const QString SupportMailTo =
     QStringLiteral("support@quarnel-airpath.example,info@quarnel-airpath.example");
-inline const QString Peltrix_Web_Address =
-    QStringLiteral("https://peltrix.quarnel-airpath.example/");
-inline const QString Release_Date = QStringLiteral("June 2025");
-inline const QString Maker_Notice =
+inline const QString PeltrixWebAddress = QStringLiteral("https://peltrix.quarnel-airpath.example/");
+inline const QString ReleaseDate = QStringLiteral("June 2025");
+inline const QString MakerNotice =
     QStringLiteral("Copyright Quarnel Airpath Studio. All Rights Reserved.");
 
 // The "mailto:" link of a new message: the recipients, then "?subject=",
 // "&cc=", "&bcc=" and "&body=" with the texts that are not empty. Every
 // carriage return becomes "%0A"; nothing else is escaped.
-QString Mail_Link(const QString &to, const QString &subject, const QString &body, const QString &cc,
-                  const QString &bcc);
+QString mailLink(const QString &to, const QString &subject, const QString &body, const QString &cc,
+                 const QString &bcc);
 // Opens the user's mail program with that message. Nothing is shown when it
 // cannot.
 void Send_Mail(const QString &to, const QString &subject, const QString &body, const QString &cc,
@@ -49,17 +48,17 @@ void Command49_Click(FileState &files, const Platform &platform);
 
 // Puts the main window's hover-help texts of the print layout options, the
 // sound button and two estimator cells into Help_Texts.
-void Fill_Settings_Help_Texts(UiState &ui);
+void fillSettingsHelpTexts(UiState &ui);
 
 // What the main window's help line does as the mouse moves over a control.
 enum class Hover { Show, Hide, Keep };
-struct Hover_Help {
+struct HoverHelp {
     Hover action = Hover::Keep;
     QString help; // the name in Help_Texts of the text to show
 };
 // For the sound button "Command49", the print layout options "Option4"
 // (0 to 2) and the estimator cells of "Text101" to "Text104"; Keep for
 // every other control, which the window handles itself.
-Hover_Help Main_Hover_Help(QStringView control, int index);
+HoverHelp mainHoverHelp(QStringView control, int index);
 
 } // namespace zyt

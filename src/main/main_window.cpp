@@ -57,7 +57,7 @@ constexpr int WindowHeight = CommentsTop + 64 + Margin;
 
 } // namespace
 
-void Fill_Main_Help_Texts(UiState &ui)
+void fillMainHelpTexts(UiState &ui)
 {
     QHash<QString, QString> &h = ui.Help_Texts;
     h.insert(QStringLiteral("Help_PrtSc"),
@@ -71,8 +71,7 @@ void Fill_Main_Help_Texts(UiState &ui)
                             "Test to a File."));
 }
 
-Main_Window::Main_Window(Program &program)
-    : program_(program), st_(program.st), model_(program.main)
+MainWindow::MainWindow(Program &program) : program_(program), st_(program.st), model_(program.main)
 {
     setObjectName(QStringLiteral("Main"));
     QFont font = this->font();
@@ -83,7 +82,7 @@ Main_Window::Main_Window(Program &program)
     setCentralWidget(central_);
     views_ = new CellViews(model_, st_, this);
     help_ =
-        new Hover_Help_Line(st_.ui, central_, QRect(Margin, HelpTop, WindowWidth - 2 * Margin, 40));
+        new HoverHelpLine(st_.ui, central_, QRect(Margin, HelpTop, WindowWidth - 2 * Margin, 40));
     help_->background(central_);
 
     buildMenus();
@@ -100,35 +99,35 @@ Main_Window::Main_Window(Program &program)
     setFixedSize(WindowWidth, WindowHeight + menuBar()->sizeHint().height());
 }
 
-QLabel *Main_Window::helpLine() const { return help_->label(); }
+QLabel *MainWindow::helpLine() const { return help_->label(); }
 
-QWidget *Main_Window::cellWidget(MainModel::Array array, int index) const
+QWidget *MainWindow::cellWidget(MainModel::Array array, int index) const
 {
     const int id = model_.layout().id(array, index);
     return id < 0 ? nullptr : views_->widget(id);
 }
 
-void Main_Window::focusCell(MainModel::Array array, int index)
+void MainWindow::focusCell(MainModel::Array array, int index)
 {
     if (QWidget *w = cellWidget(array, index))
         w->setFocus(Qt::OtherFocusReason);
 }
 
-QAction *Main_Window::action(const QString &name) const { return findChild<QAction *>(name); }
+QAction *MainWindow::action(const QString &name) const { return findChild<QAction *>(name); }
 
-void Main_Window::setActionEnabled(const QString &name, bool enabled)
+void MainWindow::setActionEnabled(const QString &name, bool enabled)
 {
     if (QAction *a = action(name))
         a->setEnabled(enabled);
 }
 
-void Main_Window::disableFitting()
+void MainWindow::disableFitting()
 {
     setActionEnabled(QStringLiteral("FullScrRes"), false);
     setActionEnabled(QStringLiteral("AspectRatio"), false);
 }
 
-void Main_Window::buildMenus()
+void MainWindow::buildMenus()
 {
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("File"));
@@ -190,7 +189,7 @@ void Main_Window::buildMenus()
         ->setObjectName(QStringLiteral("Preload"));
 }
 
-void Main_Window::buildButtons(QWidget *central)
+void MainWindow::buildButtons(QWidget *central)
 {
     const int width = (WindowWidth - 2 * Margin - 8 * 6) / 9;
     auto button = [&](const QString &name, const QString &caption, int column, int row) {
@@ -203,7 +202,7 @@ void Main_Window::buildButtons(QWidget *central)
     for (int k = 0; k < 5; ++k) {
         QPushButton *b = button(QStringLiteral("Command%1").arg(k + 1),
                                 QStringLiteral("Flow Test %1").arg(k + 1), k, 0);
-        connect(b, &QPushButton::clicked, this, [this, k] { program_.Open_Sheet(k); });
+        connect(b, &QPushButton::clicked, this, [this, k] { program_.openSheet(k); });
     }
     QPushButton *compare =
         button(QStringLiteral("Command50"), QStringLiteral("Compare 2 Flow Tests"), 5, 0);
@@ -245,7 +244,7 @@ void Main_Window::buildButtons(QWidget *central)
         r->setGeometry(Margin + 3 * (width + 6) + k * 80, Margin + ButtonHeight + Margin, 78,
                        ButtonHeight);
         r->setChecked(model_.text(option) == QString::number(k));
-        help_->shows(r, Main_Hover_Help(u"Option4", k).help);
+        help_->shows(r, mainHoverHelp(u"Option4", k).help);
         connect(r, &QRadioButton::toggled, this, [this, option, k](bool on) {
             if (on)
                 model_.setText(option, QString::number(k));
@@ -257,7 +256,7 @@ void Main_Window::buildButtons(QWidget *central)
     }
 }
 
-void Main_Window::buildEstimator(QWidget *central)
+void MainWindow::buildEstimator(QWidget *central)
 {
     const CellLayout &layout = model_.layout();
     views_->add(layout.id(M::Text33, M::Single), CellRules{}, central,
@@ -271,12 +270,12 @@ void Main_Window::buildEstimator(QWidget *central)
                 continue;
             const auto a = M::Array(array);
             QWidget *w =
-                views_->add(id, Main_Cell_Rules(a, row), central,
+                views_->add(id, mainCellRules(a, row), central,
                             QRect(columnX(column), rowY(row), columnWidth(column), CellHeight));
             auto *edit = qobject_cast<CellLineEdit *>(w);
             if (edit && edit->rules().extra == ExtraRule::EstimatorLimit) {
                 edit->setExtraRule([this, row](CellLineEdit &cell) {
-                    if (Text101_Limit_Check(row, cell.text(), st_.numbers, st_.platform))
+                    if (estimatorLimitCheck(row, cell.text(), st_.numbers, st_.platform))
                         cell.setFocus(Qt::OtherFocusReason);
                 });
             }
@@ -362,8 +361,8 @@ void Main_Window::buildEstimator(QWidget *central)
     connect(peltrix, &QPushButton::clicked, this, [this] { Command10_Click(st_.platform); });
 }
 
-QCheckBox *Main_Window::makeCheckBox(MainModel::Array box, const QString &caption, QWidget *parent,
-                                     const QRect &geometry)
+QCheckBox *MainWindow::makeCheckBox(MainModel::Array box, const QString &caption, QWidget *parent,
+                                    const QRect &geometry)
 {
     const int id = model_.layout().id(box, M::Single);
     auto *check = new QCheckBox(caption, parent);
@@ -390,14 +389,14 @@ QCheckBox *Main_Window::makeCheckBox(MainModel::Array box, const QString &captio
     return check;
 }
 
-QCheckBox *Main_Window::checkBox(MainModel::Array box) const
+QCheckBox *MainWindow::checkBox(MainModel::Array box) const
 {
     return findChild<QCheckBox *>(model_.layout().arrayName(box));
 }
 
-void Main_Window::estimatorHover(QWidget *cell, MainModel::Array array, int index)
+void MainWindow::estimatorHover(QWidget *cell, MainModel::Array array, int index)
 {
-    const Hover_Help h = Main_Hover_Help(model_.layout().arrayName(array), index);
+    const HoverHelp h = mainHoverHelp(model_.layout().arrayName(array), index);
     if (h.action == Hover::Show) {
         help_->shows(cell, h.help);
     } else if (h.action == Hover::Hide) {
@@ -405,7 +404,7 @@ void Main_Window::estimatorHover(QWidget *cell, MainModel::Array array, int inde
     }
 }
 
-void Main_Window::setNotes()
+void MainWindow::setNotes()
 {
     notes_[0]->setText(QStringLiteral(
         "This does assume you will install the appropriate cam. For details on the \"Peltrix\" "
@@ -420,7 +419,7 @@ void Main_Window::setNotes()
         "the left."));
 }
 
-void Main_Window::buildPreloads(QWidget *central)
+void MainWindow::buildPreloads(QWidget *central)
 {
     frame4_ = new QFrame(central);
     frame4_->setObjectName(QStringLiteral("Frame4"));
@@ -442,7 +441,7 @@ void Main_Window::buildPreloads(QWidget *central)
         auto *get = new QPushButton(QStringLiteral("Get File Name"), frame4_);
         get->setObjectName(QStringLiteral("Command45_%1").arg(k));
         get->setGeometry(470, y, 130, 24);
-        connect(get, &QPushButton::clicked, this, [this, k] { program_.Get_File_Name(k); });
+        connect(get, &QPushButton::clicked, this, [this, k] { program_.Command45_Click(k); });
         help_->shows(get, QStringLiteral("Opens Window and lets USER Select Flow Data File Name."));
     }
     auto *note = new QLabel(QStringLiteral("NOTE: Whatever File Name you enter MUST be in the Same "
@@ -452,7 +451,7 @@ void Main_Window::buildPreloads(QWidget *central)
     auto *loadDone = new QPushButton(QStringLiteral("&Load / Done"), frame4_);
     loadDone->setObjectName(QStringLiteral("Command46"));
     loadDone->setGeometry(100, 222, 160, 28);
-    connect(loadDone, &QPushButton::clicked, this, [this] { program_.Load_Done_Click(); });
+    connect(loadDone, &QPushButton::clicked, this, [this] { program_.Command46_Click(); });
     help_->shows(loadDone, QStringLiteral("When done Selecting Flow Data File Names, Clicking this "
                                           "will Load These Files before Closing This Window."));
     auto *done = new QPushButton(QStringLiteral("&Done"), frame4_);
@@ -465,7 +464,7 @@ void Main_Window::buildPreloads(QWidget *central)
     frame4_->hide();
 }
 
-void Main_Window::buildCompany(QWidget *central)
+void MainWindow::buildCompany(QWidget *central)
 {
     frame96_ = new QFrame(central);
     frame96_->setObjectName(QStringLiteral("Frame96"));
@@ -499,7 +498,7 @@ void Main_Window::buildCompany(QWidget *central)
     frame96_->hide();
 }
 
-void Main_Window::buildPrinters(QWidget *central)
+void MainWindow::buildPrinters(QWidget *central)
 {
     frame99_ = new QFrame(central);
     frame99_->setObjectName(QStringLiteral("Frame99"));
@@ -524,9 +523,9 @@ void Main_Window::buildPrinters(QWidget *central)
     frame99_->hide();
 }
 
-void Main_Window::showPrinters()
+void MainWindow::showPrinters()
 {
-    const Printer_List list = Load_Printer_Info_Click(st_.print, st_.platform);
+    const PrinterList list = Load_Printer_Info_Click(st_.print, st_.platform);
     printers_->clear();
     printers_->addItems(list.Combo1);
     printers_->setCurrentText(list.Printer_Name);
@@ -534,7 +533,7 @@ void Main_Window::showPrinters()
     frame99_->raise();
 }
 
-void Main_Window::buildSettingsMenus()
+void MainWindow::buildSettingsMenus()
 {
     QMenu *company = menuBar()->addMenu(QStringLiteral("Company Info"));
     company->setObjectName(QStringLiteral("Comp_Info"));
@@ -596,14 +595,14 @@ void Main_Window::buildSettingsMenus()
         ->setObjectName(QStringLiteral("About"));
 }
 
-void Main_Window::showPreloads(bool show)
+void MainWindow::showPreloads(bool show)
 {
     frame4_->setVisible(show);
     if (show)
         frame4_->raise();
 }
 
-void Main_Window::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
     // Closing the main window is the program's exit.
     program_.Exit_Click();

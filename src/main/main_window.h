@@ -15,17 +15,17 @@ namespace zyt {
 struct AppState;
 struct UiState;
 class CellViews;
-class Hover_Help_Line;
+class HoverHelpLine;
 class Program;
 
 // The program's hub: opens the sheets and the other windows, carries the
 // estimator's cells, the preload names and the comments, and ends the
 // program when it closes.
-class Main_Window : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit Main_Window(Program &program);
+    explicit MainWindow(Program &program);
 
     QWidget *cellWidget(MainModel::Array array, int index = MainModel::Single) const;
     void focusCell(MainModel::Array array, int index);
@@ -63,7 +63,7 @@ private:
     MainModel &model_;
     CellViews *views_ = nullptr;
     QWidget *central_ = nullptr;
-    Hover_Help_Line *help_ = nullptr;
+    HoverHelpLine *help_ = nullptr;
     QFrame *frame4_ = nullptr;
     QFrame *frame96_ = nullptr;
     QFrame *frame99_ = nullptr;
@@ -72,6 +72,6 @@ private:
 };
 
 // Puts the main window's shared hover-help texts into Help_Texts.
-void Fill_Main_Help_Texts(UiState &ui);
+void fillMainHelpTexts(UiState &ui);
 
 } // namespace zyt

@@ -101,7 +101,7 @@ const Converted converted[] = {
 
 void convert(MainModel &main, const Converted &c, bool toMetric, const NumberStyle &numbers)
 {
-    const auto value = tryParseNumber(main.cell(c.array, c.index), numbers.Locale_Decimal);
+    const auto value = tryParseNumber(main.cell(c.array, c.index), numbers.localeDecimal);
     if (!value)
         return; // no number to convert: the cell stays as the user left it
     try {

@@ -12,15 +12,15 @@ QStringList entries(const Platform &platform)
 {
     Q_ASSERT(platform.printers);
     QStringList names = platform.printers->printerNames();
-    names << Pdf_File_Printer;
+    names << PdfFilePrinter;
     return names;
 }
 
 } // namespace
 
-Printer_List Load_Printer_Info_Click(PrintState &print, const Platform &platform)
+PrinterList Load_Printer_Info_Click(PrintState &print, const Platform &platform)
 {
-    Printer_List list{entries(platform), print.currentPrinter(platform.printers)};
+    PrinterList list{entries(platform), print.currentPrinter(platform.printers)};
     print.Printer_Name = list.Printer_Name;
     return list;
 }

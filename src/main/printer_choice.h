@@ -9,15 +9,15 @@ struct Platform;
 struct PrintState;
 
 // What the printer panel lists and which entry it starts on.
-struct Printer_List {
-    QStringList Combo1; // the system's printers in its order, then Pdf_File_Printer
+struct PrinterList {
+    QStringList Combo1; // the system's printers in its order, then PdfFilePrinter
     QString Printer_Name;
 };
 
 // Menu "Select Which Printer to Use": the entries of the panel's list, preset
 // to the current printer (Printer_Name as well). Without a system printer the
 // list holds the PDF file alone, which is then the current printer.
-Printer_List Load_Printer_Info_Click(PrintState &print, const Platform &platform);
+PrinterList Load_Printer_Info_Click(PrintState &print, const Platform &platform);
 // The user picked an entry of the list.
 void Combo1_Click(const QString &text, PrintState &print);
 // The panel's "&O K": the first entry whose name is Printer_Name, letter case

@@ -28,7 +28,7 @@ int roundEven(double v) { return int(std::nearbyint(v)); }
 
 } // namespace
 
-QString Build_App_Title(int major, int minor, int revision)
+QString buildAppTitle(int major, int minor, int revision)
 {
     return QStringLiteral("Vorn / ZYT -- Corin Yeldham and Jory Thane' -- Quarnel Airpath Studio "
                           "-- Version: %1.%2.%3")
@@ -47,12 +47,12 @@ Program::Program(const Platform &platform)
     keepUserBoxLooks(main);
     // Every window exists from the start and is only shown and hidden; the
     // sheets make their widgets when they first show.
-    mainWindow_ = std::make_unique<Main_Window>(*this);
+    mainWindow_ = std::make_unique<MainWindow>(*this);
     for (size_t k = 0; k < sheets.size(); ++k)
-        sheetWindows_[k] = std::make_unique<Flow_Test_Sheet_Window>(*sheets[k], st);
-    form50_ = std::make_unique<Shell_Window>(QStringLiteral("Form50"), st.ui);
-    form60_ = std::make_unique<Shell_Window>(QStringLiteral("Form60"), st.ui);
-    form70_ = std::make_unique<Shell_Window>(QStringLiteral("Form70"), st.ui);
+        sheetWindows_[k] = std::make_unique<SheetWindow>(*sheets[k], st);
+    form50_ = std::make_unique<ShellWindow>(QStringLiteral("Form50"), st.ui);
+    form60_ = std::make_unique<ShellWindow>(QStringLiteral("Form60"), st.ui);
+    form70_ = std::make_unique<ShellWindow>(QStringLiteral("Form70"), st.ui);
 }
 
 Program::~Program()
@@ -84,34 +84,34 @@ std::vector<QWidget *> Program::windows()
 
 void Program::Form_Load(const QString &commandLine)
 {
-    // 1. The main window in the middle of the screen.
+    // The main window in the middle of the screen.
     if (const ScreenMetrics *screen = st.platform.screen) {
         const QSize size = mainWindow_->size();
         mainWindow_->move((screen->pixelSize().width() - size.width()) / 2,
                           (screen->pixelSize().height() - size.height()) / 2);
     }
-    // 2. Program-wide start values.
+    // Program-wide start values.
     st.calc.Valves_In = 1;
     st.calc.Valves_Ex = 1;
     st.ui.Exiting = 0;
     st.files.Import_Filter_Index = 1;
-    // 3. Hover-help texts.
-    Fill_Sheet_Help_Texts(st.ui);
-    Fill_Main_Help_Texts(st.ui);
-    Fill_Estimator_Help_Texts(st.ui);
-    Fill_Settings_Help_Texts(st.ui);
-    // 4, 5. Titles.
-    st.ui.App_Title = Build_App_Title(4, 8, 0);
+    // Hover-help texts.
+    fillSheetHelpTexts(st.ui);
+    fillMainHelpTexts(st.ui);
+    fillEstimatorHelpTexts(st.ui);
+    fillSettingsHelpTexts(st.ui);
+    // Titles.
+    st.ui.App_Title = buildAppTitle(4, 8, 0);
     mainWindow_->setWindowTitle(st.ui.App_Title);
     form50_->setWindowTitle(st.ui.App_Title + QStringLiteral(" -- Compare 2 Flow Tests"));
     form70_->setWindowTitle(st.ui.App_Title + QStringLiteral(" -- Select Items for Text Report"));
-    // 6, 7. The estimator's notes and the field warnings.
+    // The estimator's notes and the field warnings.
     mainWindow_->setNotes();
     st.ui.Field_Msgs[0] = QStringLiteral("This Field can not be Blank / Empty.");
     st.ui.Field_Msgs[1] = QStringLiteral(
         "Note: This Field can not be Blank / Empty and,\r\nMust have a Numerical Value other "
         "than Zero.");
-    // 8. Graph defaults.
+    // Graph defaults.
     st.graph.Graph_Caption_On = 1;
     st.graph.Draw_Red = st.graph.Draw_Green = st.graph.Draw_Blue = 255;
     st.graph.Grid_On = 1;
@@ -122,37 +122,37 @@ void Program::Form_Load(const QString &commandLine)
     st.graph.Draw_Line_Color = 99999;
     st.graph.Draw_Line_Width = 3;
     st.graph.Graph_Right_Edge = st.graph.Graph_Bottom_Edge = 599;
-    // 9. The graph window.
+    // The graph window.
     graph.Picture1_DrawWidth = 2;
     form60_->setWindowTitle(st.ui.App_Title + QStringLiteral(" -- Graph and Annotate"));
-    // 10. The compare window's graph options as its boxes stand.
+    // The compare window's graph options as its boxes stand.
     auto box = [this](CompareModel::Array a) { return compare.cell(a) == u"1" ? 1 : 0; };
     st.graph.Quarter_D_Line = box(CompareModel::Check1);
     st.graph.Auto_X_Lines = box(CompareModel::Check2);
     st.graph.Mark_Points = box(CompareModel::Check3);
     st.graph.Calc_Low_Y = box(CompareModel::Check4);
-    // 11. The line widths the graph window offers.
+    // The line widths the graph window offers.
     for (const char *w : {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "12", "14", "16", "18",
                           "20", "25", "30", "35", "40"})
         graph.Combo1.append(QString::fromLatin1(w));
-    // 12. A decimal comma is told once, and every number cell follows it.
+    // A decimal comma is told once, and every number cell follows it.
     st.numbers.Decimal_Comma = 0;
-    if (st.numbers.Locale_Decimal == u',') {
+    if (st.numbers.localeDecimal == u',') {
         st.numbers.Decimal_Comma = 1;
         st.platform.message(QStringLiteral("Program Set for Decimal Point to be >>,<< [Comma] "),
                             MsgButtons::Ok, MsgIcon::Information);
         Convert_Forms_To_Comma();
     }
-    // 13. The five sheets hold the results of their sample data.
+    // The five sheets hold the results of their sample data.
     for (auto &sheet : sheets)
         Calculate_Sheet(*sheet, st.Metric(), st.calc, st.numbers, st.platform);
-    // 14, 15. Fitting factors and the screen's density.
+    // Fitting factors and the screen's density.
     st.looks.Scale_X = st.looks.Scale_Y = st.looks.Scale_Font = 1.0;
     st.looks.Screen_DPI = st.platform.screen ? roundEven(st.platform.screen->pixelsPerInch()) : 96;
     st.looks.Nonstandard_Aspect = 0;
-    // 16. Switches.
-    Apply_Switches(commandLine);
-    // 17. The state of the previous run.
+    // Switches.
+    applySwitches(commandLine);
+    // The state of the previous run.
     Load_Autosave_File(models(), st, *this);
 }
 
@@ -164,7 +164,7 @@ void Program::Convert_Forms_To_Comma()
     Form_Dots_To_Commas(compare);
 }
 
-void Program::Apply_Switches(const QString &commandLine)
+void Program::applySwitches(const QString &commandLine)
 {
     if (commandLine.isEmpty())
         return;
@@ -190,16 +190,16 @@ void Program::Exit_Click()
         return;
     exiting_ = true;
     st.ui.Exiting = 1;
-    Save_Autosave_File(models(), st, *this);
+    saveAutosaveFile(models(), st, *this);
     for (QWidget *w : windows())
         w->close();
     exited_ = true;
     QCoreApplication::quit();
 }
 
-void Program::Open_Sheet(int k)
+void Program::openSheet(int k)
 {
-    Flow_Test_Sheet_Window &w = *sheetWindows_[size_t(k)];
+    SheetWindow &w = *sheetWindows_[size_t(k)];
     w.setWindowTitle(st.ui.App_Title + QStringLiteral(" -- Flow Test %1").arg(k + 1));
     w.show();
     w.raise();
@@ -221,10 +221,10 @@ void Program::ScrRes_Click()
     char buffer[32];
     const auto end = std::to_chars(buffer, buffer + sizeof buffer, float(screen->pixelsPerInch()));
     QString dpi = QString::fromLatin1(buffer, end.ptr - buffer);
-    dpi.replace(u'.', st.numbers.Locale_Decimal);
+    dpi.replace(u'.', st.numbers.localeDecimal);
     MsgRequest r;
-    r.text = QStringLiteral("Screen Resolution: ") + QString::number(Screen_Pixels_Wide(*screen)) +
-             QStringLiteral(" X ") + QString::number(Screen_Pixels_High(*screen)) +
+    r.text = QStringLiteral("Screen Resolution: ") + QString::number(screenPixelsWide(*screen)) +
+             QStringLiteral(" X ") + QString::number(screenPixelsHigh(*screen)) +
              QStringLiteral("   <-->   Screen DPI: ") + dpi;
     r.icon = MsgIcon::Information;
     r.title = QString();
@@ -257,8 +257,8 @@ void Program::Fit_To_Screen()
     const ScreenMetrics *screen = st.platform.screen;
     if (!screen)
         return;
-    const int w = Screen_Pixels_Wide(*screen);
-    const int h = Screen_Pixels_High(*screen);
+    const int w = screenPixelsWide(*screen);
+    const int h = screenPixelsHigh(*screen);
     if (w < 1200 || h < 600)
         return;
     st.looks.Fit_Screen_Width = w * 0.925;
@@ -297,7 +297,7 @@ void Program::Save_Data_Click()
     Save_Main_Data_File(models(), st, *this);
 }
 
-void Program::Get_File_Name(int k)
+void Program::Command45_Click(int k)
 {
     if (!st.platform.dialogs || !st.platform.folder)
         return;
@@ -325,7 +325,7 @@ void Program::Get_File_Name(int k)
     main.setCell(MainModel::Text1, k, relative);
 }
 
-void Program::Load_Done_Click()
+void Program::Command46_Click()
 {
     for (int k = 0; k < 5; ++k) {
         const QString name = main.cell(MainModel::Text1, k);

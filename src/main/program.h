@@ -19,9 +19,9 @@ class QWidget;
 
 namespace zyt {
 
-class Flow_Test_Sheet_Window;
-class Main_Window;
-class Shell_Window;
+class SheetWindow;
+class MainWindow;
+class ShellWindow;
 
 // The whole program: its state, the cells of every window and the windows
 // themselves, made once and kept until the exit. Start-up and exit run
@@ -43,11 +43,11 @@ public:
     Models &models() { return *models_; }
     std::array<Flow_Test_Sheet *, 5> sheetList();
 
-    Main_Window &mainWindow() { return *mainWindow_; }
-    Flow_Test_Sheet_Window &sheetWindow(int k) { return *sheetWindows_[size_t(k)]; }
-    Shell_Window &form50() { return *form50_; }
-    Shell_Window &form60() { return *form60_; }
-    Shell_Window &form70() { return *form70_; }
+    MainWindow &mainWindow() { return *mainWindow_; }
+    SheetWindow &sheetWindow(int k) { return *sheetWindows_[size_t(k)]; }
+    ShellWindow &form50() { return *form50_; }
+    ShellWindow &form60() { return *form60_; }
+    ShellWindow &form70() { return *form70_; }
     // Every window, the main window first.
     std::vector<QWidget *> windows();
 
@@ -59,7 +59,7 @@ public:
     bool exited() const { return exited_; }
 
     // Commands of the main window.
-    void Open_Sheet(int k); // Flow Test 1 to 5, k from 0
+    void openSheet(int k);  // Flow Test 1 to 5, k from 0
     void Command50_Click(); // Compare 2 Flow Tests
     void Command33_Click(); // Text Report
     void ScrRes_Click();
@@ -69,8 +69,8 @@ public:
     void Fit_To_Screen();
     void Load_Data_Click();
     void Save_Data_Click();
-    void Get_File_Name(int k); // the preload name of sheet k
-    void Load_Done_Click();    // loads the named preloads
+    void Command45_Click(int k); // the preload name of sheet k
+    void Command46_Click();      // loads the named preloads
 
     // The hooks of the files and settings.
     void Check2_Click() override;
@@ -81,19 +81,19 @@ public:
 
 private:
     void Convert_Forms_To_Comma();
-    void Apply_Switches(const QString &commandLine);
+    void applySwitches(const QString &commandLine);
 
     std::optional<Models> models_;
-    std::unique_ptr<Main_Window> mainWindow_;
-    std::array<std::unique_ptr<Flow_Test_Sheet_Window>, 5> sheetWindows_;
-    std::unique_ptr<Shell_Window> form50_;
-    std::unique_ptr<Shell_Window> form60_;
-    std::unique_ptr<Shell_Window> form70_;
+    std::unique_ptr<MainWindow> mainWindow_;
+    std::array<std::unique_ptr<SheetWindow>, 5> sheetWindows_;
+    std::unique_ptr<ShellWindow> form50_;
+    std::unique_ptr<ShellWindow> form60_;
+    std::unique_ptr<ShellWindow> form70_;
     bool exiting_ = false;
     bool exited_ = false;
 };
 
 // The title every caption starts with.
-QString Build_App_Title(int major, int minor, int revision);
+QString buildAppTitle(int major, int minor, int revision);
 
 } // namespace zyt

@@ -49,17 +49,17 @@ const char *const ExtentProperty = "zytInnerExtent";
 
 } // namespace
 
-int Screen_Pixels_Wide(const ScreenMetrics &screen)
+int screenPixelsWide(const ScreenMetrics &screen)
 {
     return pixels(screen.widthTwips(), screen.twipsPerPixel());
 }
 
-int Screen_Pixels_High(const ScreenMetrics &screen)
+int screenPixelsHigh(const ScreenMetrics &screen)
 {
     return pixels(screen.heightTwips(), screen.twipsPerPixel());
 }
 
-void Stretch_Factors(LookState &looks, double windowPixelWidth, double windowPixelHeight)
+void stretchFactors(LookState &looks, double windowPixelWidth, double windowPixelHeight)
 {
     factors(looks, windowPixelWidth, windowPixelHeight);
     if (looks.Scale_X / looks.Scale_Y > 1.3)
@@ -68,14 +68,14 @@ void Stretch_Factors(LookState &looks, double windowPixelWidth, double windowPix
         looks.Scale_Font = looks.Scale_X * 1.1;
 }
 
-void Uniform_Factors(LookState &looks, double windowPixelWidth, double windowPixelHeight)
+void uniformFactors(LookState &looks, double windowPixelWidth, double windowPixelHeight)
 {
     factors(looks, windowPixelWidth, windowPixelHeight);
     const double common = std::min(looks.Scale_X, looks.Scale_Y);
     looks.Scale_X = looks.Scale_Y = looks.Scale_Font = common;
 }
 
-int Fitted_Top(const ScreenMetrics &screen, int windowPixelHeight)
+int fittedTop(const ScreenMetrics &screen, int windowPixelHeight)
 {
     const double twipsPerPixel = screen.twipsPerPixel();
     const double windowTwips = windowPixelHeight * twipsPerPixel;
@@ -85,24 +85,21 @@ int Fitted_Top(const ScreenMetrics &screen, int windowPixelHeight)
     return 0;
 }
 
-QSizeF Inner_Extent(const QWidget &window)
+QSizeF innerExtent(const QWidget &window)
 {
     const QVariant v = window.property(ExtentProperty);
     return v.isValid() ? v.toSizeF() : QSizeF(window.size());
 }
 
-void Set_Inner_Extent(QWidget &window, QSizeF extent)
-{
-    window.setProperty(ExtentProperty, extent);
-}
+void setInnerExtent(QWidget &window, QSizeF extent) { window.setProperty(ExtentProperty, extent); }
 
 void Scale_Form_Controls(QWidget &window, const LookState &looks, const ScreenMetrics *screen)
 {
     const double sx = looks.Scale_X;
     const double sy = looks.Scale_Y;
 
-    const QSizeF extent = Inner_Extent(window);
-    Set_Inner_Extent(window, QSizeF(extent.width() * sy, extent.height() * sx));
+    const QSizeF extent = innerExtent(window);
+    setInnerExtent(window, QSizeF(extent.width() * sy, extent.height() * sx));
 
     // Every control, those inside frames and pictures included. Controls that
     // a layout places follow their window and only take the font.
@@ -147,21 +144,21 @@ void Scale_Form_Controls(QWidget &window, const LookState &looks, const ScreenMe
     if (screen) {
         const QSize newOuter = client + frame;
         const int left = (screen->pixelSize().width() - newOuter.width()) / 2;
-        window.move(left, Fitted_Top(*screen, newOuter.height()));
+        window.move(left, fittedTop(*screen, newOuter.height()));
     }
 }
 
 void Scale_Form_Stretch(QWidget &window, LookState &looks, const ScreenMetrics *screen)
 {
     const QSize outer = outerSize(window);
-    Stretch_Factors(looks, outer.width(), outer.height());
+    stretchFactors(looks, outer.width(), outer.height());
     Scale_Form_Controls(window, looks, screen);
 }
 
 void Scale_Form_Uniform(QWidget &window, LookState &looks, const ScreenMetrics *screen)
 {
     const QSize outer = outerSize(window);
-    Uniform_Factors(looks, outer.width(), outer.height());
+    uniformFactors(looks, outer.width(), outer.height());
     Scale_Form_Controls(window, looks, screen);
 }
 

@@ -13,24 +13,24 @@ class ScreenMetrics;
 
 // Screen size in whole pixels as the fitting counts it: twips rounded to an
 // integer, divided (whole-number division) by the twips per pixel rounded.
-int Screen_Pixels_Wide(const ScreenMetrics &screen);
-int Screen_Pixels_High(const ScreenMetrics &screen);
+int screenPixelsWide(const ScreenMetrics &screen);
+int screenPixelsHigh(const ScreenMetrics &screen);
 
 // The factors for a window of the given outer size in pixels, into
 // Scale_X, Scale_Y and Scale_Font: independent factors with a
 // damped font factor, or one common factor that keeps the proportions.
-void Stretch_Factors(LookState &looks, double windowPixelWidth, double windowPixelHeight);
-void Uniform_Factors(LookState &looks, double windowPixelWidth, double windowPixelHeight);
+void stretchFactors(LookState &looks, double windowPixelWidth, double windowPixelHeight);
+void uniformFactors(LookState &looks, double windowPixelWidth, double windowPixelHeight);
 
 // The top of a window of the given height once fitted: a quarter of the
 // free space when more than 25 pixels are free above and below, else 0.
-int Fitted_Top(const ScreenMetrics &screen, int windowPixelHeight);
+int fittedTop(const ScreenMetrics &screen, int windowPixelHeight);
 
 // A window's inner coordinate extent, kept with the window; the fitting
 // scales it (the height by the horizontal factor and the width by the
 // vertical one, as it always has) and the compare window reads it.
-QSizeF Inner_Extent(const QWidget &window);
-void Set_Inner_Extent(QWidget &window, QSizeF extent);
+QSizeF innerExtent(const QWidget &window);
+void setInnerExtent(QWidget &window, QSizeF extent);
 
 // Grows a window and every control in it by the current factors and
 // re-centres it on the screen, when there is one.

@@ -6,14 +6,14 @@
 
 namespace zyt {
 
-Shell_Window::Shell_Window(const QString &name, const UiState &ui, QWidget *parent)
+ShellWindow::ShellWindow(const QString &name, const UiState &ui, QWidget *parent)
     : QMainWindow(parent), ui_(ui)
 {
     setObjectName(name);
     resize(800, 600);
 }
 
-void Shell_Window::closeEvent(QCloseEvent *event)
+void ShellWindow::closeEvent(QCloseEvent *event)
 {
     if (ui_.Exiting == 0)
         event->ignore();

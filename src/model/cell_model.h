@@ -22,7 +22,7 @@ struct CellInfo {
     bool tabStop = false;
     bool numeric = false; // holds a number; free text never takes part in number walks
     bool multiline = false;
-    int maxLength = 0;                  // 0: no limit
+    int maxLength = 0;                  // no limit when 0
     std::uint32_t foreColor = 0x000000; // 0xRRGGBB
     std::uint32_t backColor = 0xFFFFFF;
     int tabOrder = -1; // place in the window's tab chain, -1 outside it

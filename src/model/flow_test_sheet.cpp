@@ -317,7 +317,7 @@ CellInfo rowInfo(const Column &c, int row)
     CellInfo s;
     s.numeric = true;
     s.defaultText = QStringLiteral("0");
-    const int k = row - S::First_Lift_Row;
+    const int k = row - S::FirstLiftRow;
     switch (c.role) {
     case C::Input:
         s.kind = CellKind::Input;
@@ -373,7 +373,7 @@ void setTabOrder(CellLayout &layout)
     chain.push_back({S::Text110, 5});
     chain.push_back({S::Text110, 6});
     chain.push_back({S::Text112, 6});
-    for (int row = S::First_Lift_Row; row <= S::Last_Lift_Row; ++row) {
+    for (int row = S::FirstLiftRow; row <= S::LastLiftRow; ++row) {
         chain.push_back({S::Text101, row});
         chain.push_back({S::Text106, row});
         chain.push_back({S::Text107, row});
@@ -383,7 +383,7 @@ void setTabOrder(CellLayout &layout)
     for (S::Array a : {S::Text202, S::Text204})
         for (int i : {4, 5})
             chain.push_back({a, i});
-    for (int row = S::First_Lift_Row; row <= S::Last_Lift_Row; ++row) {
+    for (int row = S::FirstLiftRow; row <= S::LastLiftRow; ++row) {
         chain.push_back({S::Text207, row});
         chain.push_back({S::Text210, row});
         chain.push_back({S::Text211, row});
@@ -411,7 +411,7 @@ CellLayout buildLayout()
     for (int a = S::Text101; a <= S::Text211; ++a) {
         const int first = a <= S::Text115 ? 0 : (a <= S::Text204 ? 3 : 13);
         [[maybe_unused]] const int array =
-            layout.addArray(QString::fromLatin1(names[a]), first, S::Last_Lift_Row);
+            layout.addArray(QString::fromLatin1(names[a]), first, S::LastLiftRow);
         Q_ASSERT(array == a);
     }
     layout.addSingle(QStringLiteral("Text38"));
@@ -434,7 +434,7 @@ CellLayout buildLayout()
             layout.addCell(c.array, 12, headerInfo(c, c.unit));
         for (int h = 0; h < 3; ++h)
             layout.addCell(c.array, 13 + h, headerInfo(c, c.head[h]));
-        for (int row = S::First_Lift_Row; row <= S::Last_Lift_Row; ++row)
+        for (int row = S::FirstLiftRow; row <= S::LastLiftRow; ++row)
             layout.addCell(c.array, row, rowInfo(c, row));
     }
 

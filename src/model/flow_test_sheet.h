@@ -44,8 +44,8 @@ public:
         Text39,
     };
 
-    static constexpr int First_Lift_Row = 16;
-    static constexpr int Last_Lift_Row = 30;
+    static constexpr int FirstLiftRow = 16;
+    static constexpr int LastLiftRow = 30;
     static constexpr int Single = CellLayout::Single;
 
     explicit Flow_Test_Sheet(QString windowName = QStringLiteral("Form1"),

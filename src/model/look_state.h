@@ -18,7 +18,7 @@ struct LookState {
     int Font_Cancelled = 0; // 1 after the font dialog was cancelled
 
     // The colour every colour dialog opens on: the one chosen last in any.
-    std::int32_t Dialog_Color = 0;
+    std::int32_t dialogColor = 0;
 
     // Fitting the windows to a large screen.
     double Scale_X = 1.0;

@@ -10,17 +10,17 @@ struct NumberStyle {
     // Decimal input follows Decimal_Comma; formatted output always uses the
     // locale's own characters.
     int Decimal_Comma = 0;
-    QChar Locale_Decimal = u'.';
-    QChar Locale_Group = u',';
+    QChar localeDecimal = u'.';
+    QChar localeGroup = u',';
 
     // 0 left, 1 right, 2 centre; right alignment gives fixed decimals.
     int Box_Alignment = 0;
 
     // Takes the separators of the locale and settles Decimal_Comma from them.
-    void Set_Decimal_Separators(QChar decimal, QChar group)
+    void setLocaleSeparators(QChar decimal, QChar group)
     {
-        Locale_Decimal = decimal;
-        Locale_Group = group;
+        localeDecimal = decimal;
+        localeGroup = group;
         Decimal_Comma = decimal == u',' ? 1 : 0;
     }
 

@@ -13,7 +13,7 @@ QString PrintState::currentPrinter(PrinterCatalog *printers) const
         if (!system.isEmpty())
             return system;
     }
-    return Pdf_File_Printer;
+    return PdfFilePrinter;
 }
 
 } // namespace zyt

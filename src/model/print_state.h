@@ -8,7 +8,7 @@ class PrinterCatalog;
 
 // The printer every printout goes to.
 struct PrintState {
-    // The printer chosen for this run, by device name or Pdf_File_Printer;
+    // The printer chosen for this run, by device name or PdfFilePrinter;
     // empty until the user chooses one.
     QString Printer;
     QString Printer_Name; // the entry picked in the printer list

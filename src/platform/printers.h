@@ -18,6 +18,6 @@ public:
 // The printer entry that is no device: a printout chosen for it asks for the
 // name of a PDF file when it starts. System printer names hold no blanks, so
 // it cannot be taken for one.
-inline const QString Pdf_File_Printer = QStringLiteral("PDF File");
+inline const QString PdfFilePrinter = QStringLiteral("PDF File");
 
 } // namespace zyt

@@ -37,7 +37,7 @@ private:
     std::uint32_t bits_ = 0;
 };
 
-constexpr Rows Lift = Rows::range(S::First_Lift_Row, S::Last_Lift_Row);
+constexpr Rows Lift = Rows::range(S::FirstLiftRow, S::LastLiftRow);
 
 struct Column {
     S::Array array;
@@ -101,7 +101,7 @@ const Column columns[] = {
 
 } // namespace
 
-CellRules Sheet_Cell_Rules(Flow_Test_Sheet::Array array, int index)
+CellRules sheetCellRules(Flow_Test_Sheet::Array array, int index)
 {
     CellRules r;
     if (array == S::Text38) {

@@ -6,6 +6,6 @@
 namespace zyt {
 
 // What a sheet cell does while the user edits it.
-CellRules Sheet_Cell_Rules(Flow_Test_Sheet::Array array, int index);
+CellRules sheetCellRules(Flow_Test_Sheet::Array array, int index);
 
 } // namespace zyt

@@ -83,7 +83,7 @@ const HelpMark helpMarks[] = {
 
 } // namespace
 
-void Fill_Sheet_Help_Texts(UiState &ui)
+void fillSheetHelpTexts(UiState &ui)
 {
     const QString manifold =
         QStringLiteral("Area at manifold face or enter height and width at percieved choke point.");
@@ -122,21 +122,20 @@ void Fill_Sheet_Help_Texts(UiState &ui)
              QStringLiteral("This is the Bottom Corner Radius of the Exhaust Port"));
 }
 
-Flow_Test_Sheet_Window::Flow_Test_Sheet_Window(Flow_Test_Sheet &sheet, AppState &st,
-                                               QWidget *parent)
+SheetWindow::SheetWindow(Flow_Test_Sheet &sheet, AppState &st, QWidget *parent)
     : QMainWindow(parent), sheet_(sheet), st_(st)
 {
     setObjectName(sheet.windowName());
 }
 
-void Flow_Test_Sheet_Window::setVisible(bool visible)
+void SheetWindow::setVisible(bool visible)
 {
     if (visible)
         ensureBuilt();
     QMainWindow::setVisible(visible);
 }
 
-void Flow_Test_Sheet_Window::ensureBuilt()
+void SheetWindow::ensureBuilt()
 {
     if (built_)
         return;
@@ -144,7 +143,7 @@ void Flow_Test_Sheet_Window::ensureBuilt()
     build();
 }
 
-QWidget *Flow_Test_Sheet_Window::cellWidget(Flow_Test_Sheet::Array array, int index) const
+QWidget *SheetWindow::cellWidget(Flow_Test_Sheet::Array array, int index) const
 {
     const int id = sheet_.id(array, index);
     if (id < 0 || !views_)
@@ -152,14 +151,14 @@ QWidget *Flow_Test_Sheet_Window::cellWidget(Flow_Test_Sheet::Array array, int in
     return views_->widget(id);
 }
 
-QLabel *Flow_Test_Sheet_Window::helpLine() const { return help_ ? help_->label() : nullptr; }
+QLabel *SheetWindow::helpLine() const { return help_ ? help_->label() : nullptr; }
 
-QPushButton *Flow_Test_Sheet_Window::button(const QString &name) const
+QPushButton *SheetWindow::button(const QString &name) const
 {
     return findChild<QPushButton *>(name);
 }
 
-void Flow_Test_Sheet_Window::build()
+void SheetWindow::build()
 {
     setUpdatesEnabled(false);
     QFont font = this->font();
@@ -189,40 +188,38 @@ void Flow_Test_Sheet_Window::build()
     setUpdatesEnabled(true);
 }
 
-void Flow_Test_Sheet_Window::buildMenus()
+void SheetWindow::buildMenus()
 {
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("File"));
-    file->addAction(QStringLiteral("&Load Previous Save Data"), this,
-                    &Flow_Test_Sheet_Window::Load_Data_Click)
+    file->addAction(QStringLiteral("&Load Previous Save Data"), this, &SheetWindow::Load_Data_Click)
         ->setObjectName(QStringLiteral("Load_Data"));
-    file->addAction(QStringLiteral("&Save Data to File"), this,
-                    &Flow_Test_Sheet_Window::Save_Data_Click)
+    file->addAction(QStringLiteral("&Save Data to File"), this, &SheetWindow::Save_Data_Click)
         ->setObjectName(QStringLiteral("Save_Data"));
     QMenu *clear = file->addMenu(QStringLiteral("Clear Data Fields"));
     clear->setObjectName(QStringLiteral("Clear_Data"));
     clear
         ->addAction(QStringLiteral("Clear Flow Number Fields"), this,
-                    &Flow_Test_Sheet_Window::Clear_All_Input_Flow_Number_Fields_Click)
+                    &SheetWindow::Clear_All_Input_Flow_Number_Fields_Click)
         ->setObjectName(QStringLiteral("Clear_All_Input_Flow_Number_Fields"));
     clear
         ->addAction(QStringLiteral("Clear Lift Number Fields"), this,
-                    &Flow_Test_Sheet_Window::Clear_All_Lift_Number_Fields_Click)
+                    &SheetWindow::Clear_All_Lift_Number_Fields_Click)
         ->setObjectName(QStringLiteral("Clear_All_Lift_Number_Fields"));
     clear
         ->addAction(QStringLiteral("Clear Swirl Number Fields"), this,
-                    &Flow_Test_Sheet_Window::Clear_All_Swirl_Number_Fields_Click)
+                    &SheetWindow::Clear_All_Swirl_Number_Fields_Click)
         ->setObjectName(QStringLiteral("Clear_All_Swirl_Number_Fields"));
-    file->addAction(QStringLiteral("Quit / Close"), this, &Flow_Test_Sheet_Window::subend_Click)
+    file->addAction(QStringLiteral("Quit / Close"), this, &SheetWindow::subend_Click)
         ->setObjectName(QStringLiteral("subend"));
 }
 
-QWidget *Flow_Test_Sheet_Window::makeCell(int id, QWidget *parent, QRect geometry)
+QWidget *SheetWindow::makeCell(int id, QWidget *parent, QRect geometry)
 {
     const CellLayout &layout = sheet_.layout();
     const auto array = S::Array(layout.arrayOf(id));
     const int index = layout.indexOf(id);
-    QWidget *w = views_->add(id, Sheet_Cell_Rules(array, index), parent, geometry);
+    QWidget *w = views_->add(id, sheetCellRules(array, index), parent, geometry);
     auto *edit = qobject_cast<CellLineEdit *>(w);
     if (!edit)
         return w;
@@ -248,7 +245,7 @@ QWidget *Flow_Test_Sheet_Window::makeCell(int id, QWidget *parent, QRect geometr
     return w;
 }
 
-void Flow_Test_Sheet_Window::placePageOne(QWidget *central)
+void SheetWindow::placePageOne(QWidget *central)
 {
     const CellLayout &layout = sheet_.layout();
     for (int array = S::Text101; array <= S::Text115; ++array) {
@@ -268,7 +265,7 @@ void Flow_Test_Sheet_Window::placePageOne(QWidget *central)
                 auto *block = new QFrame(central);
                 block->setAutoFillBackground(true);
                 QPalette palette = block->palette();
-                palette.setColor(QPalette::Window, Rgb_Color(info.backColor));
+                palette.setColor(QPalette::Window, rgbColor(info.backColor));
                 block->setPalette(palette);
                 block->setGeometry(geometry);
                 continue;
@@ -296,10 +293,10 @@ void Flow_Test_Sheet_Window::placePageOne(QWidget *central)
         central);
     nextPage_->setObjectName(QStringLiteral("NextPage"));
     nextPage_->setGeometry(columnX(12) + 4, rowY(0) + 2, 3 * CellWidth - 8, 6 * RowHeight - 4);
-    connect(nextPage_, &QPushButton::clicked, this, &Flow_Test_Sheet_Window::NextPage_Click);
+    connect(nextPage_, &QPushButton::clicked, this, &SheetWindow::NextPage_Click);
 
     const int buttonWidth = 120;
-    help_ = new Hover_Help_Line(
+    help_ = new HoverHelpLine(
         st_.ui, central,
         QRect(Margin, BandTop, WindowWidth - 2 * Margin - 2 * buttonWidth - 16, BandHeight));
 
@@ -307,12 +304,12 @@ void Flow_Test_Sheet_Window::placePageOne(QWidget *central)
     command1_->setObjectName(QStringLiteral("Command1"));
     command1_->setGeometry(WindowWidth - Margin - 2 * buttonWidth - 8, BandTop + 10, buttonWidth,
                            RowHeight * 2);
-    connect(command1_, &QPushButton::clicked, this, &Flow_Test_Sheet_Window::Command1_Click);
+    connect(command1_, &QPushButton::clicked, this, &SheetWindow::Command1_Click);
     sort_ = new QPushButton(QStringLiteral("Sort Data"), central);
     sort_->setObjectName(QStringLiteral("Sort"));
     sort_->setGeometry(WindowWidth - Margin - buttonWidth, BandTop + 10, buttonWidth,
                        RowHeight * 2);
-    connect(sort_, &QPushButton::clicked, this, &Flow_Test_Sheet_Window::Sort_Click);
+    connect(sort_, &QPushButton::clicked, this, &SheetWindow::Sort_Click);
 
     makeCell(sheet_.id(S::Text39, CellLayout::Single), central,
              QRect(Margin, PathTop, WindowWidth - 2 * Margin, RowHeight));
@@ -326,7 +323,7 @@ void Flow_Test_Sheet_Window::placePageOne(QWidget *central)
     }
 }
 
-void Flow_Test_Sheet_Window::placePageTwo()
+void SheetWindow::placePageTwo()
 {
     frame1_ = new QFrame(central_);
     frame1_->setObjectName(QStringLiteral("Frame1"));
@@ -358,11 +355,11 @@ void Flow_Test_Sheet_Window::placePageTwo()
     exit_ = new QPushButton(QStringLiteral("E&xit Page 2"), frame1_);
     exit_->setObjectName(QStringLiteral("Exit"));
     exit_->setGeometry(x(0) + 4, rowY(8), 3 * CellWidth - 8, 2 * RowHeight);
-    connect(exit_, &QPushButton::clicked, this, &Flow_Test_Sheet_Window::Exit_Click);
+    connect(exit_, &QPushButton::clicked, this, &SheetWindow::Exit_Click);
     frame1_->hide();
 }
 
-void Flow_Test_Sheet_Window::setupHover()
+void SheetWindow::setupHover()
 {
     help_->background(central_);
     help_->background(frame1_);
@@ -380,7 +377,7 @@ void Flow_Test_Sheet_Window::setupHover()
     }
 }
 
-void Flow_Test_Sheet_Window::setupTabChain()
+void SheetWindow::setupTabChain()
 {
     const CellLayout &layout = sheet_.layout();
     std::vector<std::pair<int, QWidget *>> chain;
@@ -393,7 +390,7 @@ void Flow_Test_Sheet_Window::setupTabChain()
         QWidget::setTabOrder(chain[i - 1].second, chain[i].second);
 }
 
-void Flow_Test_Sheet_Window::closeEvent(QCloseEvent *event)
+void SheetWindow::closeEvent(QCloseEvent *event)
 {
     // While the program runs the window only hides, keeping its data.
     if (st_.ui.Exiting == 0)
@@ -403,7 +400,7 @@ void Flow_Test_Sheet_Window::closeEvent(QCloseEvent *event)
     subend_Click();
 }
 
-void Flow_Test_Sheet_Window::showPage(bool two)
+void SheetWindow::showPage(bool two)
 {
     pageTwo_ = two;
     if (!built_)
@@ -415,15 +412,15 @@ void Flow_Test_Sheet_Window::showPage(bool two)
         frame1_->raise();
 }
 
-void Flow_Test_Sheet_Window::focusCell(Flow_Test_Sheet::Array array, int index)
+void SheetWindow::focusCell(Flow_Test_Sheet::Array array, int index)
 {
     if (QWidget *w = cellWidget(array, index))
         w->setFocus(Qt::OtherFocusReason);
 }
 
-void Flow_Test_Sheet_Window::valveCount(int id, const QString &message)
+void SheetWindow::valveCount(int id, const QString &message)
 {
-    const double count = tryParseNumber(sheet_.text(id), st_.numbers.Locale_Decimal)
+    const double count = tryParseNumber(sheet_.text(id), st_.numbers.localeDecimal)
                              .value_or(0.0); // no number counts as 0
     if (count < 1.0 || count > 4.0) {
         st_.platform.message(message);
@@ -432,54 +429,51 @@ void Flow_Test_Sheet_Window::valveCount(int id, const QString &message)
     }
 }
 
-void Flow_Test_Sheet_Window::Load_Data_Click()
+void SheetWindow::Load_Data_Click()
 {
     // The path line names a file only once one was really read.
     if (Load_Flow_Data_File(sheet_, QString(), st_))
         sheet_.setCell(S::Text39, S::Single, st_.files.File_Name);
-    focusCell(S::Text101, S::First_Lift_Row);
+    focusCell(S::Text101, S::FirstLiftRow);
 }
 
-void Flow_Test_Sheet_Window::Save_Data_Click()
+void SheetWindow::Save_Data_Click()
 {
     if (Save_Flow_Data_File(sheet_, st_))
         sheet_.setCell(S::Text39, S::Single, st_.files.File_Name);
 }
 
-void Flow_Test_Sheet_Window::Command1_Click()
+void SheetWindow::Command1_Click()
 {
-    Run_Guarded(st_.platform, [this] {
+    runGuarded(st_.platform, [this] {
         Calculate_Sheet(sheet_, st_.Metric(), st_.calc, st_.numbers, st_.platform);
     });
 }
 
-void Flow_Test_Sheet_Window::Sort_Click()
+void SheetWindow::Sort_Click()
 {
-    Run_Guarded(st_.platform, [this] { Sort_Lift_Points(sheet_, st_.numbers); });
-    focusCell(S::Text101, S::First_Lift_Row);
+    runGuarded(st_.platform, [this] { Sort_Lift_Points(sheet_, st_.numbers); });
+    focusCell(S::Text101, S::FirstLiftRow);
 }
 
-void Flow_Test_Sheet_Window::NextPage_Click()
+void SheetWindow::NextPage_Click()
 {
     showPage(true);
-    focusCell(S::Text207, S::Last_Lift_Row);
+    focusCell(S::Text207, S::LastLiftRow);
 }
 
-void Flow_Test_Sheet_Window::Exit_Click()
+void SheetWindow::Exit_Click()
 {
     showPage(false);
-    focusCell(S::Text101, S::First_Lift_Row);
+    focusCell(S::Text101, S::FirstLiftRow);
 }
 
-void Flow_Test_Sheet_Window::Clear_All_Input_Flow_Number_Fields_Click()
-{
-    Clear_Flow_Fields(sheet_);
-}
+void SheetWindow::Clear_All_Input_Flow_Number_Fields_Click() { Clear_Flow_Fields(sheet_); }
 
-void Flow_Test_Sheet_Window::Clear_All_Lift_Number_Fields_Click() { Clear_Lift_Fields(sheet_); }
+void SheetWindow::Clear_All_Lift_Number_Fields_Click() { Clear_Lift_Fields(sheet_); }
 
-void Flow_Test_Sheet_Window::Clear_All_Swirl_Number_Fields_Click() { Clear_Swirl_Fields(sheet_); }
+void SheetWindow::Clear_All_Swirl_Number_Fields_Click() { Clear_Swirl_Fields(sheet_); }
 
-void Flow_Test_Sheet_Window::subend_Click() { hide(); }
+void SheetWindow::subend_Click() { hide(); }
 
 } // namespace zyt

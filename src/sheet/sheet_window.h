@@ -15,17 +15,17 @@ namespace zyt {
 struct AppState;
 struct UiState;
 class CellViews;
-class Hover_Help_Line;
+class HoverHelpLine;
 
 // The window of one flow test (Form1 to Form5): a view of its sheet's cells
 // on two pages, with the commands that calculate, sort and clear them. The
 // widgets are built the first time the window shows; until then the window
 // costs nothing and the cells live in the sheet alone.
-class Flow_Test_Sheet_Window : public QMainWindow {
+class SheetWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    Flow_Test_Sheet_Window(Flow_Test_Sheet &sheet, AppState &st, QWidget *parent = nullptr);
+    SheetWindow(Flow_Test_Sheet &sheet, AppState &st, QWidget *parent = nullptr);
 
     Flow_Test_Sheet &sheet() { return sheet_; }
     bool isBuilt() const { return built_; }
@@ -76,7 +76,7 @@ private:
     std::vector<QWidget *> covered_; // page-1 widgets under page 2
     QWidget *central_ = nullptr;
     QFrame *frame1_ = nullptr;
-    Hover_Help_Line *help_ = nullptr;
+    HoverHelpLine *help_ = nullptr;
     QPushButton *command1_ = nullptr;
     QPushButton *sort_ = nullptr;
     QPushButton *nextPage_ = nullptr;
@@ -84,6 +84,6 @@ private:
 };
 
 // Puts the sheets' hover-help texts into Help_Texts.
-void Fill_Sheet_Help_Texts(UiState &ui);
+void fillSheetHelpTexts(UiState &ui);
 
 } // namespace zyt

@@ -12,8 +12,8 @@ namespace {
 
 using S = Flow_Test_Sheet;
 
-constexpr int First = S::First_Lift_Row + 1; // row 16 takes no part
-constexpr int Last = S::Last_Lift_Row;
+constexpr int First = S::FirstLiftRow + 1; // row 16 takes no part
+constexpr int Last = S::LastLiftRow;
 
 void swapRows(S &sheet, int a, int b)
 {
@@ -27,7 +27,7 @@ void swapRows(S &sheet, int a, int b)
 
 void clearRows(S &sheet, std::initializer_list<S::Array> columns)
 {
-    for (int row = S::First_Lift_Row; row <= S::Last_Lift_Row; ++row)
+    for (int row = S::FirstLiftRow; row <= S::LastLiftRow; ++row)
         for (S::Array a : columns)
             sheet.setCell(a, row, QStringLiteral("0"));
 }
@@ -39,7 +39,7 @@ void Sort_Lift_Points(Flow_Test_Sheet &sheet, const NumberStyle &numbers)
     // Every lift is read first, so a bad one leaves the sheet as it was.
     std::array<double, Last + 1> lift{};
     for (int row = First; row <= Last; ++row)
-        lift[size_t(row)] = Fix_Decimal_Sep_Value(sheet.cell(S::Text101, row), numbers);
+        lift[size_t(row)] = fixDecimalSepValue(sheet.cell(S::Text101, row), numbers);
 
     bool exchanged = true;
     while (exchanged) {

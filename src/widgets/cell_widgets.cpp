@@ -71,7 +71,7 @@ bool isRealFocusMove(Qt::FocusReason reason)
 
 } // namespace
 
-bool Focus_Check_Running() { return checkRunning; }
+bool focusCheckRunning() { return checkRunning; }
 
 CellViews::CellViews(CellModel &model, AppState &st, QObject *parent)
     : QObject(parent), model_(model), st_(st)
@@ -95,7 +95,7 @@ QWidget *CellViews::add(int id, const CellRules &rules, QWidget *parent, const Q
     const int index = layout.indexOf(id);
     const QString &name = layout.arrayName(layout.arrayOf(id));
     w->setObjectName(index == CellLayout::Single ? name : name + u'_' + QString::number(index));
-    Apply_Cell_Look(*w, model_.look(id));
+    applyCellLook(*w, model_.look(id));
     w->setGeometry(geometry);
     if (widgets_.size() <= size_t(id))
         widgets_.resize(size_t(layout.cellCount()), nullptr);
@@ -115,17 +115,17 @@ void CellViews::cellChanged(int id)
 void CellViews::lookChanged(int id)
 {
     if (QWidget *w = widget(id))
-        Apply_Cell_Look(*w, model_.look(id));
+        applyCellLook(*w, model_.look(id));
 }
 
-QColor Rgb_Color(std::uint32_t rgb)
+QColor rgbColor(std::uint32_t rgb)
 {
     return QColor(int(rgb >> 16) & 0xFF, int(rgb >> 8) & 0xFF, int(rgb) & 0xFF);
 }
 
-void Apply_Cell_Look(QWidget &cell, const CellLook &look)
+void applyCellLook(QWidget &cell, const CellLook &look)
 {
-    const auto colour = Rgb_Color;
+    const auto colour = rgbColor;
     QPalette palette = cell.palette();
     palette.setColor(QPalette::Base, colour(look.backColor));
     palette.setColor(QPalette::Window, colour(look.backColor));
@@ -155,7 +155,7 @@ void Apply_Cell_Look(QWidget &cell, const CellLook &look)
     }
 }
 
-int Key_Code(const QKeyEvent &event)
+int keyCode(const QKeyEvent &event)
 {
     if (event.matches(QKeySequence::Copy))
         return 3;
@@ -196,7 +196,7 @@ void CellLineEdit::refresh()
 
 void CellLineEdit::keyPressEvent(QKeyEvent *event)
 {
-    int code = Key_Code(*event);
+    int code = keyCode(*event);
     if (code != 0 && rules_.filter != KeyFilter::None && !isReadOnly()) {
         switch (rules_.filter) {
         case KeyFilter::Integer:

@@ -95,19 +95,19 @@ private:
 };
 
 // A designed colour (0xRRGGBB) as Qt's.
-QColor Rgb_Color(std::uint32_t rgb);
+QColor rgbColor(std::uint32_t rgb);
 
 // Shows a cell's look on its widget: colours, read-only state, whether Tab
 // stops on it, font and alignment.
-void Apply_Cell_Look(QWidget &cell, const CellLook &look);
+void applyCellLook(QWidget &cell, const CellLook &look);
 
 // The character code of a key press as the filters know it: copy, paste and
 // cut are 3, 22 and 24; a key without a character (arrows, Delete, function
 // keys) is 0.
-int Key_Code(const QKeyEvent &event);
+int keyCode(const QKeyEvent &event);
 
 // True while a focus check runs, so the focus moves it makes do not start
 // other checks.
-bool Focus_Check_Running();
+bool focusCheckRunning();
 
 } // namespace zyt

@@ -10,7 +10,7 @@
 
 namespace zyt {
 
-Hover_Help_Line::Hover_Help_Line(const UiState &ui, QWidget *parent, const QRect &geometry)
+HoverHelpLine::HoverHelpLine(const UiState &ui, QWidget *parent, const QRect &geometry)
     : QObject(parent), ui_(ui), label_(new QLabel(parent))
 {
     label_->setObjectName(QStringLiteral("Label7"));
@@ -24,32 +24,32 @@ Hover_Help_Line::Hover_Help_Line(const UiState &ui, QWidget *parent, const QRect
     label_->hide();
 }
 
-void Hover_Help_Line::shows(QWidget *control, const QString &text)
+void HoverHelpLine::shows(QWidget *control, const QString &text)
 {
     control->installEventFilter(this);
     show_.emplace_back(control, text);
 }
 
-void Hover_Help_Line::hides(QWidget *control)
+void HoverHelpLine::hides(QWidget *control)
 {
     control->installEventFilter(this);
     hide_.push_back(control);
 }
 
-bool Hover_Help_Line::isShown(const QWidget *control) const
+bool HoverHelpLine::isShown(const QWidget *control) const
 {
     return std::any_of(show_.begin(), show_.end(),
                        [control](const auto &s) { return s.first == control; });
 }
 
-void Hover_Help_Line::background(QWidget *surface)
+void HoverHelpLine::background(QWidget *surface)
 {
     surface->setMouseTracking(true);
     surface->installEventFilter(this);
     backgrounds_.push_back(surface);
 }
 
-bool Hover_Help_Line::eventFilter(QObject *watched, QEvent *event)
+bool HoverHelpLine::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Enter) {
         for (const auto &[control, text] : show_) {

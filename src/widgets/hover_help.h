@@ -16,11 +16,11 @@ struct UiState;
 // A window's one-line help: the mouse over some controls shows their text in
 // a yellow line, over others hides it, over the window's background hides it;
 // every other control leaves it as it is.
-class Hover_Help_Line : public QObject {
+class HoverHelpLine : public QObject {
     Q_OBJECT
 
 public:
-    Hover_Help_Line(const UiState &ui, QWidget *parent, const QRect &geometry);
+    HoverHelpLine(const UiState &ui, QWidget *parent, const QRect &geometry);
 
     QLabel *label() const { return label_; }
     // `text` names one of the program's help texts, or is the text itself.

@@ -14,7 +14,7 @@ public:
     CalcFixture()
     {
         st.platform = platform.platform();
-        st.numbers.Set_Decimal_Separators(u'.', u',');
+        st.numbers.setLocaleSeparators(u'.', u',');
         st.Main = &main;
     }
 

@@ -34,9 +34,9 @@ NumberStyle styleFor(bool comma, int alignment = 0)
 {
     NumberStyle numbers;
     if (comma)
-        numbers.Set_Decimal_Separators(u',', u'.');
+        numbers.setLocaleSeparators(u',', u'.');
     else
-        numbers.Set_Decimal_Separators(u'.', u',');
+        numbers.setLocaleSeparators(u'.', u',');
     numbers.Box_Alignment = alignment;
     return numbers;
 }
@@ -173,7 +173,7 @@ void TestFormats::fixDecimalSep()
         const QString fixed = Fix_Decimal_Sep(text, numbers);
         QVERIFY2(!expected.isEmpty(), qPrintable(fixed));
         QCOMPARE(fixed, expected);
-        QCOMPARE(Fix_Decimal_Sep_Value(text, numbers), Fix_Decimal_Sep_Value(fixed, numbers));
+        QCOMPARE(fixDecimalSepValue(text, numbers), fixDecimalSepValue(fixed, numbers));
     } catch (const RuntimeError &e) {
         QVERIFY(expected.isEmpty());
         QCOMPARE(e.number(), 13);

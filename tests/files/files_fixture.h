@@ -18,7 +18,7 @@ public:
     FilesFixture()
     {
         st.platform = platform.platform();
-        st.numbers.Set_Decimal_Separators(u'.', u',');
+        st.numbers.setLocaleSeparators(u'.', u',');
         st.Main = &main;
     }
 

@@ -179,7 +179,7 @@ void TestFlowDataFile::everyWrittenCellComesBack()
     QCOMPARE(cells.size(), 123);
     for (qsizetype i = 0; i < cells.size(); ++i)
         saved.setCell(cells[i].first, cells[i].second, QString::number(1000 + i));
-    const RecordWriter w = Write_Flow_Data_Records(saved);
+    const RecordWriter w = writeFlowDataRecords(saved);
     QCOMPARE(w.Write_Count(), 124);
     const QStringList lines = splitLines(w.text());
     for (qsizetype i = 0; i < cells.size(); ++i)
@@ -188,7 +188,7 @@ void TestFlowDataFile::everyWrittenCellComesBack()
 
     S loaded;
     int Read_Count = 0;
-    QCOMPARE(Read_Flow_Data_Lines(loaded, lines, f.st.numbers, f.st.platform, Read_Count),
+    QCOMPARE(readFlowDataLines(loaded, lines, f.st.numbers, f.st.platform, Read_Count),
              ReadEnd::Completed);
     QCOMPARE(Read_Count, 124);
     for (const auto &[a, i] : cells)
@@ -243,7 +243,7 @@ void TestFlowDataFile::accepts()
     S sheet;
     const QStringList before = snapshot(sheet);
     int Read_Count = 0;
-    QCOMPARE(Read_Flow_Data_Lines(sheet, {line}, f.st.numbers, f.st.platform, Read_Count),
+    QCOMPARE(readFlowDataLines(sheet, {line}, f.st.numbers, f.st.platform, Read_Count),
              ReadEnd::Completed);
     QCOMPARE(Read_Count, 1);
     QVERIFY(f.platform.shown.isEmpty());
@@ -306,7 +306,7 @@ void TestFlowDataFile::badRecords()
     if (stops)
         f.platform.answer(AnswerOk);
     int Read_Count = 0;
-    const ReadEnd end = Read_Flow_Data_Lines(
+    const ReadEnd end = readFlowDataLines(
         sheet, {QStringLiteral("Text102_1 = 150"), line, QStringLiteral("Text104_1 = 80")},
         f.st.numbers, f.st.platform, Read_Count);
 
@@ -454,7 +454,7 @@ void TestFlowDataFile::comments()
     S sheet;
     sheet.setCell(S::Text38, S::Single, QStringLiteral("before"));
     int Read_Count = 0;
-    QCOMPARE(Read_Flow_Data_Lines(sheet, lines, f.st.numbers, f.st.platform, Read_Count),
+    QCOMPARE(readFlowDataLines(sheet, lines, f.st.numbers, f.st.platform, Read_Count),
              ReadEnd::Completed);
     QCOMPARE(sheet.comments(), comments);
     QCOMPARE(sheet.cell(S::Text101, 16), QStringLiteral("0"));
@@ -463,7 +463,7 @@ void TestFlowDataFile::comments()
 void TestFlowDataFile::commaLocale()
 {
     FilesFixture f;
-    f.st.numbers.Set_Decimal_Separators(u',', u'.');
+    f.st.numbers.setLocaleSeparators(u',', u'.');
     f.write(QStringLiteral("point.dat"), golden("sample.dat") + "Text102_0 = No. 7\r\n");
     S sheet;
     QVERIFY(Load_Flow_Data_File(sheet, QStringLiteral("point.dat"), f.st));
@@ -479,7 +479,7 @@ void TestFlowDataFile::commaLocale()
     const QByteArray bytes = FilesFixture::read(f.path(QStringLiteral("comma.dat")));
     QVERIFY(bytes.contains("\r\nText102_3 = 2,02\r\nText102_4 = 0,342\r\n"));
     QVERIFY(bytes.contains("\r\nText110_8 = 1,0\r\n"));
-    f.st.numbers.Set_Decimal_Separators(u'.', u',');
+    f.st.numbers.setLocaleSeparators(u'.', u',');
     S back;
     QVERIFY(Load_Flow_Data_File(back, QStringLiteral("comma.dat"), f.st));
     QCOMPARE(back.cell(S::Text102, 3), QStringLiteral("2.02"));

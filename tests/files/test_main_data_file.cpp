@@ -65,7 +65,7 @@ public:
     ReadEnd read(const QStringList &lines)
     {
         Models w = windows();
-        return Read_Main_Data_Lines(w, lines, st, hooks);
+        return readMainDataLines(w, lines, st, hooks);
     }
 
     // Everything the file keeps outside the main window's cells.
@@ -135,11 +135,11 @@ private slots:
 void TestMainDataFile::writesTheStartStateAsTheGoldenFile()
 {
     MainFixture f;
-    const RecordWriter records = Write_Main_Data_Records(f.windows(), f.st.graph, f.st.numbers);
+    const RecordWriter records = writeMainDataRecords(f.windows(), f.st.graph, f.st.numbers);
     QCOMPARE(records.Write_Count(), 37);
     QCOMPARE(records.bytes(), golden("main_start.dta"));
     f.main.setCell(M::Option4, QString()); // no layout chosen: no record
-    QCOMPARE(Write_Main_Data_Records(f.windows(), f.st.graph, f.st.numbers).Write_Count(), 36);
+    QCOMPARE(writeMainDataRecords(f.windows(), f.st.graph, f.st.numbers).Write_Count(), 36);
 }
 
 void TestMainDataFile::autosaveRestoresEverything()
@@ -187,7 +187,7 @@ void TestMainDataFile::autosaveRestoresEverything()
     a.st.graph.Grid_Line_Color = 255;
 
     Models w = a.windows();
-    QVERIFY(Save_Autosave_File(w, a.st, a.hooks));
+    QVERIFY(saveAutosaveFile(w, a.st, a.hooks));
     QVERIFY(a.platform.shown.isEmpty());
     QCOMPARE(a.events, QStringList{"estimator"});
     QCOMPARE(a.st.files.File_Name, a.path(QStringLiteral("zxqw1234.sav")));
@@ -508,7 +508,7 @@ void TestMainDataFile::logo()
 void TestMainDataFile::commaLocale()
 {
     MainFixture f;
-    f.st.numbers.Set_Decimal_Separators(u',', u'.');
+    f.st.numbers.setLocaleSeparators(u',', u'.');
     f.write(QStringLiteral("test.1.dat"), "Text102_3 = 2.05\r\n");
     f.st.files.File_Name = f.write(QStringLiteral("point.dta"),
                                    "Flow1 = test.1.dat\r\nComp_City = St. Louis\r\n"

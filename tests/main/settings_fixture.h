@@ -52,7 +52,7 @@ public:
     SettingsFixture()
     {
         st.platform = platform.platform();
-        st.numbers.Set_Decimal_Separators(u'.', u',');
+        st.numbers.setLocaleSeparators(u'.', u',');
         st.Main = &main;
         for (size_t k = 0; k < sheets.size(); ++k)
             sheets[k] = std::make_unique<Flow_Test_Sheet>(QStringLiteral("Form%1").arg(k + 1));

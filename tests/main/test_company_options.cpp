@@ -180,7 +180,7 @@ void TestCompanyOptions::printers()
     f.platform.printers = system;
     f.platform.defaultPrinter = system.isEmpty() ? QString() : system.back();
 
-    const Printer_List list = Load_Printer_Info_Click(f.st.print, f.st.platform);
+    const PrinterList list = Load_Printer_Info_Click(f.st.print, f.st.platform);
     QCOMPARE(list.Combo1, entries);
     QCOMPARE(list.Printer_Name, shown);
     if (!picked.isEmpty())
@@ -217,7 +217,7 @@ void TestCompanyOptions::graphOptions()
     F f;
     f.graph.Picture1_DrawStyle = 1;
     f.st.graph.Grid_On = 0;
-    f.st.looks.Dialog_Color = 77;
+    f.st.looks.dialogColor = 77;
     if (command < 2 && color >= 0) {
         f.platform.chooseColor(color);
     } else if (command < 2) {
@@ -243,7 +243,7 @@ void TestCompanyOptions::graphOptions()
     // The dialog opens on the colour chosen last and keeps a new one.
     QCOMPARE(f.platform.colorDialogs,
              command < 2 ? QList<std::int32_t>{77} : QList<std::int32_t>{});
-    QCOMPARE(f.st.looks.Dialog_Color, command < 2 && color >= 0 ? color : 77);
+    QCOMPARE(f.st.looks.dialogColor, command < 2 && color >= 0 ? color : 77);
 }
 
 QTEST_MAIN(TestCompanyOptions)

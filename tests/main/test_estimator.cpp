@@ -30,7 +30,7 @@ struct Fixture {
     Fixture()
     {
         st.platform = platform.platform();
-        st.numbers.Set_Decimal_Separators(u'.', u',');
+        st.numbers.setLocaleSeparators(u'.', u',');
         st.Main = &main;
         for (size_t k = 0; k < 5; ++k) {
             sheets[k] = std::make_unique<S>();
@@ -118,7 +118,7 @@ void TestEstimator::calculate_data()
     QTest::addColumn<QString>("inputs");
     QTest::addColumn<QString>("results");
 
-    // 7036, not 7037: the speed comes from the shown 615.9, not 615.9375.
+    // The speed comes from the shown 615.9, not 615.9375, so 7036 rather than 7037.
     const QString us = QStringLiteral(
         "Text111(3)=8 Text101(3)=0.5475 Text102(3)=615.9 Text106(3)=13.36 Text107(3)=427.7 "
         "Text108(3)=53.46 Text109(3)=7036 Text110(3)=7529 Text102(8)=4691 Text106(8)=708 "
@@ -151,7 +151,7 @@ void TestEstimator::calculate()
     QFETCH(QString, results);
     Fixture f;
     if (comma) {
-        f.st.numbers.Set_Decimal_Separators(u',', u'.');
+        f.st.numbers.setLocaleSeparators(u',', u'.');
         Form_Dots_To_Commas(f.main);
     }
     f.setCells(inputs);
@@ -339,7 +339,7 @@ void TestEstimator::limits()
     Fixture f;
     if (!box.isEmpty())
         f.platform.answer(AnswerOk);
-    QCOMPARE(Text101_Limit_Check(index, text, f.st.numbers, f.st.platform), !box.isEmpty());
+    QCOMPARE(estimatorLimitCheck(index, text, f.st.numbers, f.st.platform), !box.isEmpty());
     QCOMPARE(f.platform.texts(), box.isEmpty() ? QStringList() : QStringList{box});
     for (const MsgRequest &r : f.platform.shown)
         QVERIFY(r.icon == MsgIcon::None && r.buttons == MsgButtons::Ok);
@@ -359,17 +359,17 @@ void TestEstimator::rulesAndHelp()
         {M::Text109, 3, KeyFilter::Integer, ExtraRule::None},
         {M::Text111, 3, KeyFilter::Integer, ExtraRule::None}};
     for (const auto &[array, index, filter, extra] : rules) {
-        const CellRules r = Main_Cell_Rules(array, index);
+        const CellRules r = mainCellRules(array, index);
         const bool entry = filter != KeyFilter::None;
         QVERIFY(r.edited && r.filter == filter && r.extra == extra);
         QVERIFY(r.selectOnFocus == entry);
         QVERIFY(r.check == (entry ? FocusCheck::NotZero : FocusCheck::None));
     }
-    QVERIFY(!Main_Cell_Rules(M::Text107, 3).edited);
-    QVERIFY(!Main_Cell_Rules(M::Text33, M::Single).edited);
+    QVERIFY(!mainCellRules(M::Text107, 3).edited);
+    QVERIFY(!mainCellRules(M::Text33, M::Single).edited);
 
     AppState st;
-    Fill_Estimator_Help_Texts(st.ui);
+    fillEstimatorHelpTexts(st.ui);
     QCOMPARE(st.ui.Help_Texts.size(), 7);
     QCOMPARE(st.ui.Help_Texts.value(QStringLiteral("Main_Command8")),
              QStringLiteral("Calculate Port CenterLine Length from it's Port's Average CSA and "
@@ -485,9 +485,9 @@ void TestEstimator::readerAndWriterRunTheHooks()
     // The exit save reports a bad estimator cell and writes all the same.
     f.setCells(QStringLiteral("Text105(3)="));
     f.platform.answer(AnswerOk);
-    QVERIFY(Save_Autosave_File(windows, f.st, hooks));
+    QVERIFY(saveAutosaveFile(windows, f.st, hooks));
     QCOMPARE(f.platform.texts(), QStringList{QStringLiteral("Error Number 13 -- Type mismatch")});
-    QFile saved(Autosave_File_Path(f.st.platform));
+    QFile saved(autosaveFilePath(f.st.platform));
     QVERIFY(saved.open(QIODevice::ReadOnly) && saved.readAll().contains("\r\nText105_3 = \r\n"));
 }
 

@@ -31,7 +31,7 @@ void TestHelpMenu::supportMails_data()
     QTest::addColumn<QString>("link");
 
     const QString problem =
-        QStringLiteral("mailto:") + Support_Mail_To +
+        QStringLiteral("mailto:") + SupportMailTo +
         QStringLiteral("?subject=VORN / ZYT - Customer Support - Problem Report&body=Before "
                        "Sending this Email.%0A%0APlease State what your Problem is.%0A%0APLEASE "
                        "ATTACH a print screen of What error message you got and a brief "
@@ -40,7 +40,7 @@ void TestHelpMenu::supportMails_data()
     QTest::newRow("problem report, no mail program") << true << false << problem;
     QTest::newRow("information request")
         << false << true
-        << QStringLiteral("mailto:") + Support_Mail_To +
+        << QStringLiteral("mailto:") + SupportMailTo +
                QStringLiteral("?subject=VORN / ZYT - Customer Support - Information "
                               "Request&body=Before Sending this Email.%0A%0APlease State What "
                               "Information is Needed%0A");
@@ -72,7 +72,7 @@ void TestHelpMenu::mailLink()
 {
     QFETCH(QStringList, parts);
     QFETCH(QString, link);
-    QCOMPARE(Mail_Link(parts[0], parts[1], parts[2], parts[3], parts[4]), link);
+    QCOMPARE(zyt::mailLink(parts[0], parts[1], parts[2], parts[3], parts[4]), link);
 }
 
 void TestHelpMenu::openLink_data()
@@ -100,7 +100,7 @@ void TestHelpMenu::openLink()
     f.platform.answer(AnswerOk, int(boxes.size()));
     if (target == u"Command10") {
         Command10_Click(f.st.platform);
-        target = Peltrix_Web_Address;
+        target = PeltrixWebAddress;
     } else {
         Open_Link(target, f.st.platform);
     }
@@ -145,7 +145,7 @@ void TestHelpMenu::about()
     f.platform.answer(AnswerOk);
     About_Click(f.st.ui, f.st.platform);
     QCOMPARE(f.boxes(), QStringList{F::box(QStringLiteral("Title -- Version: 4.8.0 -- ") +
-                                               Release_Date + QStringLiteral("\r\n") + Maker_Notice,
+                                               ReleaseDate + QStringLiteral("\r\n") + MakerNotice,
                                            MsgButtons::Ok, MsgIcon::Information)});
 }
 
@@ -174,8 +174,8 @@ void TestHelpMenu::hoverHelp()
     QFETCH(int, action);
     QFETCH(QString, text);
     F f;
-    Fill_Settings_Help_Texts(f.st.ui);
-    const Hover_Help help = Main_Hover_Help(control, index);
+    fillSettingsHelpTexts(f.st.ui);
+    const HoverHelp help = mainHoverHelp(control, index);
     QCOMPARE(int(help.action), action);
     QCOMPARE(f.st.ui.Help_Texts.value(help.help), text);
 }

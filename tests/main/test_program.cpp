@@ -31,7 +31,7 @@ struct Fixture {
         Platform p = platform.platform();
         p.screen = &screen;
         program = std::make_unique<Program>(p);
-        program->st.numbers.Set_Decimal_Separators(u'.', u',');
+        program->st.numbers.setLocaleSeparators(u'.', u',');
     }
     QString autosave() const { return folder.filePath(QStringLiteral("zxqw1234.sav")); }
 
@@ -91,7 +91,7 @@ void TestProgram::firstStartAndExit()
 void TestProgram::commaLocale()
 {
     Fixture f;
-    f.program->st.numbers.Set_Decimal_Separators(u',', u'.');
+    f.program->st.numbers.setLocaleSeparators(u',', u'.');
     f.platform.answer(AnswerOk);
     f.program->Form_Load(QString());
     QCOMPARE(f.platform.texts(),
@@ -127,7 +127,7 @@ void TestProgram::failedExitWriteStillCloses()
 {
     Fixture f;
     f.program->Form_Load(QString());
-    f.program->Open_Sheet(0);
+    f.program->openSheet(0);
     // A folder no one may write in, not even the administrator.
     f.platform.setProgramFolder(QStringLiteral("/proc/self"));
     f.platform.answer(AnswerOk);
@@ -164,7 +164,7 @@ void TestProgram::switches()
     Fixture f;
     const QSize before = f.program->mainWindow().size();
     f.program->Form_Load(commandLine);
-    Main_Window &w = f.program->mainWindow();
+    MainWindow &w = f.program->mainWindow();
     QCOMPARE(w.size() != before, fitted);
     QCOMPARE(!w.action(QStringLiteral("FullScrRes"))->isEnabled(), fitted);
     QCOMPARE(!w.action(QStringLiteral("AspectRatio"))->isEnabled(), fitted);
@@ -204,14 +204,14 @@ void TestProgram::openingSheets()
 {
     Fixture f;
     f.program->Form_Load(QString());
-    f.program->Open_Sheet(2);
-    Flow_Test_Sheet_Window &w = f.program->sheetWindow(2);
+    f.program->openSheet(2);
+    SheetWindow &w = f.program->sheetWindow(2);
     QVERIFY(w.isVisible());
     QCOMPARE(w.windowTitle(), f.program->st.ui.App_Title + QStringLiteral(" -- Flow Test 3"));
     QVERIFY(QTest::qWaitForWindowActive(&w));
     QCOMPARE(QApplication::focusWidget(), w.cellWidget(S::Text108, 7));
     f.program->sheets[2]->setCell(S::Text101, 20, QStringLiteral("222"));
-    f.program->Open_Sheet(2);
+    f.program->openSheet(2);
     QCOMPARE(f.program->sheets[2]->cell(S::Text101, 20), QStringLiteral("222"));
 }
 
@@ -230,17 +230,17 @@ void TestProgram::preloads()
     p.sheets[0]->setCell(S::Text102, 0, QStringLiteral("E7TE"));
 
     f.platform.choose(path);
-    p.Get_File_Name(1);
+    p.Command45_Click(1);
     QCOMPARE(p.main.cell(M::Text1, 1), QStringLiteral("tests/Port2.dat"));
     // A file outside the program's folder is refused.
     f.platform.choose(QStringLiteral("/elsewhere/x.dat"));
     f.platform.answer(AnswerOk);
-    p.Get_File_Name(2);
+    p.Command45_Click(2);
     QCOMPARE(p.main.cell(M::Text1, 2), QStringLiteral("No"));
 
     p.main.setCell(M::Text1, 3, QStringLiteral("a.da")); // four characters: skipped
     p.mainWindow().showPreloads(true);
-    p.Load_Done_Click();
+    p.Command46_Click();
     QVERIFY(!p.mainWindow().preloads()->isVisible());
     QCOMPARE(p.sheets[1]->cell(S::Text102, 0), QStringLiteral("preloaded"));
     QCOMPARE(p.sheets[1]->path(), QString()); // the preload does not set the path line
@@ -291,7 +291,7 @@ void TestProgram::estimatorOnTheWindow()
 {
     Fixture f;
     f.program->Form_Load(QString());
-    Main_Window &w = f.program->mainWindow();
+    MainWindow &w = f.program->mainWindow();
     w.show();
     QVERIFY(QTest::qWaitForWindowActive(&w));
     QTest::mouseClick(w.findChild<QPushButton *>(QStringLiteral("Command51")), Qt::LeftButton);
@@ -314,7 +314,7 @@ void TestProgram::hoverHelp()
 {
     Fixture f;
     f.program->Form_Load(QString());
-    Main_Window &w = f.program->mainWindow();
+    MainWindow &w = f.program->mainWindow();
     auto enter = [&](QWidget *control) {
         QEnterEvent event(QPointF(2, 2), QPointF(2, 2), control->mapToGlobal(QPointF(2, 2)));
         QApplication::sendEvent(control, &event);

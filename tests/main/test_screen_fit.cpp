@@ -40,8 +40,8 @@ void TestScreenFit::screenPixels()
     QFETCH(int, height);
     QFETCH(double, dpi);
     const test::FakeScreen screen(width, height, dpi);
-    QCOMPARE(Screen_Pixels_Wide(screen), width);
-    QCOMPARE(Screen_Pixels_High(screen), height);
+    QCOMPARE(screenPixelsWide(screen), width);
+    QCOMPARE(screenPixelsHigh(screen), height);
 }
 
 void TestScreenFit::factors_data()
@@ -81,9 +81,9 @@ void TestScreenFit::factors()
     st.looks.Fit_Screen_Width = 1920 * 0.925;
     st.looks.Fit_Screen_Height = 1080 * 0.925;
     if (uniform)
-        Uniform_Factors(st.looks, windowWidth, windowHeight);
+        uniformFactors(st.looks, windowWidth, windowHeight);
     else
-        Stretch_Factors(st.looks, windowWidth, windowHeight);
+        stretchFactors(st.looks, windowWidth, windowHeight);
     QVERIFY2(std::fabs(st.looks.Scale_X - x) < 1e-9,
              qPrintable(QString::number(st.looks.Scale_X, 'g', 17)));
     QVERIFY2(std::fabs(st.looks.Scale_Y - y) < 1e-9,
@@ -107,7 +107,7 @@ void TestScreenFit::fittedTop()
     QFETCH(int, windowHeight);
     QFETCH(int, top);
     const test::FakeScreen screen(1920, 1080, 96);
-    QCOMPARE(Fitted_Top(screen, windowHeight), top);
+    QCOMPARE(zyt::fittedTop(screen, windowHeight), top);
 }
 
 void TestScreenFit::scaleFormControls()
@@ -121,7 +121,7 @@ void TestScreenFit::scaleFormControls()
 
     QWidget window;
     window.resize(400, 300);
-    Set_Inner_Extent(window, QSizeF(6000, 4500));
+    setInnerExtent(window, QSizeF(6000, 4500));
     auto *label = new QLabel(QStringLiteral("x"), &window);
     label->setGeometry(10, 20, 100, 30);
     QFont font = label->font();
@@ -139,7 +139,7 @@ void TestScreenFit::scaleFormControls()
     QCOMPARE(frame->geometry(), QRect(300, 200, 150, 200));
     QCOMPARE(inner->geometry(), QRect(15, 20, 30, 40));
     // The extent is scaled crosswise.
-    QCOMPARE(Inner_Extent(window), QSizeF(6000 * 2.0, 4500 * 1.5));
+    QCOMPARE(innerExtent(window), QSizeF(6000 * 2.0, 4500 * 1.5));
     QCOMPARE(window.pos(), QPoint((1920 - 600) / 2, (1080 - 600) / 4));
 }
 

@@ -35,8 +35,8 @@ struct Fixture {
     {
         st.platform = platform.platform();
         st.platform.messages = &boxes;
-        Fill_Sheet_Help_Texts(st.ui);
-        window = std::make_unique<Flow_Test_Sheet_Window>(sheet, st);
+        fillSheetHelpTexts(st.ui);
+        window = std::make_unique<SheetWindow>(sheet, st);
     }
     bool open()
     {
@@ -58,7 +58,7 @@ struct Fixture {
     FocusNotingBoxes boxes;
     AppState st;
     S sheet;
-    std::unique_ptr<Flow_Test_Sheet_Window> window;
+    std::unique_ptr<SheetWindow> window;
 };
 
 } // namespace
@@ -454,7 +454,7 @@ void TestSheetWindow::calculateTouchesOnlyItsSheet()
 {
     Fixture f;
     S other(QStringLiteral("Form2"));
-    Flow_Test_Sheet_Window otherWindow(other, f.st);
+    SheetWindow otherWindow(other, f.st);
     QVERIFY(f.open());
     f.sheet.setCell(S::Text102, 3, QStringLiteral("1.9"));
     QStringList before;

@@ -211,7 +211,7 @@ void TestSortClear::rules()
     QFETCH(int, check);
     QFETCH(int, extra);
 
-    const CellRules r = Sheet_Cell_Rules(S::Array(array), index);
+    const CellRules r = sheetCellRules(S::Array(array), index);
     QCOMPARE(r.selectOnFocus, select);
     QCOMPARE(int(r.filter), filter);
     QCOMPARE(int(r.check), check);
