@@ -1,0 +1,4 @@
+#pragma once
+
+#include "cell_model.h"
+#include "platform/platform.h"
