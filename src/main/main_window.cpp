@@ -11,6 +11,7 @@
 #include "model/app_state.h"
 #include "printer_choice.h"
 #include "program.h"
+#include "report/save_form_as_jpg.h"
 #include "widgets/cell_widgets.h"
 #include "widgets/hover_help.h"
 
@@ -217,6 +218,14 @@ void MainWindow::buildButtons(QWidget *central)
         button(QStringLiteral("Command11"), QStringLiteral("Exhaust Calculator"), 7, 0);
     help_->shows(exhaust,
                  QStringLiteral("Opens the Exhaust Tube Inner Diameter and Area Calculator."));
+    QPushButton *capture =
+        button(QStringLiteral("Command6"), QStringLiteral("PrtSc as &JPG"), 8, 0);
+    connect(capture, &QPushButton::clicked, this, [this] {
+        st_.ui.Capture_Caller = QStringLiteral("Main");
+        Save_Form_As_JPG(*this, QStringLiteral("Vorn"), 100, true, st_);
+        st_.ui.Capture_Caller.clear();
+    });
+    help_->shows(capture, QStringLiteral("Help_PrtSc"));
 
     QPushButton *load = button(QStringLiteral("Load_Data"), QStringLiteral("&Load Data"), 0, 1);
     connect(load, &QPushButton::clicked, this, [this] { program_.Load_Data_Click(); });

@@ -48,6 +48,7 @@ Program::Program(const Platform &platform)
     // Every window exists from the start and is only shown and hidden; the
     // sheets make their widgets when they first show.
     mainWindow_ = std::make_unique<MainWindow>(*this);
+    st.ui.mainWindow = mainWindow_.get();
     for (size_t k = 0; k < sheets.size(); ++k)
         sheetWindows_[k] = std::make_unique<SheetWindow>(*sheets[k], st);
     form50_ = std::make_unique<ShellWindow>(QStringLiteral("Form50"), st.ui);
@@ -58,6 +59,7 @@ Program::Program(const Platform &platform)
 Program::~Program()
 {
     // The windows go before the models they show.
+    st.ui.mainWindow = nullptr;
     mainWindow_.reset();
     for (auto &w : sheetWindows_)
         w.reset();

@@ -5,6 +5,8 @@
 
 #include <array>
 
+class QWidget;
+
 namespace zyt {
 
 inline constexpr const char *Crlf = "\r\n";
@@ -28,6 +30,8 @@ struct UiState {
 
     // "Main" while the main window captures itself.
     QString Capture_Caller;
+    // The main window, which a capture of any other window hides meanwhile.
+    QWidget *mainWindow = nullptr;
 };
 
 } // namespace zyt

@@ -16,6 +16,10 @@ class ColorDialogs;
 class PrinterCatalog;
 class Shell;
 class SoundPlayer;
+class Clock;
+class PointerPosition;
+class ScreenGrabber;
+class ImageWriter;
 
 // The services the program needs of the desktop. Each points at either the
 // real implementation or a scripted stand-in for tests; none is owned here.
@@ -30,6 +34,10 @@ struct Platform {
     PrinterCatalog *printers = nullptr;
     Shell *shell = nullptr;
     SoundPlayer *sounds = nullptr;
+    Clock *clock = nullptr;
+    PointerPosition *pointer = nullptr;
+    ScreenGrabber *grabber = nullptr;
+    ImageWriter *images = nullptr;
 
     // The services every part of the program asks for; the message boxes,
     // the file dialogs and the folder must be set.

@@ -5,6 +5,7 @@
 #include "files/flow_data_file.h"
 #include "model/app_state.h"
 #include "platform/numbers.h"
+#include "report/save_form_as_jpg.h"
 #include "sheet_rules.h"
 #include "sort_clear.h"
 #include "widgets/cell_widgets.h"
@@ -212,6 +213,10 @@ void SheetWindow::buildMenus()
         ->setObjectName(QStringLiteral("Clear_All_Swirl_Number_Fields"));
     file->addAction(QStringLiteral("Quit / Close"), this, &SheetWindow::subend_Click)
         ->setObjectName(QStringLiteral("subend"));
+    menuBar()
+        ->addAction(QStringLiteral("&Print Screen to JPG / Image"), this,
+                    [this] { Save_Form_As_JPG(*this, QStringLiteral("Vorn"), 100, true, st_); })
+        ->setObjectName(QStringLiteral("PrtSc"));
 }
 
 QWidget *SheetWindow::makeCell(int id, QWidget *parent, QRect geometry)

@@ -16,6 +16,10 @@ ScriptedPlatform::ScriptedPlatform()
     platform_.printers = this;
     platform_.shell = this;
     platform_.sounds = this;
+    platform_.clock = this;
+    platform_.pointer = this;
+    platform_.grabber = this;
+    platform_.images = this;
 }
 
 ScriptedPlatform::~ScriptedPlatform()
@@ -27,6 +31,8 @@ ScriptedPlatform::~ScriptedPlatform()
                  int(choices_.size() + fonts_.size() + colors_.size()));
     if (!links_.empty() || soundsExpected_ != 0)
         qWarning("ScriptedPlatform: scripted links or sounds were never used");
+    if (!grabs_.empty())
+        qWarning("ScriptedPlatform: scripted grabs were never used");
 }
 
 void ScriptedPlatform::answer(int answer, int times)
@@ -116,6 +122,48 @@ void ScriptedPlatform::playSound(const QString &path)
     --soundsExpected_;
 }
 
+QDateTime ScriptedPlatform::now()
+{
+    ++clockReadings;
+    if (!now_) {
+        QTest::qFail("unexpected clock reading", __FILE__, __LINE__);
+        return QDateTime(QDate(2000, 1, 1), QTime(0, 0));
+    }
+    return *now_;
+}
+
+QPoint ScriptedPlatform::pointerPosition()
+{
+    if (!pointer_) {
+        QTest::qFail("unexpected pointer reading", __FILE__, __LINE__);
+        return QPoint();
+    }
+    return *pointer_;
+}
+
+QImage ScriptedPlatform::grabFrame(QWidget &window)
+{
+    grabbed.append(&window);
+    if (!grabs_.empty()) {
+        QImage picture = grabs_.front();
+        grabs_.pop_front();
+        return picture;
+    }
+    if (realGrabber_)
+        return realGrabber_->grabFrame(window);
+    QTest::qFail("unexpected screen grab", __FILE__, __LINE__);
+    return QImage();
+}
+
+int ScriptedPlatform::writeJpeg(const QImage &image, const QString &path, int quality)
+{
+    if (realWriter_)
+        return realWriter_->writeJpeg(image, path, quality);
+    const QByteArray what = "unexpected picture write: " + path.toUtf8();
+    QTest::qFail(what.constData(), __FILE__, __LINE__);
+    return ImageEncoderFailed;
+}
+
 QString ScriptedPlatform::path()
 {
     if (folder_.isEmpty()) {
@@ -143,6 +191,8 @@ void ScriptedPlatform::clear()
     openedLinks.clear();
     linkFolders.clear();
     playedSounds.clear();
+    clockReadings = 0;
+    grabbed.clear();
 }
 
 } // namespace zyt::test

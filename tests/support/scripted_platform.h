@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/capture.h"
 #include "platform/choice_dialogs.h"
 #include "platform/file_dialogs.h"
 #include "platform/message_boxes.h"
@@ -7,6 +8,7 @@
 #include "platform/printers.h"
 #include "platform/shell.h"
 
+#include <QImage>
 #include <QList>
 #include <QStringList>
 
@@ -30,7 +32,11 @@ class ScriptedPlatform final : public MessageBoxes,
                                public ColorDialogs,
                                public PrinterCatalog,
                                public Shell,
-                               public SoundPlayer {
+                               public SoundPlayer,
+                               public Clock,
+                               public PointerPosition,
+                               public ScreenGrabber,
+                               public ImageWriter {
 public:
     ScriptedPlatform();
     ~ScriptedPlatform() override;
@@ -59,11 +65,21 @@ public:
     // Lets the next sound play.
     void expectSound() { ++soundsExpected_; }
 
-    // True when every queued answer, choice, link and sound was used.
+    // The time every clock reading gives, and where the pointer is.
+    void setNow(const QDateTime &now) { now_ = now; }
+    void setPointer(const QPoint &at) { pointer_ = at; }
+    // Queues the picture the next screen grab gives (a null image: nothing).
+    void grabGives(const QImage &picture) { grabs_.push_back(picture); }
+    // Every grab beyond the queue goes to `real` instead of failing.
+    void grabWith(ScreenGrabber *real) { realGrabber_ = real; }
+    // Picture writes go to `real`; without one, a write fails the test.
+    void writeWith(ImageWriter *real) { realWriter_ = real; }
+
+    // True when every queued answer, choice, link, sound and grab was used.
     bool scriptDone() const
     {
         return answers_.empty() && choices_.empty() && fonts_.empty() && colors_.empty() &&
-               links_.empty() && soundsExpected_ == 0;
+               links_.empty() && soundsExpected_ == 0 && grabs_.empty();
     }
 
     int show(const MsgRequest &request) override;
@@ -77,6 +93,10 @@ public:
     QString defaultPrinterName() override { return defaultPrinter; }
     bool openLink(const QString &target, const QString &folder) override;
     void playSound(const QString &path) override;
+    QDateTime now() override;
+    QPoint pointerPosition() override;
+    QImage grabFrame(QWidget &window) override;
+    int writeJpeg(const QImage &image, const QString &path, int quality) override;
 
     // A fresh temporary folder, made on first use, unless one was set.
     QString path() override;
@@ -93,6 +113,8 @@ public:
     QStringList openedLinks;
     QStringList linkFolders;
     QStringList playedSounds;
+    int clockReadings = 0;
+    QList<QWidget *> grabbed; // the windows grabbed, in order
 
     // The system as the tests set it up: no printer unless given.
     QStringList printers;
@@ -113,6 +135,11 @@ private:
     std::deque<std::optional<std::int32_t>> colors_;
     std::deque<bool> links_;
     int soundsExpected_ = 0;
+    std::optional<QDateTime> now_;
+    std::optional<QPoint> pointer_;
+    std::deque<QImage> grabs_;
+    ScreenGrabber *realGrabber_ = nullptr;
+    ImageWriter *realWriter_ = nullptr;
     std::unique_ptr<QTemporaryDir> ownFolder_;
     QString folder_;
 };

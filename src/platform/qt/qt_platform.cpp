@@ -214,6 +214,10 @@ QtPlatform::QtPlatform(std::function<QString()> programTitle) : messages_(std::m
     platform_.printers = &printers_;
     platform_.shell = &shell_;
     platform_.sounds = &sounds_;
+    platform_.clock = &clock_;
+    platform_.pointer = &pointer_;
+    platform_.grabber = &grabber_;
+    platform_.images = &images_;
 }
 
 } // namespace zyt

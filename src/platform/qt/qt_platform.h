@@ -5,6 +5,7 @@
 #include "platform/message_boxes.h"
 #include "platform/platform.h"
 #include "platform/printers.h"
+#include "platform/qt/qt_capture.h"
 #include "platform/screen.h"
 #include "platform/shell.h"
 
@@ -112,6 +113,10 @@ private:
     QtPrinterCatalog printers_;
     QtShell shell_;
     QtSoundPlayer sounds_;
+    QtClock clock_;
+    QtPointerPosition pointer_;
+    QtScreenGrabber grabber_;
+    QtImageWriter images_;
     Platform platform_;
 };
 
