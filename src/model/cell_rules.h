@@ -3,7 +3,8 @@
 namespace zyt {
 
 enum class KeyFilter { None, Integer, Decimal, Signed };
-enum class FocusCheck { None, NotEmpty, NotZero };
+// DashWhenEmpty: an empty cell gets "-" ("not used") and the focus back.
+enum class FocusCheck { None, NotEmpty, NotZero, DashWhenEmpty };
 // A rule of its own that runs after the focus check.
 enum class ExtraRule {
     None,

@@ -1,24 +1,54 @@
 #pragma once
 
 #include "cell_model.h"
+#include "cell_rules.h"
 
 #include <QString>
+#include <QStringView>
+
+#include <vector>
 
 namespace zyt {
 
-// The cells of the compare window `Form50` kept so far: its four graph
-// option boxes, "0" or "1". The program-wide flags Quarter_D_Line,
-// Auto_X_Lines, Mark_Points and Calc_Low_Y follow them.
+// The cells of the compare window `Form50`: its four graph option boxes
+// ("0" or "1"; the program-wide flags Quarter_D_Line, Auto_X_Lines,
+// Mark_Points and Calc_Low_Y follow them), the four option groups (the
+// chosen element's index), the graph entry cells, the two graph caption
+// lines, the comparison table and the labels of the two tests compared.
 class CompareModel : public CellModel {
     Q_OBJECT
 
 public:
     enum Array : int {
-        Check1, // line at .25 valve diameter (ticked at start)
-        Check2, // automatic number of X-axis lines
-        Check3, // data points marked
-        Check4, // "Show Big": calculated low Y axis
+        Check1,  // line at .25 valve diameter (ticked at start)
+        Check2,  // automatic number of X-axis lines
+        Check3,  // data points marked
+        Check4,  // "Show Big": calculated low Y axis
+        Option1, // From test: 0 to 4 for Form1 to Form5
+        Option2, // To test
+        Option3, // comparison type, 0 to 17
+        Option4, // X column: 0 valve lift, 1 intake L/D, 2 exhaust L/D
+        Text1,   // "Y Axis Low"; "-" when not used
+        Text2,   // "Y Axis High"
+        Text3,   // "Valve Lift 1"
+        Text4,   // "Valve Lift 2"
+        Text71,  // graph caption line 1
+        Text72,  // graph caption line 2
+        Text101, // the table, rows 10 to 30: From X
+        Text102, // From intake
+        Text103, // From exhaust
+        Text104, // To intake
+        Text105, // To exhaust
+        Text106, // To X
+        Text107, // results: From energies, differences or changes
+        Text108,
+        Text109,
+        Text110,
+        From_Test_Label, // "k - " and the From test's part number
+        To_Test_Label,
     };
+    static constexpr int FirstTableRow = 10;
+    static constexpr int LastTableRow = 30;
 
     static constexpr int Single = CellLayout::Single;
 
@@ -26,13 +56,106 @@ public:
 
     static const CellLayout &compareLayout();
 
-    const QString &cell(Array array) const { return text(checkedId(array, Single)); }
-    void setCell(Array array, const QString &value) { setText(checkedId(array, Single), value); }
+    const QString &cell(Array array, int index = Single) const
+    {
+        return text(checkedId(array, index));
+    }
+    void setCell(Array array, int index, const QString &value)
+    {
+        setText(checkedId(array, index), value);
+    }
+    void setCell(Array array, const QString &value) { setCell(array, Single, value); }
 
 protected:
-    // A compare window laid out with more cells; its first arrays must be
+    // A compare window laid out with other cells; its first arrays must be
     // the four boxes, in their order.
     CompareModel(const CellLayout &layout, QObject *parent);
 };
+
+// The comparison types, by the index of their `Option3` element.
+enum class CompareType : int {
+    Cfm,
+    CfmPerSqInch,
+    MeanPortVelocity, // the port energy is filled beside it
+    PortEnergy,
+    PortEnergyDensity,
+    EffectiveVelocity,
+    Swirl, // the one swirl column fills both sides
+    SaeCd,
+    EffectiveSaeCd,
+    PctFlow, // the percentage changes from here on
+    PctCfmPerSqInch,
+    PctSaeCd,
+    PctMeanPortVelocity,
+    PctEffectiveSaeCd,
+    PctEffectiveVelocity,
+    PctSwirl, // signed, so a change across zero still reads
+    PctPortEnergy,
+    PctPortEnergyDensity,
+};
+inline constexpr int CompareTypeCount = 18;
+
+// True for the types shown as a percentage change (9 to 17).
+constexpr bool isPercentType(int type) { return type >= 9 && type < CompareTypeCount; }
+
+// What the window's choices stand at. A type or X column the model cannot
+// read counts as none (-1); a test that is none of the first four is the
+// fifth, as the window picks them.
+int comparisonType(const CompareModel &Form50); // 0 to 17, -1 none
+int xColumn(const CompareModel &Form50);        // 0 lift, 1 intake L/D, 2 exhaust L/D, -1
+int fromTest(const CompareModel &Form50);       // 0 to 4 for Form1 to Form5
+int toTest(const CompareModel &Form50);
+// A graph option box (Check1 to Check4) as its flag holds it: 1 ticked, else 0.
+int graphOption(const CompareModel &Form50, CompareModel::Array box);
+
+// What a cell of `Form50` does while the user edits it: the four entry cells
+// filter their keys, select their text on focus and never stay empty; the
+// caption lines and the table take no rules.
+CellRules compareCellRules(CompareModel::Array array);
+
+// The controls of `Form50`, with their captions, and how the one-line help
+// `Label7` answers the mouse over each of them.
+enum class CompareControlKind {
+    Frame,
+    Option,    // an element of an option group; `cell` is the group's cell
+    Button,    //
+    Check,     // a graph option box; `cell` is its cell
+    Label,     // the caption beside an entry cell
+    Entry,     // an entry cell
+    Caption,   // a graph caption line
+    Table,     // one column of the table, rows 10 to 30
+    HelpLine,  // `Label7`
+    Separator, // `Line1`
+    Window,    // the window's own background
+};
+
+// What the help line does as the mouse moves over a control.
+enum class CompareHover {
+    Keep, // the line stays as it is
+    Show, // the line shows `help`
+    Hide,
+};
+
+struct CompareControl {
+    QString name;   // control name, e.g. "Option3"
+    int index = -1; // element of a control array; -1 for a single control or a whole column
+    CompareControlKind kind = CompareControlKind::Frame;
+    QString caption; // as designed; a cell's start text is the model's
+    QString frame;   // the frame an option element stands in
+    int cell = -1;   // the CompareModel::Array it shows or sets, -1 none
+    CompareHover hover = CompareHover::Keep;
+    // Shown under the mouse. "Help_PrtSc" names the program-wide text of
+    // every capture button (UiState::Help_Texts); any other is the text.
+    QString help;
+};
+
+// Every control, in the order the window lists them: the four frames, each
+// followed by its options, the buttons, the boxes, each label with its entry
+// cell, the caption lines, the table columns, the help line, the rule and
+// the window's background.
+const std::vector<CompareControl> &compareControls();
+
+// The control of that name and element, or nullptr.
+const CompareControl *findCompareControl(QStringView name, int index = -1);
 
 } // namespace zyt
