@@ -2,6 +2,14 @@
 
 namespace zyt {
 
+std::optional<FileDialogChoice> FileDialogs::showChoice(const FileDialogRequest &request)
+{
+    std::optional<QString> path = show(request);
+    if (!path)
+        return std::nullopt;
+    return FileDialogChoice{*path, request.filterIndex};
+}
+
 QStringList qtNameFilters(QStringView filter)
 {
     QStringList out;

@@ -18,6 +18,16 @@ struct FileDialogRequest {
     QString filter;
     int filterIndex = 1; // 1-based entry of the filter selected at start
     QString initialFolder;
+    // Offer the name chosen last in any file dialog of the program, as one
+    // shared dialog does; otherwise the name box starts empty.
+    bool keepLastName = false;
+};
+
+// What the user chose: the path and the filter entry (1-based) selected when
+// the choice was made.
+struct FileDialogChoice {
+    QString path;
+    int filterIndex = 1;
 };
 
 class FileDialogs {
@@ -26,6 +36,9 @@ public:
     // Shows the dialog and waits; the chosen path, or nothing when the user
     // cancels. A save dialog asks itself before an existing file is replaced.
     virtual std::optional<QString> show(const FileDialogRequest &request) = 0;
+    // The same, with the filter entry the user left selected; unless a
+    // dialog tells, that is the one preselected.
+    virtual std::optional<FileDialogChoice> showChoice(const FileDialogRequest &request);
 };
 
 // The folder the program keeps its own files in: the autosave file, the

@@ -58,16 +58,24 @@ int ScriptedPlatform::show(const MsgRequest &request)
 
 std::optional<QString> ScriptedPlatform::show(const FileDialogRequest &request)
 {
+    const std::optional<FileDialogChoice> chosen = showChoice(request);
+    if (!chosen)
+        return std::nullopt;
+    return chosen->path;
+}
+
+std::optional<FileDialogChoice> ScriptedPlatform::showChoice(const FileDialogRequest &request)
+{
     dialogs.append(request);
     if (!choices_.empty()) {
         const Choice c = choices_.front();
         choices_.pop_front();
         if (c.cancel)
             return std::nullopt;
-        return c.path;
+        return FileDialogChoice{c.path, c.filterIndex != 0 ? c.filterIndex : request.filterIndex};
     }
     if (standingChoice_)
-        return standingChoice_;
+        return FileDialogChoice{*standingChoice_, request.filterIndex};
     const QByteArray what = "unexpected file dialog: " + request.filter.toUtf8();
     QTest::qFail(what.constData(), __FILE__, __LINE__);
     return std::nullopt;

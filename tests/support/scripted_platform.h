@@ -50,6 +50,11 @@ public:
 
     // Queues the path the next file dialog returns, or a cancel.
     void choose(const QString &path) { choices_.push_back(Choice{false, path}); }
+    // The same, with the user switching the filter to entry `filterIndex`.
+    void choose(const QString &path, int filterIndex)
+    {
+        choices_.push_back(Choice{false, path, filterIndex});
+    }
     void cancelDialog() { choices_.push_back(Choice{true, QString()}); }
     // Every dialog beyond the queue returns this path instead of failing.
     void chooseAlways(const QString &path) { standingChoice_ = path; }
@@ -85,6 +90,7 @@ public:
     int show(const MsgRequest &request) override;
     void beep() override { ++beeps; }
     std::optional<QString> show(const FileDialogRequest &request) override;
+    std::optional<FileDialogChoice> showChoice(const FileDialogRequest &request) override;
 
     std::optional<FontChoice> showFontDialog() override;
     QString defaultFontName() override { return fontName; }
@@ -128,6 +134,7 @@ private:
     struct Choice {
         bool cancel;
         QString path;
+        int filterIndex = 0; // 0: the entry preselected
     };
     std::deque<Choice> choices_;
     std::optional<QString> standingChoice_;

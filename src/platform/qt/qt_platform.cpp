@@ -93,6 +93,14 @@ double QtScreenMetrics::pixelsPerInch() const
 
 std::optional<QString> QtFileDialogs::show(const FileDialogRequest &request)
 {
+    const std::optional<FileDialogChoice> chosen = showChoice(request);
+    if (!chosen)
+        return std::nullopt;
+    return chosen->path;
+}
+
+std::optional<FileDialogChoice> QtFileDialogs::showChoice(const FileDialogRequest &request)
+{
     QFileDialog dialog(QApplication::activeWindow());
     dialog.setDirectory(request.initialFolder);
     const QStringList filters = qtNameFilters(request.filter);
@@ -107,12 +115,16 @@ std::optional<QString> QtFileDialogs::show(const FileDialogRequest &request)
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
     }
+    if (request.keepLastName && !lastName_.isEmpty())
+        dialog.selectFile(lastName_);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     const QStringList chosen = dialog.selectedFiles();
     if (chosen.isEmpty() || chosen.front().isEmpty())
         return std::nullopt;
-    return chosen.front();
+    lastName_ = QFileInfo(chosen.front()).fileName();
+    const qsizetype entry = filters.indexOf(dialog.selectedNameFilter());
+    return FileDialogChoice{chosen.front(), entry >= 0 ? int(entry) + 1 : request.filterIndex};
 }
 
 QString QtProgramFolder::path()

@@ -44,6 +44,10 @@ public:
 class QtFileDialogs final : public FileDialogs {
 public:
     std::optional<QString> show(const FileDialogRequest &request) override;
+    std::optional<FileDialogChoice> showChoice(const FileDialogRequest &request) override;
+
+private:
+    QString lastName_; // the name chosen last, offered again on request
 };
 
 // The executable's folder when the user may write there, otherwise the
