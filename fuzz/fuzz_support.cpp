@@ -30,10 +30,12 @@ void FuzzPlatform::reset(std::uint8_t answers)
 int FuzzPlatform::show(const MsgRequest &request)
 {
     texts << request.text;
-    if (request.buttons != MsgButtons::OkCancel)
+    if (request.buttons == MsgButtons::Ok)
         return AnswerOk;
-    const bool cancel = (answers_ >> (asked_++ % 8)) & 1;
-    return cancel ? AnswerCancel : AnswerOk;
+    const bool no = (answers_ >> (asked_++ % 8)) & 1;
+    if (request.buttons == MsgButtons::YesNo)
+        return no ? AnswerNo : AnswerYes;
+    return no ? AnswerCancel : AnswerOk;
 }
 
 QString FuzzPlatform::path()

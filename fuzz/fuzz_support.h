@@ -27,9 +27,9 @@ namespace zyt::fuzz {
     } while (false)
 
 // The desktop as the fuzz targets see it: boxes answered from a byte of the
-// input (bit i of it answers the i-th OK/Cancel box of eight with Cancel),
-// dialogs always cancelled, and a program folder of its own holding a flow
-// data file and a logo.
+// input (bit i of it answers the i-th OK/Cancel box of eight with Cancel, or
+// a Yes/No box with No), dialogs cancelled unless a path is set to choose,
+// and a program folder of its own holding a flow data file and a logo.
 class FuzzPlatform final : public MessageBoxes,
                            public Beeper,
                            public FileDialogs,
@@ -42,11 +42,12 @@ public:
 
     int show(const MsgRequest &request) override;
     void beep() override {}
-    std::optional<QString> show(const FileDialogRequest &) override { return std::nullopt; }
+    std::optional<QString> show(const FileDialogRequest &) override { return chosen; }
     QString path() override;
 
     Platform platform;
     QStringList texts;
+    std::optional<QString> chosen; // what every file dialog returns
 
 private:
     std::uint8_t answers_ = 0;
