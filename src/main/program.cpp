@@ -278,9 +278,9 @@ void Program::Fit_To_Screen()
     else
         Scale_Form_Uniform(*form60_, st.looks, st.platform.screen);
     st.graph.Graph_Width = st.looks.Scale_X * st.graph.Graph_Width;
-    st.graph.Graph_Right_Edge = roundEven(st.graph.Graph_Width - 1);
+    st.graph.Graph_Right_Edge = graphEdge(st.graph.Graph_Width);
     st.graph.Graph_Height = st.looks.Scale_Y * st.graph.Graph_Height;
-    st.graph.Graph_Bottom_Edge = roundEven(st.graph.Graph_Height - 1);
+    st.graph.Graph_Bottom_Edge = graphEdge(st.graph.Graph_Height);
     Stretch_Picture();
     mainWindow_->update();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);

@@ -3,6 +3,7 @@
 #include "calc_state.h"
 #include "file_state.h"
 #include "graph_settings.h"
+#include "graph_state.h"
 #include "look_state.h"
 #include "number_style.h"
 #include "platform/platform.h"
@@ -25,7 +26,8 @@ struct AppState {
     LookState looks;
     PrintState print;
     GraphSettings graph;
-    // The state of the graph being drawn joins these as a part of its own.
+    // The compare graph being drawn.
+    Graph_State plot;
 
     // The main window's cells; its "Metric" box says which units every
     // sheet is in. Without a main window the units are standard.

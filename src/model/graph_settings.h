@@ -2,15 +2,20 @@
 
 #include <QString>
 
+#include <cmath>
 #include <cstdint>
 
 namespace zyt {
+
+// The grid colour graphs start with, mid grey; it alone gets the wider solid
+// grid lines.
+inline constexpr std::int32_t DefaultGridColor = 9474192;
 
 // The graph and logo settings the main data file keeps and the graph and
 // compare windows draw with.
 struct GraphSettings {
     int Grid_On = 1;
-    std::int32_t Grid_Line_Color = 9474192; // 0xBBGGRR, mid grey
+    std::int32_t Grid_Line_Color = DefaultGridColor; // 0xBBGGRR
     int Logo_On = 0;
     QString Logo_File;
     // The compare window's graph options as its check boxes start.
@@ -34,5 +39,9 @@ struct GraphSettings {
     int Graph_Right_Edge = 599;
     int Graph_Bottom_Edge = 599;
 };
+
+// The last drawable column or row of a plot `size` units across: the size
+// less one, halves rounded to even.
+inline int graphEdge(double size) { return int(std::nearbyint(size - 1.0)); }
 
 } // namespace zyt

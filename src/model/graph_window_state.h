@@ -20,6 +20,13 @@ struct GraphWindowState {
     QString Logo_Caption = QStringLiteral("Logo -- Is OFF");
     int Picture1_DrawWidth = 1;
     QStringList Combo1; // the line widths to draw with
+    // The axis captions beside the picture, X with the arrow (`Label3`) and
+    // plain (`Label9`), Y likewise (`Label4`, `Label8`); the graph prints the
+    // plain ones on the picture.
+    QString Label3 = QStringLiteral("<---");
+    QString Label4 = QStringLiteral("<--- ");
+    QString Label8;
+    QString Label9;
 };
 
 } // namespace zyt

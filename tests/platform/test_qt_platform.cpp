@@ -1,3 +1,4 @@
+#include "platform/color_number.h"
 #include "platform/qt/qt_platform.h"
 
 #include <QAbstractButton>
@@ -200,8 +201,8 @@ void TestQtPlatform::colorNumbers()
 {
     QFETCH(int, number);
     QFETCH(QColor, color);
-    QCOMPARE(QtChoiceDialogs::toQColor(number), color);
-    QCOMPARE(QtChoiceDialogs::fromQColor(color), number);
+    QCOMPARE(colorFromNumber(number), color);
+    QCOMPARE(numberFromColor(color), number);
 }
 
 void TestQtPlatform::colorDialog_data()

@@ -1,5 +1,7 @@
 #include "qt_platform.h"
 
+#include "platform/color_number.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QDesktopServices>
@@ -167,22 +169,11 @@ QString QtChoiceDialogs::defaultFontName() { return QApplication::font().family(
 
 std::optional<std::int32_t> QtChoiceDialogs::showColorDialog(std::int32_t initial)
 {
-    const QColor color = QColorDialog::getColor(toQColor(initial), QApplication::activeWindow());
+    const QColor color =
+        QColorDialog::getColor(colorFromNumber(initial), QApplication::activeWindow());
     if (!color.isValid())
         return std::nullopt;
-    return fromQColor(color);
-}
-
-QColor QtChoiceDialogs::toQColor(std::int32_t color)
-{
-    const auto c = static_cast<std::uint32_t>(color);
-    return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
-}
-
-std::int32_t QtChoiceDialogs::fromQColor(const QColor &color)
-{
-    const QColor rgb = color.toRgb();
-    return std::int32_t(rgb.red() + 256 * rgb.green() + 65536 * rgb.blue());
+    return numberFromColor(color);
 }
 
 QStringList QtPrinterCatalog::printerNames() { return QPrinterInfo::availablePrinterNames(); }

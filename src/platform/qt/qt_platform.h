@@ -12,7 +12,6 @@
 #include <functional>
 #include <memory>
 
-class QColor;
 class QSoundEffect;
 
 namespace zyt {
@@ -70,10 +69,6 @@ public:
     std::optional<FontChoice> showFontDialog() override;
     QString defaultFontName() override;
     std::optional<std::int32_t> showColorDialog(std::int32_t initial) override;
-
-    // Between the program's colour numbers and Qt's colours.
-    static QColor toQColor(std::int32_t color);
-    static std::int32_t fromQColor(const QColor &color);
 };
 
 // The printers the print system (CUPS) knows.
