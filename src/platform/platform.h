@@ -16,6 +16,7 @@ class ColorDialogs;
 class PrinterCatalog;
 class Shell;
 class SoundPlayer;
+class PrintService;
 
 // The services the program needs of the desktop. Each points at either the
 // real implementation or a scripted stand-in for tests; none is owned here.
@@ -30,6 +31,7 @@ struct Platform {
     PrinterCatalog *printers = nullptr;
     Shell *shell = nullptr;
     SoundPlayer *sounds = nullptr;
+    PrintService *print = nullptr;
 
     // The services every part of the program asks for; the message boxes,
     // the file dialogs and the folder must be set.

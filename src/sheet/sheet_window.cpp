@@ -5,6 +5,8 @@
 #include "files/flow_data_file.h"
 #include "model/app_state.h"
 #include "platform/numbers.h"
+#include "report/print_flow_sheet.h"
+#include "report/print_job.h"
 #include "sheet_rules.h"
 #include "sort_clear.h"
 #include "widgets/cell_widgets.h"
@@ -212,6 +214,10 @@ void SheetWindow::buildMenus()
         ->setObjectName(QStringLiteral("Clear_All_Swirl_Number_Fields"));
     file->addAction(QStringLiteral("Quit / Close"), this, &SheetWindow::subend_Click)
         ->setObjectName(QStringLiteral("subend"));
+    menuBar()
+        ->addAction(QStringLiteral("Print Flow Sheet for Customer"), this,
+                    [this] { Print_Flow_Sheet(sheet_, st_, currentPrintInputs(st_.graph)); })
+        ->setObjectName(QStringLiteral("Print_Sheet"));
 }
 
 QWidget *SheetWindow::makeCell(int id, QWidget *parent, QRect geometry)

@@ -205,6 +205,7 @@ QtPlatform::QtPlatform(std::function<QString()> programTitle) : messages_(std::m
     platform_.printers = &printers_;
     platform_.shell = &shell_;
     platform_.sounds = &sounds_;
+    platform_.print = &print_;
 }
 
 } // namespace zyt

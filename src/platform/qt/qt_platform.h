@@ -5,6 +5,7 @@
 #include "platform/message_boxes.h"
 #include "platform/platform.h"
 #include "platform/printers.h"
+#include "platform/qt/qt_print_service.h"
 #include "platform/screen.h"
 #include "platform/shell.h"
 
@@ -107,6 +108,7 @@ private:
     QtPrinterCatalog printers_;
     QtShell shell_;
     QtSoundPlayer sounds_;
+    QtPrintService print_;
     Platform platform_;
 };
 
