@@ -20,6 +20,7 @@ class Clock;
 class PointerPosition;
 class ScreenGrabber;
 class ImageWriter;
+class PrintService;
 
 // The services the program needs of the desktop. Each points at either the
 // real implementation or a scripted stand-in for tests; none is owned here.
@@ -38,6 +39,7 @@ struct Platform {
     PointerPosition *pointer = nullptr;
     ScreenGrabber *grabber = nullptr;
     ImageWriter *images = nullptr;
+    PrintService *print = nullptr;
 
     // The services every part of the program asks for; the message boxes,
     // the file dialogs and the folder must be set.

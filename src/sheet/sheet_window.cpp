@@ -5,6 +5,8 @@
 #include "files/flow_data_file.h"
 #include "model/app_state.h"
 #include "platform/numbers.h"
+#include "report/print_flow_sheet.h"
+#include "report/print_job.h"
 #include "report/save_form_as_jpg.h"
 #include "sheet_rules.h"
 #include "sort_clear.h"
@@ -217,6 +219,10 @@ void SheetWindow::buildMenus()
         ->addAction(QStringLiteral("&Print Screen to JPG / Image"), this,
                     [this] { Save_Form_As_JPG(*this, QStringLiteral("Vorn"), 100, true, st_); })
         ->setObjectName(QStringLiteral("PrtSc"));
+    menuBar()
+        ->addAction(QStringLiteral("Print Flow Sheet for Customer"), this,
+                    [this] { Print_Flow_Sheet(sheet_, st_, currentPrintInputs(st_.graph)); })
+        ->setObjectName(QStringLiteral("Print_Sheet"));
 }
 
 QWidget *SheetWindow::makeCell(int id, QWidget *parent, QRect geometry)

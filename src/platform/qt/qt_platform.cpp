@@ -221,6 +221,7 @@ QtPlatform::QtPlatform(std::function<QString()> programTitle) : messages_(std::m
     platform_.pointer = &pointer_;
     platform_.grabber = &grabber_;
     platform_.images = &images_;
+    platform_.print = &print_;
 }
 
 } // namespace zyt

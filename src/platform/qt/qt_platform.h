@@ -6,6 +6,7 @@
 #include "platform/platform.h"
 #include "platform/printers.h"
 #include "platform/qt/qt_capture.h"
+#include "platform/qt/qt_print_service.h"
 #include "platform/screen.h"
 #include "platform/shell.h"
 
@@ -116,6 +117,7 @@ private:
     QtPointerPosition pointer_;
     QtScreenGrabber grabber_;
     QtImageWriter images_;
+    QtPrintService print_;
     Platform platform_;
 };
 

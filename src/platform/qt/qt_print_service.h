@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/print_service.h"
+
+#include <QPageLayout>
+
+namespace zyt {
+
+// Printing through Qt's print support: a system printer at its own
+// resolution, or a PDF file laid out like a 600 dots-per-inch printer.
+class QtPrintService final : public PrintService {
+public:
+    QtPrintService();
+    std::unique_ptr<PrintJob> start(const PrintRequest &request) override;
+
+    // The paper of PDF files; US Letter without margins unless set, which
+    // holds the whole 12,200-twip layout unscaled.
+    void setPdfPageLayout(const QPageLayout &layout) { pdfLayout_ = layout; }
+
+private:
+    QPageLayout pdfLayout_;
+};
+
+} // namespace zyt
