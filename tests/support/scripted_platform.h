@@ -81,6 +81,8 @@ public:
     // A fresh temporary folder, made on first use, unless one was set.
     QString path() override;
     void setProgramFolder(const QString &path) { folder_ = path; }
+    QString earlierPath() override { return earlierFolder_; }
+    void setEarlierFolder(const QString &path) { earlierFolder_ = path; }
 
     QStringList texts() const;
     void clear();
@@ -115,6 +117,7 @@ private:
     int soundsExpected_ = 0;
     std::unique_ptr<QTemporaryDir> ownFolder_;
     QString folder_;
+    QString earlierFolder_;
 };
 
 } // namespace zyt::test
