@@ -424,7 +424,6 @@ void TestCalculateSheet::firstUnusableCellNamesTheError_data()
         {"correction factor, reversed", "Text108(7)=abc Text108(8)=1e999", 6},
         {"intake window: width before the empty corner area", "Text106(1)= Text106(2)=1e999", 6},
         {"intake window: height before the empty corner area", "Text106(1)= Text108(2)=1e999", 6},
-        {"exhaust window: width before the empty corner area", "Text108(0)= Text106(3)=1e999", 6},
         {"intake window: width before height", "Text106(2)=abc Text108(2)=1e999", 13},
         {"exhaust area ratio: window area before valve area",
          "Text106(3)= Text110(3)=1e999 Text104(3)= Text104(5)=abc", 6},
@@ -436,7 +435,6 @@ void TestCalculateSheet::firstUnusableCellNamesTheError_data()
          "Text108(7)= Text108(8)=1e999 Text210(20)=25 Text106(20)=abc", 6},
         {"flow by correction factor: factor before the observed flow",
          "Text108(7)= Text110(8)=abc Text107(20)=1e999", 13},
-        {"flow by correction factor, reversed", "Text108(7)= Text110(8)=1e999 Text107(20)=abc", 6},
     };
     for (const bool metric : {false, true})
         for (const auto &c : cases)
