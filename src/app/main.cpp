@@ -1,5 +1,6 @@
 #include "main/main_window.h"
 #include "main/program.h"
+#include "platform/qt/process_end.h"
 #include "platform/qt/qt_platform.h"
 
 #include <QApplication>
@@ -23,6 +24,10 @@ int main(int argc, char *argv[])
                                      locale.groupSeparator().front());
 
     p.Form_Load(QApplication::arguments().mid(1).join(u' '));
+    // From here on the session is saved however the process is ended. Before
+    // the last session has loaded, ending without a save keeps it as it was.
+    const zyt::ProcessEndWatch endWatch([&p] { p.endOnRequest(); },
+                                        [&p] { p.saveBeforeProcessEnd(); });
     p.mainWindow().show();
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &app, [&p] { p.Exit_Click(); });
     const int result = app.exec();

@@ -29,6 +29,11 @@ const double MetrePerFoot = 12 * 0.0254;
 // One run of the calculation over one sheet: every step reads its operands
 // from the cells as they stand, so later steps see the rounded, displayed
 // results of earlier ones.
+//
+// A formula reads its cells one statement at a time, left to right as it is
+// written, and applies each operation as soon as its operands are there. C++
+// leaves the order of the two operands of `a / b` open, and when two cells of
+// one formula are unusable the error box must name the one read first.
 class Calculation {
 public:
     Calculation(S &sheet, bool metric, CalcState &calc, const NumberStyle &numbers,
@@ -70,6 +75,13 @@ private:
     Checked inches(Checked v) const { return metric_ ? v / MmPerInch : v; }
     static Checked sq(Checked v) { return v * v; }
 
+    // One cell over another, the dividend read first.
+    Checked quotient(S::Array a, int i, S::Array b, int j) const
+    {
+        const Checked dividend = num(a, i);
+        return dividend / num(b, j);
+    }
+
     void caution(S::Array a, int i, double limit, const char *text)
     {
         if (num(a, i) > Checked(limit))
@@ -94,22 +106,22 @@ private:
         valveArea(S::Text104, 6, 7, calc_.Valves_Ex, true);
         // Diameter ratios, each with its caution.
         if (filled(S::Text102, 3) && filled(S::Text102, 6)) {
-            put(S::Text113, 7, f4(num(S::Text102, 6) / num(S::Text102, 3)));
+            put(S::Text113, 7, f4(quotient(S::Text102, 6, S::Text102, 3)));
             caution(S::Text113, 7, 0.915,
                     "Caution - The Intake Throat Valve Ratio maybe a little high");
         }
         if (filled(S::Text104, 3) && filled(S::Text104, 6)) {
-            put(S::Text115, 7, f4(num(S::Text104, 6) / num(S::Text104, 3)));
+            put(S::Text115, 7, f4(quotient(S::Text104, 6, S::Text104, 3)));
             caution(S::Text115, 7, 0.915,
                     "Caution - The Exhaust Throat Valve Ratio maybe a little high");
         }
         if (filled(S::Text102, 3) && filled(S::Text112, 6)) {
-            put(S::Text113, 8, f4(num(S::Text102, 3) / num(S::Text112, 6)));
+            put(S::Text113, 8, f4(quotient(S::Text102, 3, S::Text112, 6)));
             caution(S::Text113, 8, 0.545,
                     "Caution - The Intake Valve Bore Ratio maybe a little high");
         }
         if (filled(S::Text104, 3) && filled(S::Text112, 6)) {
-            put(S::Text115, 8, f4(num(S::Text104, 3) / num(S::Text112, 6)));
+            put(S::Text115, 8, f4(quotient(S::Text104, 3, S::Text112, 6)));
             caution(S::Text115, 8, 0.46,
                     "Caution - The Exhaust Valve Bore Ratio maybe a little high");
         }
@@ -120,7 +132,7 @@ private:
             put(S::Text103, 9, quarterD(num(S::Text104, 3)));
         // Correction factor.
         if (filled(S::Text108, 7) && filled(S::Text108, 8))
-            put(S::Text110, 8, f4(sqrt(num(S::Text108, 8) / num(S::Text108, 7))));
+            put(S::Text110, 8, f4(sqrt(quotient(S::Text108, 8, S::Text108, 7))));
         // The area one rounded corner cuts off the port window.
         cornerArea(S::Text106, 1, S::Text111, 2);
         cornerArea(S::Text106, 0, S::Text112, 2);
@@ -132,9 +144,9 @@ private:
         // Area ratios. The exhaust one is guarded by the exhaust
         // bottom corner radius, as it always was.
         if (filled(S::Text108, 1))
-            put(S::Text107, 5, f3(num(S::Text110, 3) / num(S::Text104, 5)));
+            put(S::Text107, 5, f3(quotient(S::Text110, 3, S::Text104, 5)));
         if (filled(S::Text102, 5))
-            put(S::Text107, 4, f3(num(S::Text110, 2) / num(S::Text102, 5)));
+            put(S::Text107, 4, f3(quotient(S::Text110, 2, S::Text102, 5)));
     }
 
     void valveArea(S::Array side, int diameterRow, int outRow, int valves, bool throat)
@@ -168,17 +180,22 @@ private:
         const S::Array height = S::Text108;
         if (!filled(width, row) || !filled(height, row))
             return;
+        // Width, height, then the corner areas: the top one first in
+        // metric, the bottom one first in inches.
+        Checked area = num(width, row);
         if (metric_) {
-            const Checked corners = Checked(2.0) * num(S::Text112, row) / SqMmPerSqInch +
-                                    Checked(2.0) * num(S::Text111, row) / SqMmPerSqInch;
-            put(S::Text110, row,
-                f3((num(width, row) / MmPerInch * (num(height, row) / MmPerInch) - corners) *
-                   SqMmPerSqInch));
+            area = area / MmPerInch;
+            area = area * (num(height, row) / MmPerInch);
+            Checked corners = Checked(2.0) * num(S::Text112, row);
+            corners = corners / SqMmPerSqInch;
+            corners = corners + Checked(2.0) * num(S::Text111, row) / SqMmPerSqInch;
+            area = (area - corners) * SqMmPerSqInch;
         } else {
-            put(S::Text110, row,
-                f3(num(width, row) * num(height, row) - Checked(2.0) * num(S::Text111, row) -
-                   Checked(2.0) * num(S::Text112, row)));
+            area = area * num(height, row);
+            area = area - Checked(2.0) * num(S::Text111, row);
+            area = area - Checked(2.0) * num(S::Text112, row);
         }
+        put(S::Text110, row, f3(area));
     }
 
     void clearAccumulators()
@@ -224,16 +241,16 @@ private:
     void correctedFlow(const Side &side, int i)
     {
         if (filled(side.observed, i) && positive(side.depression, i)) {
-            put(side.corrected, i,
-                flowText(sqrt(num(S::Text108, 8) / num(side.depression, i)) *
-                         num(side.observed, i)));
+            const Checked factor = sqrt(quotient(S::Text108, 8, side.depression, i));
+            put(side.corrected, i, flowText(factor * num(side.observed, i)));
             if (num(side.corrected, i) == Checked(0.0)) {
                 if (side.intake)
                     zero(S::Text207, i);
                 zero(side.depression, i);
             }
         } else if (filled(side.observed, i) && filled(S::Text110, 8)) {
-            put(side.corrected, i, flowText(num(S::Text110, 8) * num(side.observed, i)));
+            const Checked factor = num(S::Text110, 8);
+            put(side.corrected, i, flowText(factor * num(side.observed, i)));
         } else {
             zero(side.corrected, i);
             if (side.intake)
@@ -250,7 +267,8 @@ private:
     void effectiveLift(const Side &side, int i)
     {
         if (filled(S::Text101, i) && filled(side.quarterColumn, 9)) {
-            if (num(side.quarterColumn, 9) < num(S::Text101, i))
+            const Checked quarter = num(side.quarterColumn, 9);
+            if (quarter < num(S::Text101, i))
                 put(side.effective, i, s_.cell(side.quarterColumn, 9));
             else
                 put(side.effective, i, s_.cell(S::Text101, i));
@@ -268,16 +286,20 @@ private:
             zero(side.perArea, i);
             return;
         }
-        const Checked q = num(side.corrected, i);
-        const Checked lift = num(side.effective, i);
-        const Checked d = num(side.diameterColumn, 3);
+        // The flow, then the lift and the valve diameter in the order each
+        // unit system's formula names them.
+        Checked v = num(side.corrected, i);
         if (metric_) {
-            put(side.perArea, i,
-                f2(q / CubicMPerCubicFoot / (lift / MmPerInch * (d / MmPerInch * Pi)) *
-                   CubicMPerCubicFoot * SqMmPerSqInch / double(valves)));
+            v = v / CubicMPerCubicFoot;
+            Checked curtain = num(side.effective, i) / MmPerInch;
+            curtain = curtain * (num(side.diameterColumn, 3) / MmPerInch * Pi);
+            v = v / curtain * CubicMPerCubicFoot * SqMmPerSqInch / double(valves);
         } else {
-            put(side.perArea, i, f2(q / (d * Pi * lift / 1000.0) / double(valves)));
+            Checked curtain = num(side.diameterColumn, 3) * Pi;
+            curtain = curtain * num(side.effective, i) / 1000.0;
+            v = v / curtain / double(valves);
         }
+        put(side.perArea, i, f2(v));
     }
 
     // SAE discharge coefficient.
@@ -299,10 +321,15 @@ private:
             zero(S::Text113, i);
             return;
         }
-        put(S::Text113, i, f3(num(S::Text103, i) / num(S::Text102, i)));
-        const Checked ratio = num(S::Text103, i) / num(S::Text102, i);
+        put(S::Text113, i, f3(quotient(S::Text103, i, S::Text102, i)));
+        const Checked ratio = quotient(S::Text103, i, S::Text102, i);
         const bool lifted = nonZero(S::Text101, i);
-        if (lifted && filled(S::Text110, 6) && num(S::Text110, 6) >= num(S::Text101, i)) {
+        bool withinMaxLift = false;
+        if (lifted && filled(S::Text110, 6)) {
+            const Checked maxLift = num(S::Text110, 6);
+            withinMaxLift = maxLift >= num(S::Text101, i);
+        }
+        if (withinMaxLift) {
             calc_.Ratio_Sum = (Checked(calc_.Ratio_Sum) + ratio).value();
             count(calc_.Ratio_Count);
         }
@@ -370,7 +397,7 @@ private:
             zero(side.ld, i);
             return;
         }
-        const Checked ld = num(S::Text101, i) / num(side.diameterColumn, 3);
+        const Checked ld = quotient(S::Text101, i, side.diameterColumn, 3);
         put(side.ld, i, f3(metric_ ? ld : ld / 1000.0));
     }
 

@@ -26,9 +26,11 @@ void prepareSide(const S &sheet, const NumberStyle &numbers, bool metric, S::Arr
         const Checked v = parseNumber(sheet.cell(a, i), numbers.localeDecimal);
         return metric ? v / MmPerInch : v;
     };
+    // Each cell is read as its formula comes, so an unusable cell is reported
+    // in the order the formulas name them.
     const Checked throat = length(valveColumn, 6);
-    const Checked stem = length(valveColumn, 4);
     const Checked throatArea = Checked(Pi) * squared(throat / 2.0);
+    const Checked stem = length(valveColumn, 4);
     const Checked stemArea = Checked(Pi) * squared(stem / 2.0);
     g.Net_Throat_Area = ((throatArea - stemArea) * double(valves)).value();
     g.Valve_Dia = length(valveColumn, 3).value();

@@ -1,5 +1,6 @@
 #include "main_data_file.h"
 
+#include "autosave_folder.h"
 #include "calc/formats.h"
 #include "model/app_state.h"
 #include "model/compare_model.h"
@@ -411,7 +412,10 @@ QString autosaveFilePath(const Platform &platform)
 
 void Load_Autosave_File(Models &models, AppState &st, ProgramHooks &hooks)
 {
-    st.files.File_Name = autosaveFilePath(st.platform);
+    // A write cut short by a kill left its temporary file; a minute's age
+    // keeps clear of another copy of the program saving right now.
+    removeAutosaveLeftovers(st.platform.programFolder(), QDateTime::currentDateTime().addSecs(-60));
+    st.files.File_Name = autosaveFileToRead(st.platform);
     // A first start has no autosave file; that is no error to tell, and
     // neither is one that cannot be opened.
     QFile probe(st.files.File_Name);

@@ -39,8 +39,9 @@ bool Save_Main_Data_File(Models &models, AppState &st, ProgramHooks &hooks);
 // start-up.
 inline constexpr const char *Autosave_File = "zxqw1234.sav";
 QString autosaveFilePath(const Platform &platform);
-// Start-up: loads the autosave file when there is one; a missing file is
-// skipped without a word.
+// Start-up: removes what a cut-short save left beside the autosave file, then
+// loads the autosave file when there is one (autosaveFileToRead); a missing
+// file is skipped without a word.
 void Load_Autosave_File(Models &models, AppState &st, ProgramHooks &hooks);
 // Exit: writes the autosave file; a failure shows the writer's box.
 bool saveAutosaveFile(Models &models, AppState &st, ProgramHooks &hooks);

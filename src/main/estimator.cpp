@@ -60,6 +60,10 @@ void runSteps(Cells &c, bool metric)
     if (count.isEmpty() || count == u"0")
         c.model().setCell(M::Text111, 3, QStringLiteral("8"));
 
+    // Each cell is read in its own statement, in the order its formula names
+    // it, and each operation applied as soon as its operands are there: the
+    // error box then names the first unusable cell, whatever order the
+    // compiler would give the operands of one expression.
     auto CR = [&] { return c(M::Text101, 8); };
     auto B = [&] { return c(M::Text104, 3); };
     auto S = [&] { return c(M::Text105, 3); };
@@ -67,6 +71,12 @@ void runSteps(Cells &c, bool metric)
     auto D = [&] { return c(M::Text107, 3); };
     auto R = [&] { return c(M::Text109, 3); };
     auto V = [&] { return c(M::Text102, 3); };
+    auto A = [&] { return c(M::Text103, 3); };
+    auto Q = [&] { return c(M::Text103, 8); };
+    auto T = [&] { return c(M::Text107, 8); };
+    auto W = [&] { return c(M::Text104, 8); };
+    auto P = [&] { return c(M::Text106, 8); };
+    Checked v = 0.0;
 
     if (!c.checked(M::Check1))
         c.put(M::Text101, 3, Format_4_Dec, Checked(0.005) * CR() + 0.495);
@@ -75,57 +85,69 @@ void runSteps(Cells &c, bool metric)
     else
         c.put(M::Text102, 3, Format_1_Dec, c(M::Text101, 3) * 1125);
     c.put(M::Text106, 3, Format_2_Dec, squared(B()) * 0.7854);
+    v = squared(B()) * 0.7854;
+    v = v * N();
+    v = v * S();
     if (metric)
-        c.put(M::Text107, 3, Format_5_Dec, squared(B()) * 0.7854 * N() * S() / 1000000);
+        c.put(M::Text107, 3, Format_5_Dec, v / 1000000);
     else
-        c.put(M::Text107, 3, Format_1_Dec, squared(B()) * 0.7854 * N() * S());
-    c.put(M::Text108, 3, metric ? Format_5_Dec : Format_2_Dec, D() / N());
+        c.put(M::Text107, 3, Format_1_Dec, v);
+    v = D();
+    c.put(M::Text108, 3, metric ? Format_5_Dec : Format_2_Dec, v / N());
 
     if (c.checked(M::Check3)) {
         // The typed peak-power speed gives the mean port area.
-        if (metric)
-            c.put(M::Text103, 3, Format_3_Dec,
-                  S() / Mm * squared(B() / Mm) * 0.00353678 * R() / (V() / Metre) * SqMm);
-        else
-            c.put(M::Text103, 3, Format_3_Dec, S() * squared(B()) * 0.00353678 * R() / V());
+        v = metric ? S() / Mm : S();
+        v = v * (metric ? squared(B() / Mm) : squared(B()));
+        v = v * 0.00353678;
+        v = v * R();
+        v = v / (metric ? V() / Metre : V());
+        c.put(M::Text103, 3, Format_3_Dec, metric ? v * SqMm : v);
     } else {
-        const Checked A = c(M::Text103, 3);
-        if (metric)
-            c.put(M::Text109, 3, Format_Int,
-                  A * (V() / Metre) / SqMm / (S() / Mm * squared(B() / Mm) * 0.00353678));
-        else
-            c.put(M::Text109, 3, Format_Int, V() * A / (S() * squared(B()) * 0.00353678));
+        if (metric) {
+            v = A();
+            v = v * (V() / Metre) / SqMm;
+        } else {
+            v = V();
+            v = v * A();
+        }
+        Checked power = metric ? S() / Mm : S();
+        power = power * (metric ? squared(B() / Mm) : squared(B()));
+        c.put(M::Text109, 3, Format_Int, v / (power * 0.00353678));
     }
 
     c.put(M::Text110, 3, Format_Int, R() * 1.07);
-    if (metric)
-        c.put(M::Text102, 8, Format_2_Dec, S() / Mm * R() * 2 / 12 * Metre);
-    else
-        c.put(M::Text102, 8, Format_Int, R() * S() * 2 / 12);
+    if (metric) {
+        v = S() / Mm;
+        c.put(M::Text102, 8, Format_2_Dec, v * R() * 2 / 12 * Metre);
+    } else {
+        v = R();
+        c.put(M::Text102, 8, Format_Int, v * S() * 2 / 12);
+    }
 
-    const Checked Q = c(M::Text103, 8);
-    if (metric)
-        c.put(M::Text106, 8, Format_Int, N() / 8 * (Q / CubicM * 2.2 / crFactor(CR()) * Kw));
-    else
-        c.put(M::Text106, 8, Format_Int, N() / 8 * (Q * 2.2 / crFactor(CR())));
+    v = N() / 8;
+    Checked flow = metric ? Q() / CubicM : Q();
+    flow = flow * 2.2;
+    flow = flow / crFactor(CR());
+    c.put(M::Text106, 8, Format_Int, v * (metric ? flow * Kw : flow));
 
-    const Checked torque = Checked(0.23) * CR() - Checked(0.00678) * squared(CR()) - 0.28;
+    const Checked cr = CR();
+    const Checked torque = Checked(0.23) * cr - Checked(0.00678) * squared(cr) - 0.28;
     c.put(M::Text107, 8, Format_3_Dec, metric ? torque * Nm : torque);
-    auto T = [&] { return c(M::Text107, 8); };
     c.put(M::Text108, 8, Format_1_Dec, T() * 61);
-    if (metric)
-        c.put(M::Text104, 8, Format_2_Dec, D() * CubicIn * T());
-    else
-        c.put(M::Text104, 8, Format_Int, D() * T());
+    v = metric ? D() * CubicIn : D();
+    c.put(M::Text104, 8, metric ? Format_2_Dec : Format_Int, v * T());
 
-    const Checked W = c(M::Text104, 8);
-    if (metric)
-        c.put(M::Text105, 8, Format_Int, R() * (W / Nm * 0.88) / 5252 * Kw);
-    else
-        c.put(M::Text105, 8, Format_Int, W * 0.88 * R() / 5252);
+    if (metric) {
+        v = R();
+        c.put(M::Text105, 8, Format_Int, v * (W() / Nm * 0.88) / 5252 * Kw);
+    } else {
+        v = W() * 0.88;
+        c.put(M::Text105, 8, Format_Int, v * R() / 5252);
+    }
 
-    const Checked P = c(M::Text106, 8);
-    c.put(M::Text109, 8, Format_3_Dec, metric ? P / (D() * CubicIn) : P / D());
+    v = P();
+    c.put(M::Text109, 8, Format_3_Dec, v / (metric ? D() * CubicIn : D()));
     c.put(M::Text110, 8, Format_3_Dec, c(M::Text109, 8) * 61);
 }
 

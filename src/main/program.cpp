@@ -26,6 +26,32 @@ namespace {
 
 int roundEven(double v) { return int(std::nearbyint(v)); }
 
+// Answers every box with its first button at once, without showing it.
+class UnseenBoxes final : public MessageBoxes {
+public:
+    int show(const MsgRequest &request) override
+    {
+        return request.buttons == MsgButtons::YesNo ? AnswerYes : AnswerOk;
+    }
+};
+
+// Puts the unseen boxes in place of the shown ones while it lives.
+class NoBoxes {
+public:
+    explicit NoBoxes(Platform &platform) : platform_(platform), shown_(platform.messages)
+    {
+        platform_.messages = &unseen_;
+    }
+    ~NoBoxes() { platform_.messages = shown_; }
+    NoBoxes(const NoBoxes &) = delete;
+    NoBoxes &operator=(const NoBoxes &) = delete;
+
+private:
+    Platform &platform_;
+    MessageBoxes *shown_;
+    UnseenBoxes unseen_;
+};
+
 } // namespace
 
 QString buildAppTitle(int major, int minor, int revision)
@@ -197,6 +223,23 @@ void Program::Exit_Click()
         w->close();
     exited_ = true;
     QCoreApplication::quit();
+}
+
+void Program::endOnRequest()
+{
+    const NoBoxes quiet(st.platform);
+    Exit_Click();
+}
+
+void Program::saveBeforeProcessEnd()
+{
+    if (exiting_)
+        return;
+    exiting_ = true;
+    st.ui.Exiting = 1;
+    const NoBoxes quiet(st.platform);
+    saveAutosaveFile(models(), st, *this);
+    exited_ = true;
 }
 
 void Program::openSheet(int k)

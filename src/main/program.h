@@ -56,6 +56,13 @@ public:
     void Form_Load(const QString &commandLine);
     // Writes the autosave file and closes every window; runs once.
     void Exit_Click();
+    // The exit asked for from outside (a termination signal): the same, but
+    // no box waits for an answer, since no one may be there to give it.
+    void endOnRequest();
+    // The exit save alone, for a process that ends without its exit (the
+    // windowing system lost its display): runs only when the exit has not,
+    // shows no box and leaves the windows alone.
+    void saveBeforeProcessEnd();
     bool exited() const { return exited_; }
 
     // Commands of the main window.

@@ -47,6 +47,10 @@ class ProgramFolder {
 public:
     virtual ~ProgramFolder() = default;
     virtual QString path() = 0;
+    // The executable's own folder when `path()` is elsewhere because the user
+    // may no longer write beside the program; the last session may still be
+    // kept there. Empty otherwise.
+    virtual QString earlierPath() { return QString(); }
 };
 
 // The "|" filter as Qt name filters: each entry becomes "Description

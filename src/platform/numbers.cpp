@@ -26,20 +26,27 @@ ParsedNumber scanNumber(QStringView text, QChar decimal)
     while (end > begin && isBlank(text[end - 1]))
         --end;
 
-    // The text is copied into plain ASCII with a point as separator, which is
-    // what std::from_chars reads whatever the process locale is.
-    char buffer[400];
-    qsizetype length = 0;
     qsizetype pos = begin;
     bool negative = false;
     if (pos < end && (text[pos] == u'-' || text[pos] == u'+')) {
         negative = text[pos] == u'-';
         ++pos;
     }
-    int mantissaDigits = 0;
-    int integerDigits = 0; // significant digits before the separator
-    int significantDigits = 0;
-    int decimals = 0;
+
+    // The significant digits are kept in plain ASCII for std::from_chars,
+    // which reads them whatever the process locale is. A double is decided by
+    // its first 768 significant digits; the digits beyond those only matter
+    // for being zero or not, so a text of any length reads in one pass into a
+    // buffer of fixed size.
+    constexpr qsizetype KeptDigits = 780;
+    char digits[KeptDigits + 1];
+    qsizetype kept = 0;
+    bool droppedNonZero = false;
+    qsizetype mantissaDigits = 0;
+    qsizetype integerDigits = 0; // digits before the separator, from the first significant one
+    qsizetype leadingFractionZeros = 0; // zeros after the separator before the first significant
+    qsizetype significantDigits = 0;
+    qsizetype decimals = 0;
     std::uint64_t mantissa = 0;
     bool seenSeparator = false;
     bool seenNonZero = false;
@@ -47,27 +54,34 @@ ParsedNumber scanNumber(QStringView text, QChar decimal)
         const QChar c = text[pos];
         if (isDigit(c)) {
             ++mantissaDigits;
-            if (c != u'0')
-                seenNonZero = true;
-            if (!seenSeparator && seenNonZero)
-                ++integerDigits;
-            if (seenNonZero && ++significantDigits <= 15)
-                mantissa = mantissa * 10 + (c.unicode() - u'0');
             if (seenSeparator)
                 ++decimals;
+            if (c != u'0')
+                seenNonZero = true;
+            if (!seenNonZero) {
+                if (seenSeparator)
+                    ++leadingFractionZeros;
+                continue;
+            }
+            if (!seenSeparator)
+                ++integerDigits;
+            if (++significantDigits <= 15)
+                mantissa = mantissa * 10 + (c.unicode() - u'0');
+            if (kept < KeptDigits)
+                digits[kept++] = char(c.unicode());
+            else if (c != u'0')
+                droppedNonZero = true;
         } else if (c == decimal && !seenSeparator) {
             seenSeparator = true;
         } else {
             break;
         }
-        if (length >= qsizetype(sizeof buffer) - 16)
-            return {ParseStatus::NotANumber, 0.0}; // absurdly long: no cell holds that
-        buffer[length++] = isDigit(c) ? char(c.unicode()) : '.';
     }
     if (mantissaDigits == 0)
         return {ParseStatus::NotANumber, 0.0};
 
     long exponent = 0;
+    bool hasExponent = false;
     if (pos < end && (text[pos] == u'e' || text[pos] == u'E')) {
         ++pos;
         bool exponentNegative = false;
@@ -82,10 +96,14 @@ ParsedNumber scanNumber(QStringView text, QChar decimal)
             return {ParseStatus::NotANumber, 0.0};
         if (exponentNegative)
             exponent = -exponent;
-        length += std::snprintf(buffer + length, 16, "e%ld", exponent);
+        hasExponent = true;
     }
     if (pos != end)
         return {ParseStatus::NotANumber, 0.0};
+
+    const double zero = negative ? -0.0 : 0.0;
+    if (!seenNonZero)
+        return {ParseStatus::Ok, zero};
 
     // The usual cell text: a few digits and no exponent. Both the digits as a
     // whole number and the power of ten are exact doubles, so one division
@@ -93,21 +111,35 @@ ParsedNumber scanNumber(QStringView text, QChar decimal)
     static constexpr double powersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                              1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                              1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-    if (exponent == 0 && significantDigits <= 15 && decimals <= 22) {
+    if (!hasExponent && significantDigits <= 15 && decimals <= 22) {
         const double value = double(mantissa) / powersOfTen[decimals];
         return {ParseStatus::Ok, negative ? -value : value};
     }
 
+    // The value is 0.DIGITS times ten to `magnitude`. Beyond a few hundred
+    // either way it is out of range or zero, so it is held to that.
+    const qsizetype point = integerDigits > 0 ? integerDigits : -leadingFractionZeros;
+    const long long magnitude =
+        std::clamp<long long>(static_cast<long long>(point) + exponent, -999999, 999999);
+    char buffer[KeptDigits + 32];
+    qsizetype length = 0;
+    buffer[length++] = '0';
+    buffer[length++] = '.';
+    std::copy(digits, digits + kept, buffer + length);
+    length += kept;
+    if (droppedNonZero)
+        buffer[length++] = '1'; // rounds as the dropped digits would
+    length += std::snprintf(buffer + length, 16, "e%lld", magnitude);
+
     double value = 0.0;
     const auto [ptr, ec] = std::from_chars(buffer, buffer + length, value);
     if (ec == std::errc::result_out_of_range) {
-        // Tell a huge value from a tiny one by its decimal magnitude.
-        if (seenNonZero && integerDigits + exponent > 0)
+        if (magnitude > 0)
             return {ParseStatus::OutOfRange, 0.0};
-        value = 0.0;
-    } else if (ec != std::errc() || ptr != buffer + length) {
-        return {ParseStatus::NotANumber, 0.0};
+        return {ParseStatus::Ok, zero};
     }
+    if (ec != std::errc() || ptr != buffer + length)
+        return {ParseStatus::NotANumber, 0.0};
     return {ParseStatus::Ok, negative ? -value : value};
 }
 

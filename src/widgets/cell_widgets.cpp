@@ -4,9 +4,12 @@
 #include "model/app_state.h"
 #include "model/cell_model.h"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QScrollBar>
 
 namespace zyt {
@@ -194,23 +197,80 @@ void CellLineEdit::refresh()
     }
 }
 
+int CellLineEdit::filterKey(const QString &text, int code) const
+{
+    switch (rules_.filter) {
+    case KeyFilter::Integer:
+        return Key_Integer(code, st_.platform);
+    case KeyFilter::Decimal:
+        return Key_Decimal(text, code, st_.numbers, st_.platform);
+    case KeyFilter::Signed:
+        return Key_Signed_Decimal(text, code, st_.numbers, st_.platform);
+    case KeyFilter::None:
+        break;
+    }
+    return code;
+}
+
+bool CellLineEdit::acceptsInsertion(const QString &inserted) const
+{
+    QString text = QLineEdit::text();
+    qsizetype at = cursorPosition();
+    if (hasSelectedText()) {
+        at = selectionStart();
+        text.remove(at, selectedText().size());
+    }
+    if (rules_.filter != KeyFilter::None) {
+        for (const QChar c : inserted) {
+            // A line break or tab the filter lets through as a key would
+            // stay in the cell as a character.
+            if (c.unicode() < 32) {
+                st_.platform.beep();
+                return false;
+            }
+            if (filterKey(text, c.unicode()) == 0)
+                return false;
+            text.insert(at++, c);
+        }
+    } else {
+        text.insert(at, inserted);
+    }
+    if (maxLength_ > 0 && !inserted.isEmpty() && text.size() > maxLength_) {
+        st_.platform.beep();
+        return false;
+    }
+    return true;
+}
+
+void CellLineEdit::pasteChecked()
+{
+    if (!isReadOnly() && acceptsInsertion(QGuiApplication::clipboard()->text()))
+        paste();
+}
+
+void CellLineEdit::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu *menu = createStandardContextMenu();
+    if (!menu)
+        return;
+    // The menu's Paste goes through the cell's rules, as typing does. It is
+    // known by what it is connected to, which no translation changes.
+    for (QAction *action : menu->actions()) {
+        if (disconnect(action, &QAction::triggered, this, &QLineEdit::paste) ||
+            disconnect(action, SIGNAL(triggered()), this, SLOT(paste())) ||
+            disconnect(action, SIGNAL(triggered(bool)), this, SLOT(paste())))
+            connect(action, &QAction::triggered, this, &CellLineEdit::pasteChecked);
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+    event->accept();
+}
+
 void CellLineEdit::keyPressEvent(QKeyEvent *event)
 {
     int code = keyCode(*event);
     if (code != 0 && rules_.filter != KeyFilter::None && !isReadOnly()) {
-        switch (rules_.filter) {
-        case KeyFilter::Integer:
-            code = Key_Integer(code, st_.platform);
-            break;
-        case KeyFilter::Decimal:
-            code = Key_Decimal(QLineEdit::text(), code, st_.numbers, st_.platform);
-            break;
-        case KeyFilter::Signed:
-            code = Key_Signed_Decimal(QLineEdit::text(), code, st_.numbers, st_.platform);
-            break;
-        case KeyFilter::None:
-            break;
-        }
+        code = filterKey(QLineEdit::text(), code);
         if (code == 0) {
             event->accept();
             return;
@@ -269,6 +329,13 @@ void CellLineEdit::mouseReleaseEvent(QMouseEvent *event)
 {
     if (rules_.edited)
         st_.ui.Skip_Focus_Select = 0;
+    // The middle button pastes the X11 selection: the cell's rules first.
+    const QClipboard *clipboard = QGuiApplication::clipboard();
+    if (event->button() == Qt::MiddleButton && clipboard->supportsSelection() && !isReadOnly() &&
+        !acceptsInsertion(clipboard->text(QClipboard::Selection))) {
+        event->accept();
+        return;
+    }
     QLineEdit::mouseReleaseEvent(event);
 }
 

@@ -38,8 +38,17 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
+    // The key filter's answer for one character typed into `text`: the
+    // character, or 0 when refused (the filter beeps).
+    int filterKey(const QString &text, int code) const;
+    // True when the cell's rules take every character of `inserted` put in
+    // place of the selection, as if typed; a refusal beeps once.
+    bool acceptsInsertion(const QString &inserted) const;
+    void pasteChecked();
+
     CellModel &model_;
     int id_;
     AppState &st_;

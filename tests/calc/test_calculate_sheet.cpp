@@ -48,6 +48,8 @@ private slots:
     void noIntakeFlowAtAll();
     void errors_data();
     void errors();
+    void firstUnusableCellNamesTheError_data();
+    void firstUnusableCellNamesTheError();
     void metricSample();
     void metricListedValues();
     void metricWarningHasFourLines();
@@ -402,6 +404,68 @@ void TestCalculateSheet::errors()
                 QCOMPARE(sheet.text(id), QStringLiteral("old"));
     if (keptArray != writtenArray || keptIndex != writtenIndex)
         QCOMPARE(sheet.cell(S::Array(keptArray), keptIndex), QStringLiteral("old"));
+}
+
+// Two unusable cells in one formula: the box names the error of the cell the
+// formula reads first, left to right, whatever order the compiler would pick.
+void TestCalculateSheet::firstUnusableCellNamesTheError_data()
+{
+    QTest::addColumn<bool>("metric");
+    QTest::addColumn<QString>("cells");
+    QTest::addColumn<int>("number");
+
+    const struct {
+        const char *name;
+        const char *cells;
+        int number;
+    } cases[] = {
+        {"correction factor: correct-to pressure before test pressure",
+         "Text108(7)=1e999 Text108(8)=abc", 13},
+        {"correction factor, reversed", "Text108(7)=abc Text108(8)=1e999", 6},
+        {"intake window: width before the empty corner area", "Text106(1)= Text106(2)=1e999", 6},
+        {"intake window: height before the empty corner area", "Text106(1)= Text108(2)=1e999", 6},
+        {"intake window: width before height", "Text106(2)=abc Text108(2)=1e999", 13},
+        {"exhaust area ratio: window area before valve area",
+         "Text106(3)= Text110(3)=1e999 Text104(3)= Text104(5)=abc", 6},
+        {"intake area ratio: window area before valve area",
+         "Text106(2)= Text110(2)=abc Text102(3)= Text102(5)=1e999", 13},
+        {"flow by depression: correct-to pressure before the observed flow",
+         "Text108(7)= Text108(8)=abc Text210(20)=25 Text106(20)=1e999", 13},
+        {"flow by depression, reversed",
+         "Text108(7)= Text108(8)=1e999 Text210(20)=25 Text106(20)=abc", 6},
+        {"flow by correction factor: factor before the observed flow",
+         "Text108(7)= Text110(8)=abc Text107(20)=1e999", 13},
+    };
+    for (const bool metric : {false, true})
+        for (const auto &c : cases)
+            QTest::addRow("%s%s", c.name, metric ? ", metric" : "")
+                << metric << QString::fromLatin1(c.cells) << c.number;
+}
+
+void TestCalculateSheet::firstUnusableCellNamesTheError()
+{
+    QFETCH(bool, metric);
+    QFETCH(QString, cells);
+    QFETCH(int, number);
+
+    test::CalcFixture f;
+    f.setMetric(metric);
+    S sheet;
+    for (const QString &c : cells.split(u' ')) {
+        const QString name = c.section(u'(', 0, 0);
+        const int index = c.section(u'(', 1).section(u')', 0, 0).toInt();
+        const int id = sheet.find(name, index);
+        QVERIFY2(id >= 0, qPrintable(c));
+        sheet.setText(id, c.section(u'=', 1));
+    }
+    f.platform.answerAllWith(AnswerOk); // cautions the odd values may bring
+    Calculate_Sheet(sheet, f.st.Metric(), f.st.calc, f.st.numbers, f.st.platform);
+    QVERIFY(!f.platform.shown.isEmpty());
+    QCOMPARE(f.platform.shown.last().icon, MsgIcon::Critical);
+    const QString expected = number == 13 ? QStringLiteral("Error Number 13 -- Type mismatch")
+                                          : QStringLiteral("Error Number 6 -- Overflow");
+    QVERIFY2(f.platform.texts().last().startsWith(expected),
+             qPrintable(f.platform.texts().join(u'|')));
 }
 
 void TestCalculateSheet::metricSample()

@@ -182,6 +182,12 @@ void TestEstimator::failures_data()
                                                << "Error Number 6 -- Overflow" << 5;
     QTest::newRow("letters as air flow") << "Text103(8)=abc"
                                          << "Text102(8)=4691" << mismatch << 9;
+    // Two unusable cells in one formula: the one it names first decides.
+    QTest::newRow("cylinders read before stroke") << "Text111(3)=ab Text105(3)=1e999"
+                                                  << "Text106(3)=13.36" << mismatch << 4;
+    QTest::newRow("cylinders read before stroke, reversed")
+        << "Text111(3)=1e999 Text105(3)=ab"
+        << "Text106(3)=13.36" << QStringLiteral("Error Number 6 -- Overflow") << 4;
     QTest::newRow("typed Mach 0, typed speed") << "Check1=1 Check3=1 Text101(3)=0"
                                                << "Text102(3)=0.0" << byZero << 6;
 }

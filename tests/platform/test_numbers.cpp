@@ -65,7 +65,25 @@ void TestNumbers::scan_data()
     QTest::newRow("infinity word") << "inf" << point << no << 0.0;
     QTest::newRow("nan word") << "nan" << point << no << 0.0;
     QTest::newRow("huge") << "1e400" << point << range << 0.0;
-    QTest::newRow("huge digits") << QString(400, u'9') << point << no << 0.0;
+    QTest::newRow("huge digits") << QString(400, u'9') << point << range << 0.0;
+
+    // Texts of any length: the digits past a double's precision still count.
+    const QString zeros(400, u'0');
+    QTest::newRow("400 zeros after the separator") << "1." + zeros << point << ok << 1.0;
+    QTest::newRow("400 leading zeros") << zeros + "7.25" << point << ok << 7.25;
+    QTest::newRow("400 zeros before the first digit")
+        << "-0." + zeros + "5e400" << point << ok << -0.5;
+    QTest::newRow("400 zeros, then an exponent out of range")
+        << "1" + zeros + "e-9" << point << range << 0.0;
+    QTest::newRow("zeros alone") << "0." + zeros << point << ok << 0.0;
+    QTest::newRow("a million zeros")
+        << QString(1'000'000, u'0') + "3." + QString(1'000'000, u'0') << point << ok << 3.0;
+    // Halfway between 1 and the next double: ties to even, and any later
+    // nonzero digit, however far, rounds up.
+    const QString half = QStringLiteral("1.00000000000000011102230246251565404236316680908203125");
+    QTest::newRow("tie to even") << half + zeros << point << ok << 1.0;
+    QTest::newRow("just above the tie")
+        << half + zeros + zeros + "1" << point << ok << 1.0000000000000002;
 }
 
 void TestNumbers::scan()
@@ -78,7 +96,7 @@ void TestNumbers::scan()
     const ParsedNumber n = scanNumber(text, decimal);
     QCOMPARE(int(n.status), status);
     if (status == int(ParseStatus::Ok))
-        QCOMPARE(n.value, value);
+        QVERIFY2(n.value == value, qPrintable(QString::number(n.value, 'g', 17)));
 }
 
 void TestNumbers::parseRaisesTheUsersErrors_data()

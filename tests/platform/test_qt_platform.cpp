@@ -166,6 +166,7 @@ void TestQtPlatform::programFolder()
     const QString folder = platform.platform().folder->path();
     QCOMPARE(folder, QCoreApplication::applicationDirPath());
     QCOMPARE(platform.platform().folder->path(), folder);
+    QCOMPARE(platform.platform().folder->earlierPath(), QString()); // nothing kept elsewhere
 }
 
 void TestQtPlatform::programFolderFallsBack()

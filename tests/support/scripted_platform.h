@@ -107,6 +107,8 @@ public:
     // A fresh temporary folder, made on first use, unless one was set.
     QString path() override;
     void setProgramFolder(const QString &path) { folder_ = path; }
+    QString earlierPath() override { return earlierFolder_; }
+    void setEarlierFolder(const QString &path) { earlierFolder_ = path; }
 
     QStringList texts() const;
     void clear();
@@ -149,6 +151,7 @@ private:
     ImageWriter *realWriter_ = nullptr;
     std::unique_ptr<QTemporaryDir> ownFolder_;
     QString folder_;
+    QString earlierFolder_;
 };
 
 } // namespace zyt::test

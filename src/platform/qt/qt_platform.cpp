@@ -137,6 +137,12 @@ QString QtProgramFolder::path()
     return path_;
 }
 
+QString QtProgramFolder::earlierPath()
+{
+    const QString own = QCoreApplication::applicationDirPath();
+    return path() != own && QFileInfo(own).isDir() ? own : QString();
+}
+
 QString QtProgramFolder::choose(const QString &own, const QString &data)
 {
     const QFileInfo info(own);

@@ -55,6 +55,7 @@ private:
 class QtProgramFolder final : public ProgramFolder {
 public:
     QString path() override;
+    QString earlierPath() override;
 
     // `own` when it is a folder the user may write in, else `data`, made
     // when missing.

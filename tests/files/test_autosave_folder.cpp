@@ -1,0 +1,101 @@
+#include "files/autosave_folder.h"
+#include "files/main_data_file.h"
+#include "files_fixture.h"
+#include "model/compare_model.h"
+#include "model/graph_window_state.h"
+#include "test_hooks.h"
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+using namespace zyt;
+
+namespace {
+
+void writeFile(const QString &path, const QByteArray &bytes, int age = 0)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+    f.flush();
+    QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(-age),
+                          QFileDevice::FileModificationTime));
+}
+
+// Start-up and exit over the main window's cells and five sheets.
+struct Session : test::FilesFixture {
+    std::array<Flow_Test_Sheet, 5> sheets;
+    CompareModel compare;
+    GraphWindowState graph;
+    test::TestHooks hooks;
+    Models models()
+    {
+        return {main, {&sheets[0], &sheets[1], &sheets[2], &sheets[3], &sheets[4]}, compare, graph};
+    }
+};
+
+} // namespace
+
+class TestAutosaveFolder : public QObject {
+    Q_OBJECT
+
+private slots:
+    void leftovers_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("age"); // seconds since its last change
+        QTest::addColumn<bool>("removed");
+        QTest::newRow("a cut-short write") << "zxqw1234.sav.qWeRtY" << 3600 << true;
+        QTest::newRow("digits too") << "zxqw1234.sav.a1B2c3" << 120 << true;
+        QTest::newRow("a write under way") << "zxqw1234.sav.qWeRtY" << 0 << false;
+        QTest::newRow("the autosave itself") << "zxqw1234.sav" << 3600 << false;
+        QTest::newRow("seven letters") << "zxqw1234.sav.qWeRtYu" << 3600 << false;
+        QTest::newRow("another file's") << "test1.dat.qWeRtY" << 3600 << false;
+    }
+
+    void leftovers()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, age);
+        QFETCH(bool, removed);
+        QTemporaryDir folder;
+        writeFile(folder.filePath(name), "Check1 = N", age);
+        QCOMPARE(removeAutosaveLeftovers(folder.path(), QDateTime::currentDateTime().addSecs(-60)),
+                 removed ? 1 : 0);
+        QCOMPARE(QFileInfo::exists(folder.filePath(name)), !removed);
+    }
+
+    void lastSessionInTheReadOnlyFolder()
+    {
+        QTemporaryDir earlier, elsewhere;
+        const QByteArray kept = "Comp_Name = Kept Beside The Program\r\n";
+        writeFile(earlier.filePath(QStringLiteral("zxqw1234.sav")), kept);
+        // A link named like a leftover is no file of the program's.
+        const QString target = elsewhere.filePath(QStringLiteral("keep.txt"));
+        writeFile(target, "keep", 3600);
+
+        Session first;
+        first.platform.setEarlierFolder(earlier.path());
+        const QString link = first.path(QStringLiteral("zxqw1234.sav.AbCdEf"));
+        QVERIFY(QFile::link(target, link));
+        Models m = first.models();
+        Load_Autosave_File(m, first.st, first.hooks);
+        QVERIFY(first.platform.shown.isEmpty());
+        QCOMPARE(first.main.cell(MainModel::Text94), QStringLiteral("Kept Beside The Program"));
+        QVERIFY(QFileInfo(link).isSymLink());
+        first.main.setCell(MainModel::Text94, QStringLiteral("Saved For The User"));
+        QVERIFY(saveAutosaveFile(m, first.st, first.hooks));
+        QCOMPARE(test::FilesFixture::read(earlier.filePath(QStringLiteral("zxqw1234.sav"))), kept);
+
+        // Once the program's folder has an autosave of its own, that one counts.
+        Session second;
+        second.platform.setProgramFolder(first.folder());
+        second.platform.setEarlierFolder(earlier.path());
+        Models n = second.models();
+        Load_Autosave_File(n, second.st, second.hooks);
+        QCOMPARE(second.main.cell(MainModel::Text94), QStringLiteral("Saved For The User"));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestAutosaveFolder)
+#include "test_autosave_folder.moc"
