@@ -7,6 +7,8 @@
 #include "help_menu.h"
 #include "main_window.h"
 #include "metric_switch.h"
+#include "model/main_window_design.h"
+#include "model/sheet_design.h"
 #include "platform/file_dialogs.h"
 #include "platform/screen.h"
 #include "screen_fit.h"
@@ -100,8 +102,6 @@ void Program::Form_Load(const QString &commandLine)
     // Hover-help texts.
     fillSheetHelpTexts(st.ui);
     fillMainHelpTexts(st.ui);
-    fillEstimatorHelpTexts(st.ui);
-    fillSettingsHelpTexts(st.ui);
     // Titles.
     st.ui.App_Title = buildAppTitle(4, 8, 0);
     mainWindow_->setWindowTitle(st.ui.App_Title);

@@ -1,5 +1,6 @@
 #include "calc/calculate_sheet.h"
 #include "model/app_state.h"
+#include "model/sheet_design.h"
 #include "scripted_platform.h"
 #include "sheet/sheet_window.h"
 
