@@ -52,7 +52,7 @@ Program::Program(const Platform &platform)
     mainWindow_ = std::make_unique<MainWindow>(*this);
     st.ui.mainWindow = mainWindow_.get();
     for (size_t k = 0; k < sheets.size(); ++k)
-        sheetWindows_[k] = std::make_unique<SheetWindow>(*sheets[k], st);
+        sheetWindows_[k] = std::make_unique<SheetWindow>(*sheets[k], st, &main);
     form50_ = std::make_unique<ShellWindow>(QStringLiteral("Form50"), st.ui);
     form60_ = std::make_unique<ShellWindow>(QStringLiteral("Form60"), st.ui);
     form70_ = std::make_unique<ShellWindow>(QStringLiteral("Form70"), st.ui);

@@ -89,12 +89,20 @@ WindowDesign makeDesign()
              {
                  command("Load_Data", "&Load Previous Save Data"),
                  command("Save_Data", "&Save Data to File"),
+                 menu("Import_Data", "Import Flow Data",
+                      {
+                          command("Import_PTPFA", "Import Flow Data From a PTPFA File"),
+                          command("Import_Flow_Data_Files",
+                                  "Import Flow Data From a 'FLW' or 'DFW' or DeskTop Dyno, or "
+                                  "Dynomation File"),
+                      }),
                  menu("Clear_Data", "Clear Data Fields",
                       {
                           command("Clear_All_Input_Flow_Number_Fields", "Clear Flow Number Fields"),
                           command("Clear_All_Lift_Number_Fields", "Clear Lift Number Fields"),
                           command("Clear_All_Swirl_Number_Fields", "Clear Swirl Number Fields"),
                       }),
+                 command("Export", "Export Flow Data in 'DFW' Format"),
                  command("subend", "Quit / Close"),
              }),
         command("PrtSc", "&Print Screen to JPG / Image"),

@@ -2,7 +2,10 @@
 
 #include "calc/calculate_sheet.h"
 #include "calc/guarded.h"
+#include "files/dfw_export.h"
 #include "files/flow_data_file.h"
+#include "files/flow_file_import.h"
+#include "files/ptpfa_import.h"
 #include "model/app_state.h"
 #include "model/sheet_design.h"
 #include "platform/numbers.h"
@@ -30,7 +33,7 @@ using S = Flow_Test_Sheet;
 
 } // namespace
 
-SheetWindow::SheetWindow(Flow_Test_Sheet &sheet, AppState &st, QWidget *parent)
+SheetWindow::SheetWindow(Flow_Test_Sheet &sheet, AppState &st, MainModel *main, QWidget *parent)
     : QMainWindow(parent), sheet_(sheet), st_(st),
       widgets_(new WindowBuilder(*this, sheetDesign(), sheet, st))
 {
@@ -38,6 +41,11 @@ SheetWindow::SheetWindow(Flow_Test_Sheet &sheet, AppState &st, QWidget *parent)
     WindowBuilder &w = *widgets_;
     w.on(QStringLiteral("Load_Data"), [this] { Load_Data_Click(); });
     w.on(QStringLiteral("Save_Data"), [this] { Save_Data_Click(); });
+    if (main)
+        w.on(QStringLiteral("Import_PTPFA"),
+             [this, main] { Import_PTPFA_File(sheet_, *main, st_); });
+    w.on(QStringLiteral("Import_Flow_Data_Files"), [this] { Import_Flow_File(sheet_, st_); });
+    w.on(QStringLiteral("Export"), [this] { Export_DFW_File(sheet_, st_); });
     w.on(QStringLiteral("Clear_All_Input_Flow_Number_Fields"),
          [this] { Clear_All_Input_Flow_Number_Fields_Click(); });
     w.on(QStringLiteral("Clear_All_Lift_Number_Fields"),

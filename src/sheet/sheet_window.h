@@ -14,17 +14,21 @@ class QPushButton;
 namespace zyt {
 
 struct AppState;
+class MainModel;
 class WindowBuilder;
 
 // The window of one flow test (Form1 to Form5): a view of its sheet's cells
 // on two pages, with the commands that calculate, sort and clear them. The
 // widgets are built the first time the window shows; until then the window
-// costs nothing and the cells live in the sheet alone.
+// costs nothing and the cells live in the sheet alone. A PTPFA import also
+// writes into the main window's cells, so a window made without them
+// leaves its PTPFA entry without effect.
 class SheetWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    SheetWindow(Flow_Test_Sheet &sheet, AppState &st, QWidget *parent = nullptr);
+    SheetWindow(Flow_Test_Sheet &sheet, AppState &st, MainModel *main = nullptr,
+                QWidget *parent = nullptr);
 
     Flow_Test_Sheet &sheet() { return sheet_; }
     bool isBuilt() const { return built_; }
