@@ -1,5 +1,6 @@
 #include "model/app_state.h"
 #include "model/flow_test_sheet.h"
+#include "model/sheet_design.h"
 #include "scripted_platform.h"
 #include "sheet/sheet_window.h"
 

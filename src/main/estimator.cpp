@@ -3,7 +3,6 @@
 #include "calc/formats.h"
 #include "calc/guarded.h"
 #include "model/number_style.h"
-#include "model/ui_state.h"
 #include "platform/numbers.h"
 #include "platform/runtime_error.h"
 
@@ -285,35 +284,6 @@ void keepUserBoxLooks(MainModel &main)
         else if (id == check3)
             Check3_Click(main);
     });
-}
-
-void fillEstimatorHelpTexts(UiState &ui)
-{
-    QHash<QString, QString> &h = ui.Help_Texts;
-    h.insert(QStringLiteral("Main_Command7"),
-             QStringLiteral("Calculate Port cc's / Volume from it's Port's Average CSA and Port "
-                            "CenterLine Length."));
-    h.insert(QStringLiteral("Main_Command8"),
-             QStringLiteral("Calculate Port CenterLine Length from it's Port's Average CSA and "
-                            "Volume."));
-    h.insert(QStringLiteral("Main_Command9"),
-             QStringLiteral("Calculate Port's Average CSA from it's Volume and Port CenterLine "
-                            "Length."));
-    h.insert(QStringLiteral("Main_Command51"),
-             QStringLiteral("Lets you Calculate the above Data."));
-    h.insert(QStringLiteral("Main_Check1"),
-             QStringLiteral("If this box is Checked then the User Entered Mach # is used. If this "
-                            "box is not the program will calculate the Mach#."));
-    h.insert(QStringLiteral("Main_Check3"),
-             QStringLiteral("If this box is Checked then the User cam Enter 'Peak HP RPM' and the "
-                            "Program will use it to Calculate 'Mean Port Area'. If this box is "
-                            "not Checked the program will calculate the 'Peak HP RPM' from User "
-                            "Entered 'Mean Port Area'."));
-    h.insert(QStringLiteral("Main_Check2"),
-             QStringLiteral("Checking This box will convert all data to Metric and all "
-                            "Calculations on all Forms will be in Metric. UnChecking this box "
-                            "will cause all data to converted to US units and all Calculation "
-                            "will be in US Units."));
 }
 
 } // namespace zyt

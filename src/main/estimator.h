@@ -6,7 +6,6 @@ namespace zyt {
 
 struct NumberStyle;
 struct Platform;
-struct UiState;
 
 // The engine estimator of the main window. Every quantity is the text of
 // its cell; each step reads the texts the earlier steps wrote, rounded as
@@ -40,9 +39,5 @@ void Check3_Click(MainModel &main);
 // Has the looks of the "User" boxes' cells follow the boxes' values however
 // they change, by the user or by a reader, as the boxes' clicks did.
 void keepUserBoxLooks(MainModel &main);
-
-// The hover-help texts of the estimator, the port calculators and the
-// "Metric" box, under "Main_" and the control's name.
-void fillEstimatorHelpTexts(UiState &ui);
 
 } // namespace zyt

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringView>
 
 namespace zyt {
 
@@ -45,20 +44,5 @@ void About_Click(const UiState &ui, const Platform &platform);
 // Buttons "Peltrix Cams" and "Play "WAV" Sound File".
 void Command10_Click(const Platform &platform);
 void Command49_Click(FileState &files, const Platform &platform);
-
-// Puts the main window's hover-help texts of the print layout options, the
-// sound button and two estimator cells into Help_Texts.
-void fillSettingsHelpTexts(UiState &ui);
-
-// What the main window's help line does as the mouse moves over a control.
-enum class Hover { Show, Hide, Keep };
-struct HoverHelp {
-    Hover action = Hover::Keep;
-    QString help; // the name in Help_Texts of the text to show
-};
-// For the sound button "Command49", the print layout options "Option4"
-// (0 to 2) and the estimator cells of "Text101" to "Text104"; Keep for
-// every other control, which the window handles itself.
-HoverHelp mainHoverHelp(QStringView control, int index);
 
 } // namespace zyt

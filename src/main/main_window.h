@@ -1,22 +1,20 @@
 #pragma once
 
 #include "model/main_model.h"
+#include "model/main_window_design.h"
 
 #include <QMainWindow>
 
 class QAction;
 class QCheckBox;
-class QComboBox;
 class QFrame;
 class QLabel;
 
 namespace zyt {
 
 struct AppState;
-struct UiState;
-class CellViews;
-class HoverHelpLine;
 class Program;
+class WindowBuilder;
 
 // The program's hub: opens the sheets and the other windows, carries the
 // estimator's cells, the preload names and the comments, and ends the
@@ -30,10 +28,10 @@ public:
     QWidget *cellWidget(MainModel::Array array, int index = MainModel::Single) const;
     void focusCell(MainModel::Array array, int index);
     QLabel *helpLine() const;
-    QFrame *preloads() const { return frame4_; }
+    QFrame *preloads() const;
     void showPreloads(bool show);
-    QFrame *companyPanel() const { return frame96_; }
-    QFrame *printerPanel() const { return frame99_; }
+    QFrame *companyPanel() const;
+    QFrame *printerPanel() const;
     void showPrinters(); // the printer panel with the system's printers
     QCheckBox *checkBox(MainModel::Array box) const;
     QAction *action(const QString &name) const;
@@ -42,36 +40,19 @@ public:
     void disableFitting();
     // The estimator's three notes.
     void setNotes();
+    const WindowBuilder &widgets() const { return *widgets_; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void buildMenus();
-    void buildButtons(QWidget *central);
-    void buildEstimator(QWidget *central);
-    void buildPreloads(QWidget *central);
-    void buildCompany(QWidget *central);
-    void buildPrinters(QWidget *central);
-    void buildSettingsMenus();
-    QCheckBox *makeCheckBox(MainModel::Array box, const QString &caption, QWidget *parent,
-                            const QRect &geometry);
-    void estimatorHover(QWidget *cell, MainModel::Array array, int index);
+    void setHandlers();
+    void showPanel(QFrame *panel);
 
     Program &program_;
     AppState &st_;
     MainModel &model_;
-    CellViews *views_ = nullptr;
-    QWidget *central_ = nullptr;
-    HoverHelpLine *help_ = nullptr;
-    QFrame *frame4_ = nullptr;
-    QFrame *frame96_ = nullptr;
-    QFrame *frame99_ = nullptr;
-    QComboBox *printers_ = nullptr;
-    QLabel *notes_[3] = {};
+    WindowBuilder *widgets_;
 };
-
-// Puts the main window's shared hover-help texts into Help_Texts.
-void fillMainHelpTexts(UiState &ui);
 
 } // namespace zyt

@@ -7,6 +7,8 @@
 #include "help_menu.h"
 #include "main_window.h"
 #include "metric_switch.h"
+#include "model/main_window_design.h"
+#include "model/sheet_design.h"
 #include "platform/file_dialogs.h"
 #include "platform/screen.h"
 #include "screen_fit.h"
@@ -76,7 +78,7 @@ Program::Program(const Platform &platform)
     mainWindow_ = std::make_unique<MainWindow>(*this);
     st.ui.mainWindow = mainWindow_.get();
     for (size_t k = 0; k < sheets.size(); ++k)
-        sheetWindows_[k] = std::make_unique<SheetWindow>(*sheets[k], st);
+        sheetWindows_[k] = std::make_unique<SheetWindow>(*sheets[k], st, &main);
     form50_ = std::make_unique<ShellWindow>(QStringLiteral("Form50"), st.ui);
     form60_ = std::make_unique<ShellWindow>(QStringLiteral("Form60"), st.ui);
     form70_ = std::make_unique<ShellWindow>(QStringLiteral("Form70"), st.ui);
@@ -126,8 +128,6 @@ void Program::Form_Load(const QString &commandLine)
     // Hover-help texts.
     fillSheetHelpTexts(st.ui);
     fillMainHelpTexts(st.ui);
-    fillEstimatorHelpTexts(st.ui);
-    fillSettingsHelpTexts(st.ui);
     // Titles.
     st.ui.App_Title = buildAppTitle(4, 8, 0);
     mainWindow_->setWindowTitle(st.ui.App_Title);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/flow_test_sheet.h"
+#include "model/sheet_design.h"
 
 #include <QMainWindow>
 
@@ -13,19 +14,21 @@ class QPushButton;
 namespace zyt {
 
 struct AppState;
-struct UiState;
-class CellViews;
-class HoverHelpLine;
+class MainModel;
+class WindowBuilder;
 
 // The window of one flow test (Form1 to Form5): a view of its sheet's cells
 // on two pages, with the commands that calculate, sort and clear them. The
 // widgets are built the first time the window shows; until then the window
-// costs nothing and the cells live in the sheet alone.
+// costs nothing and the cells live in the sheet alone. A PTPFA import also
+// writes into the main window's cells, so a window made without them
+// leaves its PTPFA entry without effect.
 class SheetWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    SheetWindow(Flow_Test_Sheet &sheet, AppState &st, QWidget *parent = nullptr);
+    SheetWindow(Flow_Test_Sheet &sheet, AppState &st, MainModel *main = nullptr,
+                QWidget *parent = nullptr);
 
     Flow_Test_Sheet &sheet() { return sheet_; }
     bool isBuilt() const { return built_; }
@@ -38,6 +41,7 @@ public:
     QFrame *pageTwo() const { return frame1_; }
     bool pageTwoShowing() const { return pageTwo_; }
     QPushButton *button(const QString &name) const;
+    const WindowBuilder &widgets() const { return *widgets_; }
 
     // The window's commands.
     void Load_Data_Click(); // &Load Previous Save Data
@@ -58,12 +62,6 @@ protected:
 
 private:
     void build();
-    void buildMenus();
-    QWidget *makeCell(int id, QWidget *parent, QRect geometry);
-    void placePageOne(QWidget *central);
-    void placePageTwo();
-    void setupHover();
-    void setupTabChain();
     void showPage(bool two);
     void focusCell(Flow_Test_Sheet::Array array, int index);
     void valveCount(int id, const QString &message);
@@ -72,18 +70,9 @@ private:
     AppState &st_;
     bool built_ = false;
     bool pageTwo_ = false;
-    CellViews *views_ = nullptr;
+    WindowBuilder *widgets_;
     std::vector<QWidget *> covered_; // page-1 widgets under page 2
-    QWidget *central_ = nullptr;
     QFrame *frame1_ = nullptr;
-    HoverHelpLine *help_ = nullptr;
-    QPushButton *command1_ = nullptr;
-    QPushButton *sort_ = nullptr;
-    QPushButton *nextPage_ = nullptr;
-    QPushButton *exit_ = nullptr;
 };
-
-// Puts the sheets' hover-help texts into Help_Texts.
-void fillSheetHelpTexts(UiState &ui);
 
 } // namespace zyt

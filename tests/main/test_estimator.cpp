@@ -9,6 +9,7 @@
 #include "model/compare_model.h"
 #include "model/flow_test_sheet.h"
 #include "model/graph_window_state.h"
+#include "model/main_window_design.h"
 #include "scripted_platform.h"
 #include "test_hooks.h"
 
@@ -375,8 +376,7 @@ void TestEstimator::rulesAndHelp()
     QVERIFY(!mainCellRules(M::Text33, M::Single).edited);
 
     AppState st;
-    fillEstimatorHelpTexts(st.ui);
-    QCOMPARE(st.ui.Help_Texts.size(), 7);
+    fillMainHelpTexts(st.ui);
     QCOMPARE(st.ui.Help_Texts.value(QStringLiteral("Main_Command8")),
              QStringLiteral("Calculate Port CenterLine Length from it's Port's Average CSA and "
                             "Volume."));

@@ -20,8 +20,6 @@ private slots:
     void wavPlayer_data();
     void wavPlayer();
     void about();
-    void hoverHelp_data();
-    void hoverHelp();
 };
 
 void TestHelpMenu::supportMails_data()
@@ -147,37 +145,6 @@ void TestHelpMenu::about()
     QCOMPARE(f.boxes(), QStringList{F::box(QStringLiteral("Title -- Version: 4.8.0 -- ") +
                                                ReleaseDate + QStringLiteral("\r\n") + MakerNotice,
                                            MsgButtons::Ok, MsgIcon::Information)});
-}
-
-void TestHelpMenu::hoverHelp_data()
-{
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<int>("index");
-    QTest::addColumn<int>("action");
-    QTest::addColumn<QString>("text");
-
-    QTest::newRow("sound button") << "Command49" << -1 << int(Hover::Show)
-                                  << "Select and Play a \"WAV\" sound file.";
-    QTest::newRow("right layout") << "Option4" << 2 << int(Hover::Show)
-                                  << "When Printing a Flow Sheet this Prints Your Company "
-                                     "Information Flush Right and Your Company Logo Flush Left.";
-    QTest::newRow("mean port speed") << "Text102" << 8 << int(Hover::Show)
-                                     << "The \"Mean Port Speed\" is Calculated for 'Peak HP RPM'.";
-    QTest::newRow("Text101(0) keeps the line") << "Text101" << 0 << int(Hover::Keep) << "";
-    QTest::newRow("Text103(8) hides it") << "Text103" << 8 << int(Hover::Hide) << "";
-}
-
-void TestHelpMenu::hoverHelp()
-{
-    QFETCH(QString, control);
-    QFETCH(int, index);
-    QFETCH(int, action);
-    QFETCH(QString, text);
-    F f;
-    fillSettingsHelpTexts(f.st.ui);
-    const HoverHelp help = mainHoverHelp(control, index);
-    QCOMPARE(int(help.action), action);
-    QCOMPARE(f.st.ui.Help_Texts.value(help.help), text);
 }
 
 QTEST_MAIN(TestHelpMenu)

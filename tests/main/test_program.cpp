@@ -4,6 +4,7 @@
 #include "main/shell_window.h"
 #include "scripted_platform.h"
 #include "sheet/sheet_window.h"
+#include "widgets/window_builder.h"
 
 #include <QAction>
 #include <QApplication>
@@ -327,6 +328,16 @@ void TestProgram::hoverHelp()
     QVERIFY(w.helpLine()->text().startsWith(u"The \"Mean Port Area\""));
     enter(w.cellWidget(M::Text104, 3));
     QVERIFY(w.helpLine()->isHidden());
+    enter(w.findChild<QWidget *>(QStringLiteral("Command49")));
+    QCOMPARE(w.helpLine()->text(), QStringLiteral("Select and Play a \"WAV\" sound file."));
+    enter(w.findChild<QWidget *>(QStringLiteral("Option4_2")));
+    QVERIFY(w.helpLine()->text().contains(u"Information Flush Right"));
+    enter(w.cellWidget(M::Text102, 8));
+    QVERIFY(w.helpLine()->text().startsWith(u"The \"Mean Port Speed\""));
+    enter(w.cellWidget(M::Text103, 8));
+    QVERIFY(w.helpLine()->isHidden());
+    // Every handler the window names reaches a control of its design.
+    QCOMPARE(w.widgets().handlersWithoutControl(), QStringList());
 }
 
 QTEST_MAIN(TestProgram)

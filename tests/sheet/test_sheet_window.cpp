@@ -1,11 +1,16 @@
 #include "calc/calculate_sheet.h"
 #include "model/app_state.h"
+#include "model/main_model.h"
+#include "model/sheet_design.h"
 #include "scripted_platform.h"
 #include "sheet/sheet_window.h"
+#include "widgets/window_builder.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -36,7 +41,7 @@ struct Fixture {
         st.platform = platform.platform();
         st.platform.messages = &boxes;
         fillSheetHelpTexts(st.ui);
-        window = std::make_unique<SheetWindow>(sheet, st);
+        window = std::make_unique<SheetWindow>(sheet, st, &main);
     }
     bool open()
     {
@@ -58,6 +63,7 @@ struct Fixture {
     FocusNotingBoxes boxes;
     AppState st;
     S sheet;
+    MainModel main;
     std::unique_ptr<SheetWindow> window;
 };
 
@@ -87,6 +93,8 @@ private slots:
     void clearCommands();
     void calculateTouchesOnlyItsSheet();
     void loadAndSaveSetThePathLine();
+    void importAndExportEntries_data();
+    void importAndExportEntries();
 };
 
 void TestSheetWindow::builtOnlyWhenShown()
@@ -497,6 +505,45 @@ void TestSheetWindow::loadAndSaveSetThePathLine()
     QCOMPARE(f.sheet.cell(S::Text102, 0), QStringLiteral("Saved part"));
     QCOMPARE(QApplication::focusWidget(), f.cell(S::Text101, 16));
     QVERIFY(f.platform.scriptDone());
+}
+
+void TestSheetWindow::importAndExportEntries_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QStringList>("boxes"); // after the file dialog is cancelled
+    QTest::newRow("PTPFA") << "Import_PTPFA"
+                           << QStringList{
+                                  QStringLiteral("Data from PTPFA File has Not been Loaded")};
+    QTest::newRow("flow file") << "Import_Flow_Data_Files"
+                               << QStringList{QStringLiteral("No Flow File Selected")};
+    QTest::newRow("export") << "Export"
+                            << QStringList{QStringLiteral("Problem - DFW File was Not Saved")};
+}
+
+void TestSheetWindow::importAndExportEntries()
+{
+    QFETCH(QString, entry);
+    QFETCH(QStringList, boxes);
+    Fixture f;
+    QVERIFY(f.open());
+    auto *file = f.window->findChild<QMenu *>(QStringLiteral("File"));
+    QStringList captions;
+    for (QAction *a : file->actions())
+        captions << a->text();
+    QCOMPARE(captions,
+             (QStringList{QStringLiteral("&Load Previous Save Data"),
+                          QStringLiteral("&Save Data to File"), QStringLiteral("Import Flow Data"),
+                          QStringLiteral("Clear Data Fields"),
+                          QStringLiteral("Export Flow Data in 'DFW' Format"),
+                          QStringLiteral("Quit / Close")}));
+    if (entry == u"Export")
+        f.platform.answer(AnswerNo); // not for the Engine Analyzer
+    f.platform.cancelDialog();
+    f.platform.answer(AnswerOk, int(boxes.size()));
+    f.window->findChild<QAction *>(entry)->trigger();
+    QCOMPARE(f.platform.texts().mid(entry == u"Export" ? 1 : 0), boxes);
+    QVERIFY(f.platform.scriptDone());
+    QCOMPARE(f.window->widgets().handlersWithoutControl(), QStringList());
 }
 
 QTEST_MAIN(TestSheetWindow)
