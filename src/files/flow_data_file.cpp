@@ -2,6 +2,7 @@
 
 #include "calc/calculate_sheet.h"
 #include "calc/formats.h"
+#include "file_command.h"
 #include "model/app_state.h"
 #include "model/flow_test_sheet.h"
 #include "record_boxes.h"
@@ -21,8 +22,12 @@ const QString Filter =
     QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)|*.*|Flow Data Files (*.dat)|*.dat");
 constexpr int FilterIndex = 3;
 
-const QString NotLoaded = QStringLiteral("Flow Data File has Not been Loaded");
-const QString NotSaved = QStringLiteral("Flow Data File has NOT been Saved");
+const FileKind LoadKind{Filter, FilterIndex,
+                        failureBox(QStringLiteral("Flow Data File has Not been Loaded")),
+                        QStringLiteral(" Records Read")};
+const FileKind SaveKind{Filter, FilterIndex,
+                        failureBox(QStringLiteral("Flow Data File has NOT been Saved")),
+                        QStringLiteral(" Records Written")};
 const QString ErrorLoading = QStringLiteral(
     "Error Loading Flow Data File --- If you have Not edited the file Please Contact us!");
 
@@ -203,59 +208,28 @@ RecordWriter writeFlowDataRecords(const Flow_Test_Sheet &sheet)
 
 bool Load_Flow_Data_File(Flow_Test_Sheet &sheet, const QString &name, AppState &st)
 {
-    const bool fromDialog = name.isEmpty();
-    QString path;
-    if (fromDialog) {
-        const std::optional<QString> chosen = st.platform.fileDialog(FileDialogRequest{
-            FileDialogKind::Open, Filter, FilterIndex, st.platform.programFolder()});
-        if (!chosen) {
-            boxes::failure(st.platform, NotLoaded);
-            return false;
-        }
-        path = *chosen;
-    } else {
+    const auto apply = [&](const QStringList &lines, const QString &) {
+        int Read_Count = 0;
+        if (readFlowDataLines(sheet, lines, st.numbers, st.platform, Read_Count) ==
+            ReadEnd::Stopped)
+            return ReadOutcome{true, Read_Count, false};
+        if (st.numbers.Decimal_Comma != 0)
+            Form_Dots_To_Commas(sheet);
+        else
+            Form_Commas_To_Dots(sheet);
+        Calculate_Sheet(sheet, st.Metric(), st.calc, st.numbers, st.platform);
+        return ReadOutcome{true, Read_Count, true};
+    };
+    std::optional<QString> path;
+    if (!name.isEmpty())
         path = resolveFileIn(st.platform.programFolder(), name);
-    }
-    st.files.File_Name = path;
-
-    QByteArray bytes;
-    if (readWholeFile(path, bytes) != FileReadStatus::Ok) {
-        boxes::failure(st.platform, NotLoaded);
-        return false;
-    }
-    int Read_Count = 0;
-    if (readFlowDataLines(sheet, splitLines(decodeFileText(bytes)), st.numbers, st.platform,
-                          Read_Count) == ReadEnd::Stopped)
-        return true;
-
-    if (st.numbers.Decimal_Comma != 0)
-        Form_Dots_To_Commas(sheet);
-    else
-        Form_Commas_To_Dots(sheet);
-    Calculate_Sheet(sheet, st.Metric(), st.calc, st.numbers, st.platform);
-    if (fromDialog)
-        st.platform.message(Format_Thousands(Read_Count, st.numbers) +
-                            QStringLiteral(" Records Read"));
-    return true;
+    return readFile(LoadKind, fileServices(st), path, apply);
 }
 
 bool Save_Flow_Data_File(const Flow_Test_Sheet &sheet, AppState &st)
 {
-    const std::optional<QString> chosen = st.platform.fileDialog(
-        FileDialogRequest{FileDialogKind::Save, Filter, FilterIndex, st.platform.programFolder()});
-    if (!chosen) {
-        boxes::failure(st.platform, NotSaved);
-        return false;
-    }
-    st.files.File_Name = *chosen;
-    const RecordWriter w = writeFlowDataRecords(sheet);
-    if (!writeFileAtomically(*chosen, w.bytes())) {
-        boxes::failure(st.platform, NotSaved);
-        return false;
-    }
-    st.platform.message(Format_Thousands(w.Write_Count(), st.numbers) +
-                        QStringLiteral(" Records Written"));
-    return true;
+    return writeFile(SaveKind, fileServices(st), std::nullopt,
+                     [&] { return fileText(writeFlowDataRecords(sheet)); });
 }
 
 } // namespace zyt

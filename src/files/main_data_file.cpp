@@ -2,6 +2,7 @@
 
 #include "autosave_folder.h"
 #include "calc/formats.h"
+#include "file_command.h"
 #include "model/app_state.h"
 #include "model/compare_model.h"
 #include "model/flow_test_sheet.h"
@@ -32,8 +33,19 @@ const QString Filter =
     QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)|*.*|Main Data Files (*.dta)|*.dta");
 constexpr int FilterIndex = 3;
 
-const QString NotLoaded = QStringLiteral("MAIN Data File has Not been Loaded");
-const QString NotSaved = QStringLiteral("MAIN Data File has NOT been Saved");
+// Neither command shows a count.
+const FileKind LoadKind{
+    Filter, FilterIndex, failureBox(QStringLiteral("MAIN Data File has Not been Loaded")), {}};
+const FileKind SaveKind{
+    Filter, FilterIndex, failureBox(QStringLiteral("MAIN Data File has NOT been Saved")), {}};
+
+// A caller presets File_Name to read or write that file without a dialog.
+std::optional<QString> presetName(const AppState &st)
+{
+    if (st.files.File_Name.isEmpty())
+        return std::nullopt;
+    return st.files.File_Name;
+}
 
 // The run-time errors a record can raise besides those of the numbers.
 RuntimeError badArgument()
@@ -360,49 +372,26 @@ RecordWriter writeMainDataRecords(const Models &models, const GraphSettings &gra
 
 bool Load_Main_Data_File(Models &models, AppState &st, ProgramHooks &hooks)
 {
-    if (st.files.File_Name.isEmpty()) {
-        const std::optional<QString> chosen = st.platform.fileDialog(FileDialogRequest{
-            FileDialogKind::Open, Filter, FilterIndex, st.platform.programFolder()});
-        if (!chosen) {
-            boxes::failure(st.platform, NotLoaded);
-            return false;
-        }
-        st.files.File_Name = *chosen;
-    }
-    QByteArray bytes;
-    if (readWholeFile(st.files.File_Name, bytes) != FileReadStatus::Ok) {
-        boxes::failure(st.platform, NotLoaded);
-        return false;
-    }
-    if (readMainDataLines(models, splitLines(decodeFileText(bytes)), st, hooks) == ReadEnd::Stopped)
-        return true;
-    if (st.numbers.Decimal_Comma != 0)
-        Form_Dots_To_Commas(models.main);
-    else
-        Form_Commas_To_Dots(models.main);
-    hooks.Command51_Click();
-    return true;
+    const auto apply = [&](const QStringList &lines, const QString &) {
+        if (readMainDataLines(models, lines, st, hooks) == ReadEnd::Stopped)
+            return ReadOutcome{};
+        if (st.numbers.Decimal_Comma != 0)
+            Form_Dots_To_Commas(models.main);
+        else
+            Form_Commas_To_Dots(models.main);
+        hooks.Command51_Click();
+        return ReadOutcome{};
+    };
+    return readFile(LoadKind, fileServices(st), presetName(st), apply);
 }
 
 bool Save_Main_Data_File(Models &models, AppState &st, ProgramHooks &hooks)
 {
-    if (st.files.File_Name.isEmpty()) {
-        const std::optional<QString> chosen = st.platform.fileDialog(FileDialogRequest{
-            FileDialogKind::Save, Filter, FilterIndex, st.platform.programFolder()});
-        if (!chosen) {
-            boxes::failure(st.platform, NotSaved);
-            return false;
-        }
-        st.files.File_Name = *chosen;
-    }
-    // The estimator's results are written from its entries as they stand.
-    hooks.Command51_Click();
-    if (!writeFileAtomically(st.files.File_Name,
-                             writeMainDataRecords(models, st.graph, st.numbers).bytes())) {
-        boxes::failure(st.platform, NotSaved);
-        return false;
-    }
-    return true;
+    return writeFile(SaveKind, fileServices(st), presetName(st), [&] {
+        // The estimator's results are written from its entries as they stand.
+        hooks.Command51_Click();
+        return fileText(writeMainDataRecords(models, st.graph, st.numbers));
+    });
 }
 
 QString autosaveFilePath(const Platform &platform)

@@ -1,7 +1,7 @@
 #include "company_file.h"
 
 #include "calc/formats.h"
-#include "files/record_boxes.h"
+#include "files/file_command.h"
 #include "files/record_lines.h"
 #include "files/text_files.h"
 #include "model/app_state.h"
@@ -27,8 +27,18 @@ const Key keys[] = {
     {QLatin1StringView("Company WebSite = "), M::Text98},
 };
 
-const QString NotLoaded = QStringLiteral("Company Name Data File has Not been Loaded");
-const QString NotSaved = QStringLiteral("Company Information Data File has NOT been Saved");
+// The two dialogs name the file kind differently; neither command shows a
+// count.
+const FileKind LoadKind{
+    QStringLiteral("Text Files (All Files (*.*)|*.*|Company Name Data Files (*.dcn)|*.dcn"),
+    2,
+    failureBox(QStringLiteral("Company Name Data File has Not been Loaded")),
+    {}};
+const FileKind SaveKind{
+    QStringLiteral("Text Files (All Files (*.*)|*.*|Customer Data Files (*.dcn)|*.dcn"),
+    2,
+    failureBox(QStringLiteral("Company Information Data File has NOT been Saved")),
+    {}};
 
 } // namespace
 
@@ -71,36 +81,17 @@ RecordWriter writeCompanyRecords(const MainModel &Main)
 
 void Load_Co_Name_Click(MainModel &Main, AppState &st)
 {
-    const QString filter =
-        QStringLiteral("Text Files (All Files (*.*)|*.*|Company Name Data Files (*.dcn)|*.dcn");
-    const std::optional<QString> chosen = st.platform.fileDialog(
-        FileDialogRequest{FileDialogKind::Open, filter, 2, st.platform.programFolder()});
-    if (!chosen) {
-        recordBoxes::failure(st.platform, NotLoaded);
-        return;
-    }
-    st.files.File_Name = *chosen;
-    QByteArray bytes;
-    if (readWholeFile(*chosen, bytes) != FileReadStatus::Ok) {
-        recordBoxes::failure(st.platform, NotLoaded);
-        return;
-    }
-    readCompanyLines(Main, splitLines(decodeFileText(bytes)), st.numbers, st.platform);
+    readFile(LoadKind, fileServices(st), std::nullopt,
+             [&](const QStringList &lines, const QString &) {
+                 readCompanyLines(Main, lines, st.numbers, st.platform);
+                 return ReadOutcome{};
+             });
 }
 
 void Save_Co_Name_Click(const MainModel &Main, AppState &st)
 {
-    const QString filter =
-        QStringLiteral("Text Files (All Files (*.*)|*.*|Customer Data Files (*.dcn)|*.dcn");
-    const std::optional<QString> chosen = st.platform.fileDialog(
-        FileDialogRequest{FileDialogKind::Save, filter, 2, st.platform.programFolder()});
-    if (!chosen) {
-        recordBoxes::failure(st.platform, NotSaved);
-        return;
-    }
-    st.files.File_Name = *chosen;
-    if (!writeFileAtomically(*chosen, writeCompanyRecords(Main).bytes()))
-        recordBoxes::failure(st.platform, NotSaved);
+    writeFile(SaveKind, fileServices(st), std::nullopt,
+              [&] { return fileText(writeCompanyRecords(Main)); });
 }
 
 } // namespace zyt

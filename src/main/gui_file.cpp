@@ -1,6 +1,7 @@
 #include "gui_file.h"
 
 #include "calc/formats.h"
+#include "files/file_command.h"
 #include "files/record_boxes.h"
 #include "files/record_lines.h"
 #include "files/text_files.h"
@@ -28,8 +29,12 @@ constexpr int FilterIndex = 3;
 
 const QString FirstLine =
     QStringLiteral("; Please Do not Edit or Change the Order of any of these Lines");
-const QString NotRead = QStringLiteral("Parameter File has Not been Read");
-const QString NotSaved = QStringLiteral("GUI File has NOT been Saved");
+const FileKind ReadKind{Filter, FilterIndex,
+                        failureBox(QStringLiteral("Parameter File has Not been Read")),
+                        QStringLiteral(" Records Read")};
+const FileKind WriteKind{Filter, FilterIndex,
+                         failureBox(QStringLiteral("GUI File has NOT been Saved")),
+                         QStringLiteral(" Records Written")};
 const QString ErrorReading =
     QStringLiteral("Error Reading Parameter File --- If you have Not edited it, email US");
 
@@ -235,46 +240,19 @@ RecordWriter writeGuiRecords(const Models &models, const NumberStyle &numbers,
     return w;
 }
 
-std::optional<int> Read_GUI_File(Models &models, AppState &st)
-{
-    QByteArray bytes;
-    if (readWholeFile(st.files.File_Name, bytes) != FileReadStatus::Ok) {
-        recordBoxes::failure(st.platform, NotRead);
-        return std::nullopt;
-    }
-    return readGuiLines(models, splitLines(decodeFileText(bytes)), st);
-}
-
 void Read_GUI_Click(Models &models, AppState &st)
 {
-    const std::optional<QString> chosen = st.platform.fileDialog(
-        FileDialogRequest{FileDialogKind::Open, Filter, FilterIndex, st.platform.programFolder()});
-    if (!chosen) {
-        recordBoxes::failure(st.platform, NotRead);
-        return;
-    }
-    st.files.File_Name = *chosen;
-    if (const std::optional<int> Read_Count = Read_GUI_File(models, st))
-        st.platform.message(Format_Thousands(*Read_Count, st.numbers) +
-                            QStringLiteral(" Records Read"));
+    // The count shows even after a bad record stopped the reading.
+    readFile(ReadKind, fileServices(st), std::nullopt,
+             [&](const QStringList &lines, const QString &) {
+                 return ReadOutcome{true, readGuiLines(models, lines, st), true};
+             });
 }
 
 void Write_GUI_Click(Models &models, AppState &st)
 {
-    const std::optional<QString> chosen = st.platform.fileDialog(
-        FileDialogRequest{FileDialogKind::Save, Filter, FilterIndex, st.platform.programFolder()});
-    if (!chosen) {
-        recordBoxes::failure(st.platform, NotSaved);
-        return;
-    }
-    st.files.File_Name = *chosen;
-    const RecordWriter w = writeGuiRecords(models, st.numbers, st.platform);
-    if (!writeFileAtomically(*chosen, w.bytes())) {
-        recordBoxes::failure(st.platform, NotSaved);
-        return;
-    }
-    st.platform.message(Format_Thousands(w.Write_Count(), st.numbers) +
-                        QStringLiteral(" Records Written"));
+    writeFile(WriteKind, fileServices(st), std::nullopt,
+              [&] { return fileText(writeGuiRecords(models, st.numbers, st.platform)); });
 }
 
 } // namespace zyt

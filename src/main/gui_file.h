@@ -2,8 +2,6 @@
 
 #include <QStringList>
 
-#include <optional>
-
 namespace zyt {
 
 struct AppState;
@@ -16,13 +14,9 @@ class RecordWriter;
 // font colour as 19 record lines, read back in order: a font group takes
 // effect at its italic line.
 
-// Reads the file at File_Name and applies it. The number of lines read, or
-// nothing when the file could not be read ("Parameter File has Not been
-// Read" shown).
-std::optional<int> Read_GUI_File(Models &models, AppState &st);
-
 // Menu "Read (Open) GUI File": the Open dialog, the reader, then the count of
-// records read.
+// records read. A file that cannot be read shows "Parameter File has Not
+// been Read".
 void Read_GUI_Click(Models &models, AppState &st);
 // Menu "Write (Save) GUI File": the Save dialog, the writer, then the count of
 // records written. A failed write leaves the file that was there.

@@ -1,0 +1,80 @@
+#include "file_command.h"
+
+#include "calc/formats.h"
+#include "model/app_state.h"
+#include "record_lines.h"
+#include "text_files.h"
+
+namespace zyt {
+
+namespace {
+
+// The name a command works on: the one given, or the dialog's choice.
+std::optional<QString> takeName(const FileKind &kind, FileDialogKind dialog,
+                                const FileServices &services, const std::optional<QString> &path)
+{
+    if (path)
+        return path;
+    return services.platform.fileDialog(FileDialogRequest{dialog, kind.filter, kind.filterIndex,
+                                                          services.platform.programFolder()});
+}
+
+void showCount(const FileKind &kind, const FileServices &services, int count)
+{
+    services.platform.message(Format_Thousands(count, services.numbers) + kind.countText);
+}
+
+} // namespace
+
+MsgRequest failureBox(const QString &text)
+{
+    return MsgRequest{text, MsgButtons::Ok, MsgIcon::Exclamation, std::nullopt};
+}
+
+FileServices fileServices(AppState &st) { return FileServices{st.platform, st.files, st.numbers}; }
+
+FileText fileText(const RecordWriter &records)
+{
+    return FileText{records.text(), records.Write_Count()};
+}
+
+bool readFile(const FileKind &kind, FileServices services, const std::optional<QString> &path,
+              const LinesReader &reader)
+{
+    const std::optional<QString> name = takeName(kind, FileDialogKind::Open, services, path);
+    if (!name) {
+        services.platform.message(kind.failure);
+        return false;
+    }
+    services.files.File_Name = *name;
+    QByteArray bytes;
+    if (readWholeFile(*name, bytes) != FileReadStatus::Ok) {
+        services.platform.message(kind.failure);
+        return false;
+    }
+    const ReadOutcome outcome = reader(splitLines(decodeFileText(bytes)), *name);
+    if (!path && outcome.showCount && !kind.countText.isEmpty())
+        showCount(kind, services, outcome.count);
+    return outcome.read;
+}
+
+bool writeFile(const FileKind &kind, FileServices services, const std::optional<QString> &path,
+               const TextWriter &writer)
+{
+    const std::optional<QString> name = takeName(kind, FileDialogKind::Save, services, path);
+    if (!name) {
+        services.platform.message(kind.failure);
+        return false;
+    }
+    services.files.File_Name = *name;
+    const std::optional<FileText> text = writer();
+    if (!text || !writeFileAtomically(*name, encodeFileText(text->text))) {
+        services.platform.message(kind.failure);
+        return false;
+    }
+    if (!path && !kind.countText.isEmpty())
+        showCount(kind, services, text->count);
+    return true;
+}
+
+} // namespace zyt
