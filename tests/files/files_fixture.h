@@ -1,5 +1,6 @@
 #pragma once
 
+#include "golden_files.h"
 #include "model/app_state.h"
 #include "model/flow_test_sheet.h"
 #include "model/main_model.h"
@@ -57,12 +58,6 @@ struct Box {
 inline Box failureBox(const char *text)
 {
     return Box{QString::fromLatin1(text), MsgButtons::Ok, MsgIcon::Exclamation, std::nullopt};
-}
-
-// A file kept beside the tests.
-inline QByteArray golden(const char *name)
-{
-    return FilesFixture::read(QStringLiteral(ZYT_TEST_DATA "/") + QString::fromLatin1(name));
 }
 
 inline bool sameBox(const MsgRequest &shown, const Box &expected)

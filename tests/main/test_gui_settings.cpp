@@ -1,3 +1,4 @@
+#include "golden_files.h"
 #include "main/fonts_alignment.h"
 #include "main/graph_options.h"
 #include "main/gui_file.h"
@@ -39,6 +40,7 @@ private slots:
     void alignment();
     void writesNineteenRecords();
     void roundTrip();
+    void rewrites();
     void reader_data();
     void reader();
     void notRead_data();
@@ -172,27 +174,7 @@ void TestGuiSettings::writesNineteenRecords()
     QCOMPARE(d.filterIndex, 3);
     QCOMPARE(d.initialFolder, f.platform.path());
     QCOMPARE(f.st.files.File_Name, file);
-    QCOMPARE(QString::fromLatin1(F::read(file)).split(QStringLiteral("\r\n")),
-             (QStringList{"; Please Do not Edit or Change the Order of any of these Lines",
-                          "All Box Main Font Name = Arial",
-                          "All Box Main Font Size = 8",
-                          "All Box Main Font Bold = -1",
-                          "All Box Main Font Italic = 0",
-                          "Entry Box Main Font Name = Courier New",
-                          "Entry Box Main Font Size = 12",
-                          "Entry Box Main Font Bold = 0",
-                          "Entry Box Main Font Italic = -1",
-                          "All Box Flow Font Name = Sans Serif",
-                          "All Box Flow Font Size = 8",
-                          "All Box Flow Font Bold = 0",
-                          "All Box Flow Font Italic = 0",
-                          "Entry Box Flow Font Name = Times",
-                          "Entry Box Flow Font Size = 200",
-                          "Entry Box Flow Font Bold = -1",
-                          "Entry Box Flow Font Italic = -1",
-                          "Box Alignment = 1",
-                          "Graph Font Color = 16711680",
-                          ""}));
+    QCOMPARE(F::read(file), golden("gui/fonts.gui"));
 }
 
 void TestGuiSettings::roundTrip()
@@ -234,6 +216,23 @@ void TestGuiSettings::roundTrip()
         QCOMPARE(F::looks(*b.sheets[k]), lowered(F::looks(*a.sheets[k])));
         QCOMPARE(b.sheets[k]->cell(S::Text115, 7), QStringLiteral("0.8000"));
     }
+}
+
+void TestGuiSettings::rewrites()
+{
+    // Read and written again, a file comes out as the program writes it:
+    // face names as the reader applies them, sizes whole.
+    F f;
+    f.platform.choose(f.path(QStringLiteral("in.gui")));
+    f.platform.choose(f.path(QStringLiteral("out.gui")));
+    f.platform.answer(AnswerOk, 2);
+    QFile in(f.path(QStringLiteral("in.gui")));
+    QVERIFY(in.open(QIODevice::WriteOnly) && in.write(golden("gui/loose.gui")) > 0);
+    in.close();
+    Read_GUI_Click(*f.windows, f.st);
+    Write_GUI_Click(*f.windows, f.st);
+    QCOMPARE(f.boxes(), (QStringList{count(20, " Records Read"), count(19, " Records Written")}));
+    QCOMPARE(F::read(f.path(QStringLiteral("out.gui"))), golden("gui/loose-rewritten.gui"));
 }
 
 void TestGuiSettings::reader_data()

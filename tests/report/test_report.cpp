@@ -225,7 +225,8 @@ void TestReport::fullReportOfSheet1()
     Create_Text_Report(report, f.main, {&sheets[0], &sheets[1], &sheets[2], &sheets[3], &sheets[4]},
                        f.st);
     QVERIFY(report.reportShown());
-    QCOMPARE(lines(report.reportText()), lines(QString::fromLatin1(golden("sheet1_report.txt"))));
+    QCOMPARE(lines(report.reportText()),
+             lines(QString::fromLatin1(golden("txt/sheet1_report.txt"))));
 }
 
 void TestReport::sheetsCalculatedFirst()
