@@ -1,7 +1,6 @@
 #include "report_commands.h"
 
 #include "calc/calculate_sheet.h"
-#include "files/text_files.h"
 #include "model/app_state.h"
 #include "model/flow_test_sheet.h"
 #include "model/main_model.h"
@@ -13,15 +12,12 @@ namespace {
 
 using R = ReportModel;
 
-const QString Filter =
-    QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)|*.*|Printer Files (*.prt)|*.prt");
-constexpr int FilterIndex = 3;
-
-void notSaved(const Platform &platform)
-{
-    platform.message(QStringLiteral("Problem - File Not Saved"), MsgButtons::Ok,
-                     MsgIcon::Exclamation);
-}
+// No count: the report is no record file.
+const FileKind ReportFile{
+    QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)|*.*|Printer Files (*.prt)|*.prt"),
+    3,
+    failureBox(QStringLiteral("Problem - File Not Saved")),
+    {}};
 
 } // namespace
 
@@ -70,25 +66,16 @@ bool Text38_KeyPress(ReportModel &report, QStringView keyText, AppState &st)
     if (action == ReportKey::Keep)
         return false;
     if (action == ReportKey::SaveAndClose)
-        Save_Report_File(report.reportText(), st.platform, st.files);
+        Save_Report_File(report.reportText(), fileServices(st));
     report.closeReport();
     return true;
 }
 
-bool Save_Report_File(const QString &report, const Platform &platform, FileState &files)
+bool Save_Report_File(const QString &report, FileServices services)
 {
-    const std::optional<QString> chosen = platform.fileDialog(
-        FileDialogRequest{FileDialogKind::Save, Filter, FilterIndex, platform.programFolder()});
-    if (!chosen) {
-        notSaved(platform);
-        return false;
-    }
-    files.File_Name = *chosen;
-    if (!writeFileAtomically(*chosen, encodeFileText(report + QLatin1StringView("\r\n")))) {
-        notSaved(platform);
-        return false;
-    }
-    return true;
+    return writeFile(ReportFile, services, std::nullopt, [&] {
+        return FileText{report + QLatin1StringView("\r\n"), 0};
+    });
 }
 
 } // namespace zyt

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/file_command.h"
 #include "model/models.h"
 #include "report_text.h"
 
@@ -9,8 +10,6 @@
 namespace zyt {
 
 struct AppState;
-struct FileState;
-struct Platform;
 class MainModel;
 class ReportModel;
 
@@ -39,6 +38,6 @@ bool Text38_KeyPress(ReportModel &report, QStringView keyText, AppState &st);
 // one more CR LF. On a cancelled dialog or a failed write "Problem - File
 // Not Saved" shows and a file already there is left as it was. True when the
 // file was written; File_Name holds the chosen path.
-bool Save_Report_File(const QString &report, const Platform &platform, FileState &files);
+bool Save_Report_File(const QString &report, FileServices services);
 
 } // namespace zyt

@@ -1,9 +1,9 @@
 #include "report_config.h"
 
 #include "calc/formats.h"
+#include "files/file_command.h"
 #include "files/record_boxes.h"
 #include "files/record_lines.h"
-#include "files/text_files.h"
 #include "model/app_state.h"
 #include "model/report_model.h"
 #include "platform/numbers.h"
@@ -21,8 +21,12 @@ const QString Filter = QStringLiteral(
     "Text Files (*.txt)|*.txt|All Files (*.*)|*.*|Configuration Files (*.cfg)|*.cfg");
 constexpr int FilterIndex = 3;
 
-const QString NotLoaded = QStringLiteral("Configuration File has Not been Loaded");
-const QString NotSaved = QStringLiteral("Configuration File has NOT been Saved");
+const FileKind LoadKind{Filter, FilterIndex,
+                        failureBox(QStringLiteral("Configuration File has Not been Loaded")),
+                        QStringLiteral(" Records Read")};
+const FileKind SaveKind{Filter, FilterIndex,
+                        failureBox(QStringLiteral("Configuration File has NOT been Saved")),
+                        QStringLiteral(" Records Written")};
 const QString ErrorLoading = QStringLiteral("Error Loading Configuration Data File --- If you "
                                             "have Not edited the file Please Contact us!");
 
@@ -122,43 +126,20 @@ ReadEnd readReportConfigLines(ReportModel &report, const QStringList &lines,
 
 bool Save_Report_Config(const ReportModel &report, AppState &st)
 {
-    const std::optional<QString> chosen = st.platform.fileDialog(
-        FileDialogRequest{FileDialogKind::Save, Filter, FilterIndex, st.platform.programFolder()});
-    if (!chosen) {
-        boxes::failure(st.platform, NotSaved);
-        return false;
-    }
-    st.files.File_Name = *chosen;
-    const RecordWriter w = writeReportConfigRecords(report, st.numbers);
-    if (!writeFileAtomically(*chosen, w.bytes())) {
-        boxes::failure(st.platform, NotSaved);
-        return false;
-    }
-    st.platform.message(Format_Thousands(w.Write_Count(), st.numbers) +
-                        QStringLiteral(" Records Written"));
-    return true;
+    return writeFile(SaveKind, fileServices(st), std::nullopt,
+                     [&] { return fileText(writeReportConfigRecords(report, st.numbers)); });
 }
 
 bool Load_Report_Config(ReportModel &report, AppState &st)
 {
-    const std::optional<QString> chosen = st.platform.fileDialog(
-        FileDialogRequest{FileDialogKind::Open, Filter, FilterIndex, st.platform.programFolder()});
-    if (!chosen) {
-        boxes::failure(st.platform, NotLoaded);
-        return false;
-    }
-    st.files.File_Name = *chosen;
-    QByteArray bytes;
-    if (readWholeFile(*chosen, bytes) != FileReadStatus::Ok) {
-        boxes::failure(st.platform, NotLoaded);
-        return false;
-    }
-    int Read_Count = 0;
-    if (readReportConfigLines(report, splitLines(decodeFileText(bytes)), st.numbers, st.platform,
-                              Read_Count) == ReadEnd::Stopped)
-        return false;
-    st.platform.message(Format_Thousands(Read_Count, st.numbers) + QStringLiteral(" Records Read"));
-    return true;
+    // A load that a bad record stopped counts as not read and shows no count.
+    const auto apply = [&](const QStringList &lines, const QString &) {
+        int Read_Count = 0;
+        const bool completed = readReportConfigLines(report, lines, st.numbers, st.platform,
+                                                     Read_Count) == ReadEnd::Completed;
+        return ReadOutcome{completed, Read_Count, completed};
+    };
+    return readFile(LoadKind, fileServices(st), std::nullopt, apply);
 }
 
 } // namespace zyt
