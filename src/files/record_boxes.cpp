@@ -1,16 +1,14 @@
 #include "record_boxes.h"
 
 #include "calc/formats.h"
+#include "file_command.h"
 #include "model/number_style.h"
 #include "platform/platform.h"
 #include "text_files.h"
 
 namespace zyt::recordBoxes {
 
-void failure(const Platform &platform, const QString &text)
-{
-    platform.message(text, MsgButtons::Ok, MsgIcon::Exclamation);
-}
+void failure(const Platform &platform, const QString &text) { platform.message(failureBox(text)); }
 
 bool recordNotHandled(const Platform &platform, const QString &title, QStringView line)
 {
