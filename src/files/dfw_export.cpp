@@ -1,14 +1,13 @@
 #include "dfw_export.h"
 
 #include "calc/formats.h"
+#include "file_command.h"
 #include "model/app_state.h"
 #include "model/flow_test_sheet.h"
 #include "model/ui_state.h"
 #include "outside_files.h"
 #include "platform/numbers.h"
 #include "platform/runtime_error.h"
-#include "record_boxes.h"
-#include "text_files.h"
 
 namespace zyt {
 
@@ -17,10 +16,11 @@ namespace {
 using S = Flow_Test_Sheet;
 namespace units = outsideUnits;
 
-const QString Filter = QStringLiteral("Flow Data Files (*.dfw)|*.dfw");
 const QString Question =
     QStringLiteral("Will This Flow File be Used With Performance Trends - Engine Analyzer?");
-const QString NotSaved = QStringLiteral("Problem - DFW File was Not Saved");
+const FileKind Kind{.filter = QStringLiteral("Flow Data Files (*.dfw)|*.dfw"),
+                    .failure = failureBox(QStringLiteral("Problem - DFW File was Not Saved")),
+                    .countText = {}};
 const QString TooManyPoints = QStringLiteral(
     "There are more than 10 Data Point. This may cuase problems with some software.");
 
@@ -132,25 +132,17 @@ bool Export_DFW_File(const Flow_Test_Sheet &sheet, AppState &st)
     const bool engineAnalyzer =
         st.platform.message(MsgRequest{Question, MsgButtons::YesNo, MsgIcon::None, std::nullopt}) ==
         AnswerYes;
-    const std::optional<FileDialogChoice> chosen =
-        chooseFile(st.platform,
-                   FileDialogRequest{FileDialogKind::Save, Filter, 1, st.platform.programFolder()});
-    if (!chosen) {
-        recordBoxes::failure(st.platform, NotSaved);
-        return false;
-    }
-    st.files.File_Name = chosen->path;
     DFW_Flow_File file;
-    try {
-        file = writeDfwText(sheet, engineAnalyzer, st.Metric(), st.numbers);
-    } catch (const RuntimeError &) {
-        recordBoxes::failure(st.platform, NotSaved);
+    const auto build = [&]() -> std::optional<FileText> {
+        try {
+            file = writeDfwText(sheet, engineAnalyzer, st.Metric(), st.numbers);
+        } catch (const RuntimeError &) {
+            return std::nullopt;
+        }
+        return FileText{file.text, 0};
+    };
+    if (!writeFile(Kind, fileServices(st), std::nullopt, build))
         return false;
-    }
-    if (!writeFileAtomically(chosen->path, encodeFileText(file.text))) {
-        recordBoxes::failure(st.platform, NotSaved);
-        return false;
-    }
     if ((file.inCount > ManyPoints || file.exCount > ManyPoints) && !engineAnalyzer)
         st.platform.message(TooManyPoints, MsgButtons::Ok, MsgIcon::Exclamation);
     return true;

@@ -2,6 +2,7 @@
 
 #include "calc/formats.h"
 #include "model/app_state.h"
+#include "platform/platform.h"
 #include "record_lines.h"
 #include "text_files.h"
 
@@ -15,8 +16,17 @@ std::optional<QString> takeName(const FileKind &kind, FileDialogKind dialog,
 {
     if (path)
         return path;
-    return services.platform.fileDialog(FileDialogRequest{dialog, kind.filter, kind.filterIndex,
-                                                          services.platform.programFolder()});
+    FileDialogRequest request{dialog, kind.filter, kind.filterIndex,
+                              services.platform.programFolder(), kind.keepLastName};
+    if (kind.filterMemory)
+        request.filterIndex = services.files.*kind.filterMemory;
+    Q_ASSERT(services.platform.dialogs);
+    const std::optional<FileDialogChoice> chosen = services.platform.dialogs->showChoice(request);
+    if (!chosen)
+        return std::nullopt;
+    if (kind.filterMemory)
+        services.files.*kind.filterMemory = chosen->filterIndex;
+    return chosen->path;
 }
 
 void showCount(const FileKind &kind, const FileServices &services, int count)

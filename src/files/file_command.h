@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/file_state.h"
 #include "platform/message_boxes.h"
 
 #include <QString>
@@ -11,7 +12,6 @@
 namespace zyt {
 
 struct AppState;
-struct FileState;
 struct NumberStyle;
 struct Platform;
 class RecordWriter;
@@ -33,6 +33,12 @@ struct FileKind {
     // Follows the number of records in the box shown once a file chosen in
     // the dialog was read or written (" Records Read"); empty: no count.
     QString countText;
+    // The dialog offers the name chosen last in any file dialog.
+    bool keepLastName = false;
+    // Where the dialog's filter entry is remembered: preselected from there
+    // instead of `filterIndex`, and the entry the user left selected is
+    // stored back.
+    int FileState::*filterMemory = nullptr;
 };
 
 // The failure box most kinds show: exclamation, OK, the program's title.

@@ -1,11 +1,11 @@
 #include "flow_file_import.h"
 
 #include "calc/formats.h"
+#include "file_command.h"
 #include "model/app_state.h"
 #include "model/flow_test_sheet.h"
 #include "platform/numbers.h"
 #include "platform/runtime_error.h"
-#include "text_files.h"
 
 namespace zyt {
 
@@ -19,7 +19,13 @@ const QString Filter = QStringLiteral("Flow Files (*.flw, *.dfw)|*.flw; *.dfw|"
                                       "Dynomation Files (*.dym)|*.dym|"
                                       "All Files (*.*)|*.*");
 
-const QString NoFileSelected = QStringLiteral("No Flow File Selected");
+// The filter entry chosen last is preselected the next time.
+const FileKind Kind{.filter = Filter,
+                    .failure = MsgRequest{QStringLiteral("No Flow File Selected"), MsgButtons::Ok,
+                                          MsgIcon::None, std::nullopt},
+                    .countText = {},
+                    .keepLastName = true,
+                    .filterMemory = &FileState::Import_Filter_Index};
 const QString NoFlowInformation = QStringLiteral("NO Flow Infomation Found!!!");
 const QString NotAllProcessed = QStringLiteral("NOT ALL Flow Infomation Could be Pocessed!!!");
 const QString ProblemReading =
@@ -269,22 +275,11 @@ bool importFlowLines(Flow_Test_Sheet &sheet, const QStringList &lines, const QSt
 
 bool Import_Flow_File(Flow_Test_Sheet &sheet, AppState &st)
 {
-    FileDialogRequest request{FileDialogKind::Open, Filter, st.files.Import_Filter_Index,
-                              st.platform.programFolder()};
-    request.keepLastName = true;
-    const std::optional<FileDialogChoice> chosen = chooseFile(st.platform, request);
-    if (!chosen) {
-        st.platform.message(NoFileSelected);
-        return false;
-    }
-    st.files.File_Name = chosen->path;
-    st.files.Import_Filter_Index = chosen->filterIndex;
-    QByteArray bytes;
-    if (readWholeFile(chosen->path, bytes) != FileReadStatus::Ok) {
-        st.platform.message(NoFileSelected);
-        return false;
-    }
-    return importFlowLines(sheet, splitLines(decodeFileText(bytes)), chosen->path, st);
+    // The import shows its count itself, between its other boxes.
+    const auto apply = [&](const QStringList &lines, const QString &path) {
+        return ReadOutcome{importFlowLines(sheet, lines, path, st), 0, false};
+    };
+    return readFile(Kind, fileServices(st), std::nullopt, apply);
 }
 
 } // namespace zyt

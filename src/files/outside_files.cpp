@@ -2,17 +2,9 @@
 
 #include "calc/formats.h"
 #include "platform/numbers.h"
-#include "platform/platform.h"
 #include "platform/runtime_error.h"
 
 namespace zyt {
-
-std::optional<FileDialogChoice> chooseFile(const Platform &platform,
-                                           const FileDialogRequest &request)
-{
-    Q_ASSERT(platform.dialogs);
-    return platform.dialogs->showChoice(request);
-}
 
 namespace outsideUnits {
 

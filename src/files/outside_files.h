@@ -1,10 +1,6 @@
 #pragma once
 
-#include "platform/file_dialogs.h"
-
 #include <QString>
-
-#include <optional>
 
 namespace zyt {
 
@@ -19,10 +15,6 @@ class Flow_Test_Sheet;
 // fuzzing count it.
 using SheetCalculation = void (*)(Flow_Test_Sheet &sheet, bool metric, CalcState &calc,
                                   const NumberStyle &numbers, const Platform &platform);
-
-// The file dialog, with the filter entry the user left selected.
-std::optional<FileDialogChoice> chooseFile(const Platform &platform,
-                                           const FileDialogRequest &request);
 
 // Outside flow files always hold inches and CFM, whatever units the program
 // shows; under "Metric" the cells hold millimetres and cubic metres a

@@ -1,12 +1,11 @@
 #include "ptpfa_import.h"
 
 #include "calc/formats.h"
+#include "file_command.h"
 #include "model/app_state.h"
 #include "model/flow_test_sheet.h"
 #include "model/main_model.h"
 #include "platform/numbers.h"
-#include "record_boxes.h"
-#include "text_files.h"
 
 #include <array>
 
@@ -18,8 +17,11 @@ using S = Flow_Test_Sheet;
 using M = MainModel;
 namespace units = outsideUnits;
 
-const QString Filter = QStringLiteral("PTPFA Files (*.pti)|*.pti|All Files (*.*)|*.*");
-const QString NotLoaded = QStringLiteral("Data from PTPFA File has Not been Loaded");
+const FileKind Kind{.filter = QStringLiteral("PTPFA Files (*.pti)|*.pti|All Files (*.*)|*.*"),
+                    .failure =
+                        failureBox(QStringLiteral("Data from PTPFA File has Not been Loaded")),
+                    .countText = {},
+                    .keepLastName = true};
 
 constexpr int HeaderLines = 250;
 constexpr int BaseRecordLength = 13;
@@ -357,20 +359,10 @@ bool importPtpfaLines(Flow_Test_Sheet &sheet, MainModel &main, const QStringList
 
 bool Import_PTPFA_File(Flow_Test_Sheet &sheet, MainModel &main, AppState &st)
 {
-    FileDialogRequest request{FileDialogKind::Open, Filter, 1, st.platform.programFolder()};
-    request.keepLastName = true;
-    const std::optional<FileDialogChoice> chosen = chooseFile(st.platform, request);
-    if (!chosen) {
-        recordBoxes::failure(st.platform, NotLoaded);
-        return false;
-    }
-    st.files.File_Name = chosen->path;
-    QByteArray bytes;
-    if (readWholeFile(chosen->path, bytes) != FileReadStatus::Ok) {
-        recordBoxes::failure(st.platform, NotLoaded);
-        return false;
-    }
-    return importPtpfaLines(sheet, main, splitLines(decodeFileText(bytes)), chosen->path, st);
+    const auto apply = [&](const QStringList &lines, const QString &path) {
+        return ReadOutcome{importPtpfaLines(sheet, main, lines, path, st), 0, false};
+    };
+    return readFile(Kind, fileServices(st), std::nullopt, apply);
 }
 
 } // namespace zyt
