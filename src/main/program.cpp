@@ -8,9 +8,11 @@
 #include "main_window.h"
 #include "metric_switch.h"
 #include "model/main_window_design.h"
+#include "model/report_design.h"
 #include "model/sheet_design.h"
 #include "platform/file_dialogs.h"
 #include "platform/screen.h"
+#include "report/report_window.h"
 #include "screen_fit.h"
 #include "sheet/sheet_window.h"
 #include "shell_window.h"
@@ -81,7 +83,7 @@ Program::Program(const Platform &platform)
         sheetWindows_[k] = std::make_unique<SheetWindow>(*sheets[k], st, &main);
     form50_ = std::make_unique<ShellWindow>(QStringLiteral("Form50"), st.ui);
     form60_ = std::make_unique<ShellWindow>(QStringLiteral("Form60"), st.ui);
-    form70_ = std::make_unique<ShellWindow>(QStringLiteral("Form70"), st.ui);
+    form70_ = std::make_unique<ReportWindow>(report, main, sheetList(), st);
 }
 
 Program::~Program()
@@ -128,11 +130,12 @@ void Program::Form_Load(const QString &commandLine)
     // Hover-help texts.
     fillSheetHelpTexts(st.ui);
     fillMainHelpTexts(st.ui);
+    fillReportHelpTexts(st.ui);
     // Titles.
     st.ui.App_Title = buildAppTitle(4, 8, 0);
     mainWindow_->setWindowTitle(st.ui.App_Title);
     form50_->setWindowTitle(st.ui.App_Title + QStringLiteral(" -- Compare 2 Flow Tests"));
-    form70_->setWindowTitle(st.ui.App_Title + QStringLiteral(" -- Select Items for Text Report"));
+    form70_->setWindowTitle(st.ui.App_Title + QLatin1StringView(ReportCaption));
     // The estimator's notes and the field warnings.
     mainWindow_->setNotes();
     st.ui.Field_Msgs[0] = QStringLiteral("This Field can not be Blank / Empty.");
@@ -190,6 +193,7 @@ void Program::Convert_Forms_To_Comma()
     for (auto &sheet : sheets)
         Form_Dots_To_Commas(*sheet);
     Form_Dots_To_Commas(compare);
+    Form_Dots_To_Commas(report);
 }
 
 void Program::applySwitches(const QString &commandLine)
@@ -255,7 +259,12 @@ void Program::openSheet(int k)
 
 void Program::Command50_Click() { form50_->show(); }
 
-void Program::Command33_Click() { form70_->show(); }
+void Program::Command33_Click()
+{
+    form70_->show();
+    form70_->raise();
+    form70_->activateWindow();
+}
 
 void Program::ScrRes_Click()
 {
@@ -311,6 +320,7 @@ void Program::Fit_To_Screen()
     // A sheet scales what it shows, so it is built first.
     for (auto &sheetWindow : sheetWindows_)
         sheetWindow->ensureBuilt();
+    form70_->ensureBuilt();
     Scale_Form_Stretch(*mainWindow_, st.looks, st.platform.screen);
     for (auto &sheetWindow : sheetWindows_)
         Scale_Form_Stretch(*sheetWindow, st.looks, st.platform.screen);

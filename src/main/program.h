@@ -8,6 +8,7 @@
 #include "model/main_model.h"
 #include "model/models.h"
 #include "model/program_hooks.h"
+#include "model/report_model.h"
 
 #include <QString>
 
@@ -21,6 +22,7 @@ namespace zyt {
 
 class SheetWindow;
 class MainWindow;
+class ReportWindow;
 class ShellWindow;
 
 // The whole program: its state, the cells of every window and the windows
@@ -39,6 +41,7 @@ public:
     std::array<std::unique_ptr<Flow_Test_Sheet>, 5> sheets;
     CompareModel compare;
     GraphWindowState graph;
+    ReportModel report;
 
     Models &models() { return *models_; }
     std::array<Flow_Test_Sheet *, 5> sheetList();
@@ -47,7 +50,7 @@ public:
     SheetWindow &sheetWindow(int k) { return *sheetWindows_[size_t(k)]; }
     ShellWindow &form50() { return *form50_; }
     ShellWindow &form60() { return *form60_; }
-    ShellWindow &form70() { return *form70_; }
+    ReportWindow &form70() { return *form70_; }
     // Every window, the main window first.
     std::vector<QWidget *> windows();
 
@@ -95,7 +98,7 @@ private:
     std::array<std::unique_ptr<SheetWindow>, 5> sheetWindows_;
     std::unique_ptr<ShellWindow> form50_;
     std::unique_ptr<ShellWindow> form60_;
-    std::unique_ptr<ShellWindow> form70_;
+    std::unique_ptr<ReportWindow> form70_;
     bool exiting_ = false;
     bool exited_ = false;
 };

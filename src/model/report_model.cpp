@@ -3,7 +3,6 @@
 #include "flow_test_sheet.h"
 
 #include <iterator>
-#include <vector>
 
 namespace zyt {
 
@@ -46,60 +45,6 @@ constexpr ReportField fields[] = {
     {"Floating Depression Ex.", K::Column, S::Text211, 11},
 };
 static_assert(std::size(fields) == R::FieldCount);
-
-using C = ReportControlKind;
-
-constexpr const char *Frame3 = "Frame3";
-constexpr const char *Frame1 = "Frame1";
-constexpr const char *Frame2 = "Frame2";
-constexpr const char *Frame5 = "Frame5";
-constexpr const char *Frame6 = "Frame6";
-
-// Everything but the 30 field boxes, which come from the field table.
-constexpr ReportControl before[] = {
-    {"Text38", -1, C::DisplayBox, "", nullptr, nullptr},
-    {"Save", -1, C::Button, "&Save Configuration", nullptr,
-     "Save this Text Report Configuration to a File."},
-    {"Load", -1, C::Button, "&Load Configuration", nullptr,
-     "Load a previous Saved Text Report Configuration File."},
-    {"Command2", -1, C::Button, "&Create Text Report", nullptr,
-     "Create a Text Report using the Selected / Checked Option on this screen."},
-    {Frame3, -1, C::Frame, "Show  Information from Main Screen on Report", nullptr, nullptr},
-    {"Check3", 0, C::CheckBox, "Yes", Frame3, nullptr},
-    {Frame1, -1, C::Frame, "Show These Flow Test on Report", nullptr, nullptr},
-    {"Check1", 0, C::CheckBox, "Test 1", Frame1, nullptr},
-    {"Check1", 1, C::CheckBox, "Test 2", Frame1, nullptr},
-    {"Check1", 2, C::CheckBox, "Test 3", Frame1, nullptr},
-    {"Check1", 3, C::CheckBox, "Test 4", Frame1, nullptr},
-    {"Check1", 4, C::CheckBox, "Test 5", Frame1, nullptr},
-    {Frame2, -1, C::Frame, "Show These Data Fields on the Report", nullptr, nullptr},
-};
-
-constexpr ReportControl after[] = {
-    {Frame5, -1, C::Frame, "Set Main Screen Data", nullptr, nullptr},
-    {"Option1", 0, C::Option, "Flush Left", Frame5, nullptr},
-    {"Option1", 1, C::Option, "Centered", Frame5, nullptr},
-    {"Option1", 2, C::Option, "Flush Right", Frame5, nullptr},
-    {Frame6, -1, C::Frame, "Set Text Data", nullptr, nullptr},
-    {"Option2", 0, C::Option, "Flush Left", Frame6, nullptr},
-    {"Option2", 1, C::Option, "Centered", Frame6, nullptr},
-    {"Option2", 2, C::Option, "Flush Right", Frame6, nullptr},
-    {"Select", -1, C::Button, "S&elect All", nullptr, "Select All UnChecked Entries."},
-    {"Clear", -1, C::Button, "Clear &All", nullptr, "Clear All Checked Entries."},
-    {"Command5", -1, C::Button, "PrtSc as &JPG", nullptr, "Help_PrtSc"},
-    // The text names the wrong screen; users know it as it is.
-    {"subend", -1, C::Button, "&Quit", nullptr, "Quit / Close the Flow Test compare Screen"},
-    {"Label7", -1, C::HelpLine, "", nullptr, nullptr},
-};
-
-std::vector<ReportControl> buildControls()
-{
-    std::vector<ReportControl> all(std::begin(before), std::end(before));
-    for (int k = 0; k < R::FieldCount; ++k)
-        all.push_back({"Check2", k, C::CheckBox, fields[k].caption, Frame2, nullptr});
-    all.insert(all.end(), std::begin(after), std::end(after));
-    return all;
-}
 
 CellInfo box(const char *start)
 {
@@ -145,12 +90,6 @@ CellLayout buildLayout()
 } // namespace
 
 std::span<const ReportField, 30> reportFields() { return std::span<const ReportField, 30>(fields); }
-
-std::span<const ReportControl> reportControls()
-{
-    static const std::vector<ReportControl> all = buildControls();
-    return all;
-}
 
 ReportModel::ReportModel(QObject *parent)
     : CellModel(reportLayout(), QStringLiteral("Form70"), parent)

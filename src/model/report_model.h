@@ -87,37 +87,6 @@ private:
     bool shown_ = false;
 };
 
-// The controls of the report window, in the order the window has them (its
-// tab order). The check boxes, options and the display box are cells of
-// ReportModel; buttons, frames and the help line hold nothing.
-enum class ReportControlKind : std::uint8_t {
-    DisplayBox,
-    Button,
-    Frame,
-    CheckBox,
-    Option,
-    HelpLine,
-};
-
-struct ReportControl {
-    const char *name;
-    int index; // element of a control array; -1 for a single control
-    ReportControlKind kind;
-    const char *caption; // "&" marks the access key
-    const char *frame;   // the frame the control stands in; nullptr on the window
-    // The hover-help text, or the name of one of the program's shared help
-    // texts; nullptr when the control leaves the help line as it is.
-    const char *help;
-};
-
-std::span<const ReportControl> reportControls();
-
-// The display box covers the window from 50 twips down, 9500 twips high, in
-// a fixed-pitch font so that the padded columns line up.
-inline constexpr int ReportDisplayTop = 50;
-inline constexpr int ReportDisplayHeight = 9500;
-inline constexpr const char *ReportDisplayFont = "Courier";
-inline constexpr double ReportDisplayFontSize = 9.75;
 // What the main window appends to the program title for this window.
 inline constexpr const char *ReportCaption = " -- Select Items for Text Report";
 

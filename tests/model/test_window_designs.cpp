@@ -1,6 +1,8 @@
 #include "model/flow_test_sheet.h"
 #include "model/main_model.h"
 #include "model/main_window_design.h"
+#include "model/report_design.h"
+#include "model/report_model.h"
 #include "model/sheet_design.h"
 
 #include <QSet>
@@ -35,6 +37,7 @@ void TestWindowDesigns::designs_data()
     QTest::addColumn<const CellLayout *>("layout");
     QTest::newRow("main") << &mainWindowDesign() << &MainModel::mainLayout();
     QTest::newRow("sheet") << &sheetDesign() << &Flow_Test_Sheet::sheetLayout();
+    QTest::newRow("report") << &reportDesign() << &ReportModel::reportLayout();
 }
 
 void TestWindowDesigns::namesAreUnique()
@@ -88,6 +91,10 @@ void TestWindowDesigns::helpNamesHaveTexts()
     QFETCH(const WindowDesign *, design);
     QSet<QString> texts;
     for (const HoverText &t : design->hoverTexts)
+        texts.insert(t.name);
+    // The main window's texts are the program's shared ones (the capture
+    // button's, for one).
+    for (const HoverText &t : mainWindowDesign().hoverTexts)
         texts.insert(t.name);
     int shown = 0;
     for (const ControlDesign &c : design->controls) {
