@@ -1,3 +1,5 @@
+#include "model/compare_model.h"
+#include "model/compare_window_design.h"
 #include "model/flow_test_sheet.h"
 #include "model/main_model.h"
 #include "model/main_window_design.h"
@@ -35,6 +37,7 @@ void TestWindowDesigns::designs_data()
     QTest::addColumn<const CellLayout *>("layout");
     QTest::newRow("main") << &mainWindowDesign() << &MainModel::mainLayout();
     QTest::newRow("sheet") << &sheetDesign() << &Flow_Test_Sheet::sheetLayout();
+    QTest::newRow("compare") << &compareWindowDesign() << &CompareModel::compareLayout();
 }
 
 void TestWindowDesigns::namesAreUnique()
@@ -89,6 +92,8 @@ void TestWindowDesigns::helpNamesHaveTexts()
     QSet<QString> texts;
     for (const HoverText &t : design->hoverTexts)
         texts.insert(t.name);
+    // Every capture button shows the main window's text.
+    texts.insert(QStringLiteral("Help_PrtSc"));
     int shown = 0;
     for (const ControlDesign &c : design->controls) {
         if (c.hover == Hover::Show) {

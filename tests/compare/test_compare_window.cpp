@@ -1,0 +1,252 @@
+#include "compare/compare_window.h"
+#include "fake_screen.h"
+#include "main/main_window.h"
+#include "main/plain_graph_window.h"
+#include "main/program.h"
+#include "scripted_platform.h"
+#include "scripted_printer.h"
+#include "widgets/window_builder.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace zyt;
+using C = CompareModel;
+using S = Flow_Test_Sheet;
+
+namespace {
+
+// The program after its start-up, its five sheets holding the sample test.
+struct Fixture {
+    explicit Fixture(int width = 1920, int height = 1080) : screen(width, height, 96)
+    {
+        platform.setProgramFolder(folder.path());
+        platform.printers = {QStringLiteral("Office")};
+        platform.defaultPrinter = QStringLiteral("Office");
+        Platform p = platform.platform();
+        p.screen = &screen;
+        p.print = &printer;
+        program = std::make_unique<Program>(p);
+        program->st.numbers.setLocaleSeparators(u'.', u',');
+        program->Form_Load(QString());
+    }
+    CompareWindow &window() { return program->form50(); }
+    C &model() { return program->compare; }
+    // Opens the window from the main window's button.
+    bool open()
+    {
+        QTest::mouseClick(program->mainWindow().widgets().widget<QPushButton>(u"Command50"),
+                          Qt::LeftButton);
+        return QTest::qWaitForWindowActive(&window());
+    }
+    void click(const char *name, int index = -1)
+    {
+        QWidget *w = window().widgets().widget(QString::fromLatin1(name), index);
+        QVERIFY2(w, name);
+        QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(8, w->height() / 2));
+    }
+    QLineEdit *cell(C::Array array, int index = C::Single)
+    {
+        return qobject_cast<QLineEdit *>(window().cellWidget(array, index));
+    }
+    // Pixels of the graph picture in the blues of the intake curves.
+    int blueDots()
+    {
+        const QImage &image = program->form60().image();
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb p = image.pixel(x, y);
+                n += qBlue(p) >= 192 && qRed(p) == 0 && qGreen(p) == 0;
+            }
+        return n;
+    }
+
+    QTemporaryDir folder;
+    test::ScriptedPlatform platform;
+    test::ScriptedPrinter printer;
+    test::FakeScreen screen;
+    std::unique_ptr<Program> program;
+};
+
+} // namespace
+
+class TestCompareWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void opensFromMainWindowAndHides();
+    void choicesFollowTheCells();
+    void calculateFillsTheTable();
+    void entryCells();
+    void graphDrawsAndShows();
+    void calculateErrorStopsGraphAndPrint();
+    void graphWindowFittedOnce();
+};
+
+void TestCompareWindow::opensFromMainWindowAndHides()
+{
+    Fixture f;
+    QVERIFY(!f.window().isBuilt());
+    QVERIFY(f.open());
+    QVERIFY(f.window().isBuilt());
+    QCOMPARE(f.window().windowTitle(),
+             f.program->st.ui.App_Title + QStringLiteral(" -- Compare 2 Flow Tests"));
+    // Start-up choices: Test 1 to Test 2, "CFM @ 28"", valve lift, the
+    // quarter-diameter line, the entry cells unused.
+    for (const auto &[name, index] : {std::pair{"Option1", 0}, std::pair{"Option2", 1},
+                                      std::pair{"Option3", 0}, std::pair{"Option4", 0}})
+        QVERIFY(f.window()
+                    .widgets()
+                    .widget<QRadioButton>(QString::fromLatin1(name), index)
+                    ->isChecked());
+    QVERIFY(f.window().widgets().widget<QCheckBox>(u"Check1")->isChecked());
+    QCOMPARE(f.cell(C::Text3)->text(), QStringLiteral("-"));
+    QCOMPARE(f.program->st.graph.Quarter_D_Line, 1);
+    QCOMPARE(f.program->st.ui.Help_Texts.value(QStringLiteral("Form50_subend")),
+             QStringLiteral("Quit / Close the Flow Test compare Screen"));
+
+    // The close box and "&Quit" only hide it while the program runs.
+    f.window().close();
+    QVERIFY(!f.window().isVisible());
+    QVERIFY(f.open());
+    f.click("subend");
+    QVERIFY(!f.window().isVisible());
+}
+
+void TestCompareWindow::choicesFollowTheCells()
+{
+    Fixture f;
+    QVERIFY(f.open());
+    f.model().setCell(C::Option3, QStringLiteral("15"));
+    QVERIFY(f.window().widgets().widget<QRadioButton>(u"Option3", 15)->isChecked());
+    f.click("Option2", 3);
+    QCOMPARE(f.model().cell(C::Option2), QStringLiteral("3"));
+    QCOMPARE(f.window().comparisonType(), 15);
+    // A graph option box sets its cell and its program-wide flag.
+    f.click("Check2");
+    QCOMPARE(f.model().cell(C::Check2), QStringLiteral("1"));
+    QCOMPARE(f.program->st.graph.Auto_X_Lines, 1);
+    QVERIFY(f.window().isChecked(2));
+    f.model().setCell(C::Text104, 25, QStringLiteral("12.5"));
+    QCOMPARE(f.cell(C::Text104, 25)->text(), QStringLiteral("12.5"));
+    QVERIFY(f.cell(C::Text104, 25)->isReadOnly());
+    QCOMPARE(f.window().cellText(104, 25), QStringLiteral("12.5"));
+}
+
+void TestCompareWindow::calculateFillsTheTable()
+{
+    Fixture f;
+    QVERIFY(f.open());
+    const S &one = *f.program->sheets[0];
+    f.program->sheets[1]->setCell(S::Text102, 20, QStringLiteral("250.5"));
+    f.click("Command1");
+    QCOMPARE(f.cell(C::Text102, 10)->text(), QStringLiteral("Test 1 - ") + one.cell(S::Text102, 0));
+    for (int row : {13, 16, 30}) {
+        QCOMPARE(f.cell(C::Text101, row)->text(), one.cell(S::Text101, row));
+        QCOMPARE(f.cell(C::Text103, row)->text(), one.cell(S::Text103, row));
+    }
+    // The difference is the To test's flow less the From test's.
+    const double from = one.cell(S::Text102, 20).toDouble();
+    QCOMPARE(f.cell(C::Text104, 20)->text(), QStringLiteral("250.5"));
+    QCOMPARE(f.cell(C::Text107, 20)->text().toDouble(), 250.5 - from);
+    QCOMPARE(f.cell(C::Text109, 21)->text(), QStringLiteral("0.0"));
+}
+
+void TestCompareWindow::entryCells()
+{
+    Fixture f;
+    QVERIFY(f.open());
+    QLineEdit *low = f.cell(C::Text1);
+    QLineEdit *lift = f.cell(C::Text3);
+    low->setFocus(Qt::TabFocusReason);
+    QCOMPARE(low->selectedText(), QStringLiteral("-")); // the whole text selected
+    QTest::keyClicks(low, QStringLiteral("x"));
+    QCOMPARE(f.platform.beeps, 1);
+    QTest::keyClick(low, Qt::Key_Backspace);
+    QTest::keyClicks(low, QStringLiteral("-2.5"));
+    QCOMPARE(f.model().cell(C::Text1), QStringLiteral("-2.5"));
+    // A valve lift takes no sign.
+    lift->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(lift, QStringLiteral("-"));
+    QCOMPARE(f.platform.beeps, 2);
+    QCOMPARE(lift->text(), QStringLiteral("-"));
+
+    // Emptied and left, a cell reads "-" again and keeps the focus.
+    low->setFocus(Qt::TabFocusReason);
+    low->selectAll();
+    QTest::keyClick(low, Qt::Key_Backspace);
+    QCOMPARE(f.model().cell(C::Text1), QString());
+    f.cell(C::Text2)->setFocus(Qt::TabFocusReason);
+    QCOMPARE(f.model().cell(C::Text1), QStringLiteral("-"));
+    QCOMPARE(low->text(), QStringLiteral("-"));
+    QCOMPARE(QApplication::focusWidget(), low);
+    QVERIFY(f.platform.shown.isEmpty());
+}
+
+void TestCompareWindow::graphDrawsAndShows()
+{
+    Fixture f;
+    QVERIFY(f.open());
+    QCOMPARE(f.program->st.plot.Graph_Plus_Count, 999);
+    f.click("Command2");
+    QVERIFY(f.program->form60().isVisible());
+    QCOMPARE(f.program->st.plot.Graph_Plus_Count, 0);
+    QCOMPARE(f.program->st.plot.Graph_From_Count, 15);
+    const int first = f.blueDots();
+    QVERIFY2(first > 500, qPrintable(QString::number(first)));
+    // "Graph &Plus" adds its curves, in the next pass's colours.
+    f.click("Graph_Plus");
+    QCOMPARE(f.program->st.plot.Graph_Plus_Count, 1);
+    QVERIFY(f.platform.shown.isEmpty());
+}
+
+void TestCompareWindow::calculateErrorStopsGraphAndPrint()
+{
+    Fixture f;
+    QVERIFY(f.open());
+    f.platform.setNow(QDateTime(QDate(2026, 12, 8), QTime(9, 5, 7)));
+    f.click("Option3", 3); // port energy, which reads the port volume
+    f.program->sheets[0]->setCell(S::Text102, 1, QStringLiteral("abc"));
+    f.platform.answer(AnswerOk, 2);
+    f.click("Command2");
+    f.click("Command3");
+    QCOMPARE(f.platform.shown.size(), 2);
+    QVERIFY(f.platform.shown[0].text.startsWith(QStringLiteral("Error Number 13")));
+    QVERIFY(f.platform.shown[0].text.contains(QStringLiteral("for Flow Test 1 - ")));
+    QVERIFY(!f.program->form60().isVisible());
+    QCOMPARE(f.blueDots(), 0);
+    QVERIFY(f.printer.requests.isEmpty());
+
+    // With the test readable again the table prints.
+    f.program->sheets[0]->setCell(S::Text102, 1, QStringLiteral("200"));
+    f.click("Command3");
+    QCOMPARE(f.printer.documents.size(), 1);
+    QStringList printed;
+    for (const DrawOp &op : f.printer.last().opsOf(DrawOp::Kind::Text))
+        printed << op.text;
+    QVERIFY(printed.contains(f.model().cell(C::Text102, 10)));
+    QVERIFY(printed.filter(QStringLiteral("2026")).size() == 1); // the clock's date
+}
+
+void TestCompareWindow::graphWindowFittedOnce()
+{
+    // A screen too low for the graph window to grow much with the fitting.
+    Fixture f(1280, 720);
+    f.program->FullScrRes_Click();
+    const int fitted = f.program->form60().width();
+    QVERIFY(f.open());
+    f.click("Command2");
+    const int graphed = f.program->form60().width();
+    QVERIFY(graphed > fitted);
+    f.click("Command2");
+    QCOMPARE(f.program->form60().width(), graphed);
+}
+
+QTEST_MAIN(TestCompareWindow)
+#include "test_compare_window.moc"
