@@ -5,10 +5,12 @@
 #include "main/program.h"
 #include "scripted_platform.h"
 #include "scripted_printer.h"
+#include "widgets/hover_help.h"
 #include "widgets/window_builder.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -87,6 +89,7 @@ private slots:
     void graphDrawsAndShows();
     void calculateErrorStopsGraphAndPrint();
     void graphWindowFittedOnce();
+    void captureButton();
 };
 
 void TestCompareWindow::opensFromMainWindowAndHides()
@@ -108,8 +111,21 @@ void TestCompareWindow::opensFromMainWindowAndHides()
     QVERIFY(f.window().widgets().widget<QCheckBox>(u"Check1")->isChecked());
     QCOMPARE(f.cell(C::Text3)->text(), QStringLiteral("-"));
     QCOMPARE(f.program->st.graph.Quarter_D_Line, 1);
-    QCOMPARE(f.program->st.ui.Help_Texts.value(QStringLiteral("Form50_subend")),
-             QStringLiteral("Quit / Close the Flow Test compare Screen"));
+    // The help line under the mouse: a type's text, kept over a type
+    // without one.
+    QLabel *help = f.window().widgets().helpLine()->label();
+    auto enter = [&f](const char *name, int index) {
+        QEvent event(QEvent::Enter);
+        QApplication::sendEvent(f.window().widgets().widget(QString::fromLatin1(name), index),
+                                &event);
+    };
+    enter("Option3", 9);
+    QVERIFY(help->isVisible());
+    QVERIFY(help->text().startsWith(QStringLiteral("This will show the \"% Change in Flow\"")));
+    enter("Option3", 2);
+    QVERIFY(help->text().startsWith(QStringLiteral("This will show the \"% Change in Flow\"")));
+    enter("Command5", -1);
+    QCOMPARE(help->text(), f.program->st.ui.Help_Texts.value(QStringLiteral("Help_PrtSc")));
 
     // The close box and "&Quit" only hide it while the program runs.
     f.window().close();
@@ -246,6 +262,20 @@ void TestCompareWindow::graphWindowFittedOnce()
     QVERIFY(graphed > fitted);
     f.click("Command2");
     QCOMPARE(f.program->form60().width(), graphed);
+}
+
+// The capture button grabs this window; a grab that gives nothing is told.
+void TestCompareWindow::captureButton()
+{
+    Fixture f;
+    QVERIFY(f.open());
+    f.platform.setNow(QDateTime(QDate(2026, 12, 8), QTime(9, 5, 7)));
+    f.platform.grabGives(QImage());
+    f.platform.answer(AnswerOk);
+    f.click("Command5");
+    QCOMPARE(f.platform.grabbed, QList<QWidget *>{&f.window()});
+    QCOMPARE(f.platform.shown.size(), 1);
+    QVERIFY(f.platform.shown[0].text.startsWith(QStringLiteral("Cannot save the image.")));
 }
 
 QTEST_MAIN(TestCompareWindow)
