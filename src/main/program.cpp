@@ -2,14 +2,18 @@
 
 #include "calc/calculate_sheet.h"
 #include "calc/formats.h"
+#include "compare/compare_calculate.h"
+#include "compare/compare_window.h"
 #include "estimator.h"
 #include "files/flow_data_file.h"
 #include "help_menu.h"
 #include "main_window.h"
 #include "metric_switch.h"
+#include "model/compare_window_design.h"
 #include "model/main_window_design.h"
 #include "model/report_design.h"
 #include "model/sheet_design.h"
+#include "plain_graph_window.h"
 #include "platform/file_dialogs.h"
 #include "platform/screen.h"
 #include "report/report_window.h"
@@ -17,6 +21,7 @@
 #include "sheet/sheet_window.h"
 #include "shell_window.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCursor>
 #include <QDir>
@@ -81,8 +86,9 @@ Program::Program(const Platform &platform)
     st.ui.mainWindow = mainWindow_.get();
     for (size_t k = 0; k < sheets.size(); ++k)
         sheetWindows_[k] = std::make_unique<SheetWindow>(*sheets[k], st, &main);
-    form50_ = std::make_unique<ShellWindow>(QStringLiteral("Form50"), st.ui);
-    form60_ = std::make_unique<ShellWindow>(QStringLiteral("Form60"), st.ui);
+    form60_ = std::make_unique<PlainGraphWindow>(st.ui);
+    form50_ = std::make_unique<CompareWindow>(compare, sheetList(), st, graph, *form60_);
+    form50_->setGraphWindowPreparation([this] { fitGraphWindow(); });
     form70_ = std::make_unique<ReportWindow>(report, main, sheetList(), st);
 }
 
@@ -93,6 +99,7 @@ Program::~Program()
     mainWindow_.reset();
     for (auto &w : sheetWindows_)
         w.reset();
+    form50_.reset();
 }
 
 std::array<Flow_Test_Sheet *, 5> Program::sheetList()
@@ -131,6 +138,7 @@ void Program::Form_Load(const QString &commandLine)
     fillSheetHelpTexts(st.ui);
     fillMainHelpTexts(st.ui);
     fillReportHelpTexts(st.ui);
+    fillCompareHelpTexts(st.ui);
     // Titles.
     st.ui.App_Title = buildAppTitle(4, 8, 0);
     mainWindow_->setWindowTitle(st.ui.App_Title);
@@ -157,11 +165,8 @@ void Program::Form_Load(const QString &commandLine)
     graph.Picture1_DrawWidth = 2;
     form60_->setWindowTitle(st.ui.App_Title + QStringLiteral(" -- Graph and Annotate"));
     // The compare window's graph options as its boxes stand.
-    auto box = [this](CompareModel::Array a) { return compare.cell(a) == u"1" ? 1 : 0; };
-    st.graph.Quarter_D_Line = box(CompareModel::Check1);
-    st.graph.Auto_X_Lines = box(CompareModel::Check2);
-    st.graph.Mark_Points = box(CompareModel::Check3);
-    st.graph.Calc_Low_Y = box(CompareModel::Check4);
+    for (int box = CompareModel::Check1; box <= CompareModel::Check4; ++box)
+        graphOptionClick(compare, CompareModel::Array(box), st.graph);
     // The line widths the graph window offers.
     for (const char *w : {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "12", "14", "16", "18",
                           "20", "25", "30", "35", "40"})
@@ -257,7 +262,12 @@ void Program::openSheet(int k)
         cell->setFocus(Qt::OtherFocusReason);
 }
 
-void Program::Command50_Click() { form50_->show(); }
+void Program::Command50_Click()
+{
+    form50_->show();
+    form50_->raise();
+    form50_->activateWindow();
+}
 
 void Program::Command33_Click()
 {
@@ -321,6 +331,7 @@ void Program::Fit_To_Screen()
     for (auto &sheetWindow : sheetWindows_)
         sheetWindow->ensureBuilt();
     form70_->ensureBuilt();
+    form50_->ensureBuilt();
     Scale_Form_Stretch(*mainWindow_, st.looks, st.platform.screen);
     for (auto &sheetWindow : sheetWindows_)
         Scale_Form_Stretch(*sheetWindow, st.looks, st.platform.screen);
@@ -337,6 +348,18 @@ void Program::Fit_To_Screen()
     Stretch_Picture();
     mainWindow_->update();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void Program::fitGraphWindow()
+{
+    // Scaling again on every graph would grow the window each time.
+    if (graphWindowFitted_)
+        return;
+    const QAction *fitting = mainWindow_->action(QStringLiteral("FullScrRes"));
+    if (!fitting || fitting->isEnabled() || innerExtent(*form60_).width() >= 748)
+        return;
+    graphWindowFitted_ = true;
+    Scale_Form_Controls(*form60_, st.looks, st.platform.screen);
 }
 
 void Program::Load_Data_Click()

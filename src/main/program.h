@@ -20,9 +20,11 @@ class QWidget;
 
 namespace zyt {
 
+class CompareWindow;
 class SheetWindow;
 class MainWindow;
 class ReportWindow;
+class PlainGraphWindow;
 class ShellWindow;
 
 // The whole program: its state, the cells of every window and the windows
@@ -48,8 +50,8 @@ public:
 
     MainWindow &mainWindow() { return *mainWindow_; }
     SheetWindow &sheetWindow(int k) { return *sheetWindows_[size_t(k)]; }
-    ShellWindow &form50() { return *form50_; }
-    ShellWindow &form60() { return *form60_; }
+    CompareWindow &form50() { return *form50_; }
+    PlainGraphWindow &form60() { return *form60_; }
     ReportWindow &form70() { return *form70_; }
     // Every window, the main window first.
     std::vector<QWidget *> windows();
@@ -92,13 +94,17 @@ public:
 private:
     void Convert_Forms_To_Comma();
     void applySwitches(const QString &commandLine);
+    // Before the graph window shows after a graph: scaled to the fitting
+    // once, when the fitting is used up and the window is still narrow.
+    void fitGraphWindow();
 
     std::optional<Models> models_;
     std::unique_ptr<MainWindow> mainWindow_;
     std::array<std::unique_ptr<SheetWindow>, 5> sheetWindows_;
-    std::unique_ptr<ShellWindow> form50_;
-    std::unique_ptr<ShellWindow> form60_;
+    std::unique_ptr<PlainGraphWindow> form60_;
+    std::unique_ptr<CompareWindow> form50_;
     std::unique_ptr<ReportWindow> form70_;
+    bool graphWindowFitted_ = false;
     bool exiting_ = false;
     bool exited_ = false;
 };

@@ -313,6 +313,11 @@ void CellLineEdit::focusOutEvent(QFocusEvent *event)
         Check_Not_Empty(box, st_.ui, st_.platform);
     else if (rules_.check == FocusCheck::NotZero)
         Check_Not_Zero(box, st_.ui, st_.numbers, st_.platform);
+    else if (rules_.check == FocusCheck::DashWhenEmpty && QLineEdit::text().isEmpty()) {
+        // An emptied cell reads "not used" again and keeps the focus.
+        model_.setText(id_, QStringLiteral("-"));
+        box.setFocus();
+    }
     if (extra_)
         extra_(*this);
     checkRunning = false;

@@ -1,3 +1,5 @@
+#include "model/compare_model.h"
+#include "model/compare_window_design.h"
 #include "model/flow_test_sheet.h"
 #include "model/main_model.h"
 #include "model/main_window_design.h"
@@ -38,6 +40,7 @@ void TestWindowDesigns::designs_data()
     QTest::newRow("main") << &mainWindowDesign() << &MainModel::mainLayout();
     QTest::newRow("sheet") << &sheetDesign() << &Flow_Test_Sheet::sheetLayout();
     QTest::newRow("report") << &reportDesign() << &ReportModel::reportLayout();
+    QTest::newRow("compare") << &compareWindowDesign() << &CompareModel::compareLayout();
 }
 
 void TestWindowDesigns::namesAreUnique()

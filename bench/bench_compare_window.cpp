@@ -1,0 +1,118 @@
+#include "calc/calculate_sheet.h"
+#include "compare/compare_window.h"
+#include "compare/graph_display.h"
+#include "model/app_state.h"
+#include "model/compare_window_design.h"
+#include "model/flow_test_sheet.h"
+#include "model/graph_window_state.h"
+#include "model/main_model.h"
+#include "platform/recording_surface.h"
+#include "scripted_platform.h"
+#include "widgets/window_builder.h"
+
+#include <QApplication>
+#include <QPushButton>
+
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <memory>
+
+namespace {
+
+using S = zyt::Flow_Test_Sheet;
+
+// A graph window that only writes down what is drawn.
+class RecordedGraph final : public zyt::GraphDisplay {
+public:
+    zyt::DrawSurface &picture() override { return picture_; }
+    void showGraphWindow() override {}
+
+private:
+    zyt::RecordingSurface picture_;
+};
+
+// The compare window over five calculated sample sheets, the second with
+// other flows so every difference is computed.
+struct Bench {
+    Bench()
+    {
+        platform.answerAllWith(zyt::AnswerOk);
+        st.platform = platform.platform();
+        st.Main = &main;
+        zyt::fillCompareHelpTexts(st.ui);
+        for (size_t k = 0; k < 5; ++k) {
+            sheets[k] = std::make_unique<S>(QStringLiteral("Form%1").arg(k + 1));
+            forms[k] = sheets[k].get();
+        }
+        S &second = *sheets[1];
+        for (int row = S::FirstLiftRow + 1; row <= S::LastLiftRow; ++row)
+            second.setCell(S::Text106, row, second.cell(S::Text106, row) + QStringLiteral("5"));
+        for (auto &sheet : sheets)
+            zyt::Calculate_Sheet(*sheet, false, st.calc, st.numbers, st.platform);
+    }
+    std::unique_ptr<zyt::CompareWindow> window()
+    {
+        return std::make_unique<zyt::CompareWindow>(form50, forms, st, graph, display);
+    }
+
+    zyt::test::ScriptedPlatform platform;
+    zyt::AppState st;
+    zyt::MainModel main;
+    std::array<std::unique_ptr<S>, 5> sheets;
+    zyt::SheetList forms{};
+    zyt::CompareModel form50;
+    zyt::GraphWindowState graph;
+    RecordedGraph display;
+};
+
+// The first show of the compare window builds all its controls and cells.
+void firstShow(benchmark::State &state)
+{
+    Bench b;
+    for (auto _ : state) {
+        auto window = b.window();
+        window->show();
+        QCoreApplication::processEvents();
+        state.PauseTiming();
+        window.reset();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+
+// "&Calculate" clicked on the shown window: the table filled and its cells
+// redrawn.
+void calculateClicked(benchmark::State &state)
+{
+    Bench b;
+    auto window = b.window();
+    window->show();
+    QCoreApplication::processEvents();
+    auto *calculate = window->widgets().widget<QPushButton>(u"Command1");
+    bool swap = false;
+    for (auto _ : state) {
+        // The tests swap on every run so each run rewrites the table.
+        b.form50.setCell(zyt::CompareModel::Option1,
+                         swap ? QStringLiteral("1") : QStringLiteral("0"));
+        b.form50.setCell(zyt::CompareModel::Option2,
+                         swap ? QStringLiteral("0") : QStringLiteral("1"));
+        swap = !swap;
+        calculate->click();
+        QCoreApplication::processEvents();
+    }
+}
+
+} // namespace
+
+BENCHMARK(firstShow)->Unit(benchmark::kMillisecond);
+BENCHMARK(calculateClicked)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
