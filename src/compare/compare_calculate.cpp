@@ -2,6 +2,7 @@
 
 #include "calc/formats.h"
 #include "calc/input_services.h"
+#include "calc/port_energy.h"
 #include "model/app_state.h"
 #include "model/flow_test_sheet.h"
 #include "platform/numbers.h"
@@ -19,14 +20,6 @@ using S = Flow_Test_Sheet;
 constexpr int FirstCopiedRow = 13; // the sheet's three header rows come first
 constexpr int FirstChangeRow = 17; // the top lift row has nothing to change from
 constexpr int LastRow = C::LastTableRow;
-
-// The metre as the conversion has always held it: one unit in the last place
-// below the double nearest 0.3048, so metric energies match the ones users
-// know.
-constexpr double MetresPerFoot = 0.30479999999999996;
-constexpr double JoulesPerFootPound = 1.35581795;
-constexpr double SqMmPerSqInch = 645.16;
-constexpr double MmPerInch = 25.4;
 
 // How a comparison type fills a lift row.
 enum class Step {
@@ -140,28 +133,6 @@ constexpr EnergyCells ToCells{C::Text104, C::Text105, C::Text109, C::Text110};
 // sheet column holding that port's volume (row 1), mean area (row 2) and
 // centre-line length (row 8). Metric inputs are converted to feet and inches
 // and the result to joules.
-double portValue(const QString &velocity, const S &sheet, S::Array panel, bool density, bool metric,
-                 const NumberStyle &numbers)
-{
-    const Checked mass = portMassFactor(number(sheet.cell(panel, 1), numbers));
-    Checked speed = number(velocity, numbers);
-    if (metric)
-        speed = speed / MetresPerFoot;
-    const Checked energy = pow(speed, 2.0) * mass;
-    if (!density)
-        return (metric ? energy * JoulesPerFootPound : energy).value();
-    // The length is read and divided by before the area is read.
-    Checked length = number(sheet.cell(panel, 8), numbers);
-    if (metric)
-        length = length / MmPerInch;
-    const Checked perLength = Checked(12.0) / length;
-    Checked area = number(sheet.cell(panel, 2), numbers);
-    if (metric)
-        area = area / SqMmPerSqInch;
-    const Checked value = perLength * (energy / area);
-    return (metric ? value * JoulesPerFootPound : value).value();
-}
-
 void energyRow(CompareModel &Form50, const S &sheet, int row, bool metric,
                const NumberStyle &numbers, const EnergyCells &cells, bool density)
 {
@@ -184,7 +155,7 @@ void energyRow(CompareModel &Form50, const S &sheet, int row, bool metric,
             continue;
         Form50.setCell(
             side.result, row,
-            Format_4_Dec(portValue(velocity, sheet, side.panel, density, metric, numbers),
+            Format_4_Dec(portEnergy(sheet, side.panel, velocity, density, metric, numbers),
                          numbers));
     }
 }
@@ -330,13 +301,6 @@ void changeRow(CompareModel &Form50, const S &sheet, int row, const TypeRule &ru
 }
 
 } // namespace
-
-double portMassFactor(double volume)
-{
-    // Cubic centimetres to cubic feet, halved, times the pounds of air a
-    // cubic foot holds.
-    return (Checked(volume) / 16.39 / 1728.0 / 2.0 * 0.076).value();
-}
 
 void From_Port_Energy(CompareModel &Form50, const Flow_Test_Sheet &sheet, int row, bool metric,
                       const NumberStyle &numbers)

@@ -54,9 +54,6 @@ void To_Port_Energy(CompareModel &Form50, const Flow_Test_Sheet &sheet, int row,
 void To_Port_Energy_Density(CompareModel &Form50, const Flow_Test_Sheet &sheet, int row,
                             bool metric, const NumberStyle &numbers);
 
-// Half the mass of the air a port of `volume` cc holds, in pounds.
-double portMassFactor(double volume);
-
 // A click on a graph option box (Check1 to Check4) copies its value into its
 // program-wide flag.
 void graphOptionClick(const CompareModel &Form50, CompareModel::Array box, GraphSettings &graph);

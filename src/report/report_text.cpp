@@ -1,6 +1,7 @@
 #include "report_text.h"
 
 #include "calc/formats.h"
+#include "calc/port_energy.h"
 #include "model/flow_test_sheet.h"
 #include "model/main_model.h"
 #include "model/report_model.h"
@@ -214,27 +215,9 @@ QString portEnergyCell(const Flow_Test_Sheet &sheet, int row, bool exhaust, bool
     if (velocityText == u"0")
         return blank;
     try {
-        auto read = [&](const QString &text) {
-            return Checked(parseNumber(text, sources.numbers.localeDecimal));
-        };
-        Checked v = read(velocityText);
-        // Port volume in cc in both unit systems.
-        const Checked mass = read(sheet.cell(panel, 1)) / 16.39 / 1728 / 2 * 0.076;
-        double value = 0.0;
-        if (!sources.metric) {
-            value = density ? (Checked(12) / read(sheet.cell(panel, 8)) *
-                               (v * v * mass / read(sheet.cell(panel, 2))))
-                                  .value()
-                            : (v * v * mass).value();
-        } else {
-            constexpr double FootPounds = 1.35581795; // per joule
-            v = v / 0.3048;
-            value = density ? (Checked(12) / (read(sheet.cell(panel, 8)) / 25.4) *
-                               (v * v * mass / (read(sheet.cell(panel, 2)) / 645.16)) * FootPounds)
-                                  .value()
-                            : (v * v * mass * FootPounds).value();
-        }
-        return Format_3_Dec(value, sources.numbers);
+        return Format_3_Dec(
+            portEnergy(sheet, panel, velocityText, density, sources.metric, sources.numbers),
+            sources.numbers);
     } catch (const RuntimeError &) {
         return blank;
     }

@@ -1,6 +1,7 @@
 #include "calc/calculate_sheet.h"
 #include "calc/formats.h"
 #include "calc/input_services.h"
+#include "calc/port_energy.h"
 #include "calc/unit_conversion.h"
 #include "compare/compare_calculate.h"
 #include "model/app_state.h"
