@@ -4,6 +4,7 @@
 #include "calc/formats.h"
 #include "compare/compare_calculate.h"
 #include "compare/compare_window.h"
+#include "compare/graph_window.h"
 #include "estimator.h"
 #include "files/flow_data_file.h"
 #include "help_menu.h"
@@ -13,7 +14,7 @@
 #include "model/main_window_design.h"
 #include "model/report_design.h"
 #include "model/sheet_design.h"
-#include "plain_graph_window.h"
+#include "platform/draw_surface.h"
 #include "platform/file_dialogs.h"
 #include "platform/screen.h"
 #include "report/report_window.h"
@@ -86,7 +87,7 @@ Program::Program(const Platform &platform)
     st.ui.mainWindow = mainWindow_.get();
     for (size_t k = 0; k < sheets.size(); ++k)
         sheetWindows_[k] = std::make_unique<SheetWindow>(*sheets[k], st, &main);
-    form60_ = std::make_unique<PlainGraphWindow>(st.ui);
+    form60_ = std::make_unique<GraphWindow>(graph, st);
     form50_ = std::make_unique<CompareWindow>(compare, sheetList(), st, graph, *form60_);
     form50_->setGraphWindowPreparation([this] { fitGraphWindow(); });
     form70_ = std::make_unique<ReportWindow>(report, main, sheetList(), st);
@@ -163,6 +164,7 @@ void Program::Form_Load(const QString &commandLine)
     st.graph.Graph_Right_Edge = st.graph.Graph_Bottom_Edge = 599;
     // The graph window.
     graph.Picture1_DrawWidth = 2;
+    form60_->picture().setDrawWidth(graph.Picture1_DrawWidth);
     form60_->setWindowTitle(st.ui.App_Title + QStringLiteral(" -- Graph and Annotate"));
     // The compare window's graph options as its boxes stand.
     for (int box = CompareModel::Check1; box <= CompareModel::Check4; ++box)
@@ -332,6 +334,7 @@ void Program::Fit_To_Screen()
         sheetWindow->ensureBuilt();
     form70_->ensureBuilt();
     form50_->ensureBuilt();
+    form60_->ensureBuilt();
     Scale_Form_Stretch(*mainWindow_, st.looks, st.platform.screen);
     for (auto &sheetWindow : sheetWindows_)
         Scale_Form_Stretch(*sheetWindow, st.looks, st.platform.screen);
@@ -366,6 +369,7 @@ void Program::Load_Data_Click()
 {
     st.files.File_Name.clear();
     Load_Main_Data_File(models(), st, *this);
+    form60_->showState();
     mainWindow_->focusCell(MainModel::Text111, 3);
 }
 
@@ -417,22 +421,10 @@ void Program::Check2_Click() { zyt::Check2_Click(main, sheetList(), st.numbers);
 
 void Program::Command51_Click() { zyt::Command51_Click(main, st.numbers, st.platform); }
 
-bool Program::loadLogoPicture(const QString &path)
-{
-    // Until the graph window shows logos, a file that exists counts as a
-    // picture.
-    Q_UNUSED(path);
-    return true;
-}
+bool Program::loadLogoPicture(const QString &path) { return form60_->loadLogoPicture(path); }
 
-void Program::clearGraphPicture()
-{
-    // The graph window draws nothing yet, so there is nothing to clear.
-}
+void Program::clearGraphPicture() { form60_->clearPicture(); }
 
-void Program::Stretch_Picture()
-{
-    // The graph window has no picture of its own yet to follow the fitting.
-}
+void Program::Stretch_Picture() { form60_->Stretch_Picture(); }
 
 } // namespace zyt

@@ -21,10 +21,10 @@ class QWidget;
 namespace zyt {
 
 class CompareWindow;
+class GraphWindow;
 class SheetWindow;
 class MainWindow;
 class ReportWindow;
-class PlainGraphWindow;
 class ShellWindow;
 
 // The whole program: its state, the cells of every window and the windows
@@ -51,7 +51,7 @@ public:
     MainWindow &mainWindow() { return *mainWindow_; }
     SheetWindow &sheetWindow(int k) { return *sheetWindows_[size_t(k)]; }
     CompareWindow &form50() { return *form50_; }
-    PlainGraphWindow &form60() { return *form60_; }
+    GraphWindow &form60() { return *form60_; }
     ReportWindow &form70() { return *form70_; }
     // Every window, the main window first.
     std::vector<QWidget *> windows();
@@ -101,7 +101,7 @@ private:
     std::optional<Models> models_;
     std::unique_ptr<MainWindow> mainWindow_;
     std::array<std::unique_ptr<SheetWindow>, 5> sheetWindows_;
-    std::unique_ptr<PlainGraphWindow> form60_;
+    std::unique_ptr<GraphWindow> form60_;
     std::unique_ptr<CompareWindow> form50_;
     std::unique_ptr<ReportWindow> form70_;
     bool graphWindowFitted_ = false;

@@ -1,7 +1,7 @@
 #include "compare/compare_window.h"
+#include "compare/graph_window.h"
 #include "fake_screen.h"
 #include "main/main_window.h"
-#include "main/plain_graph_window.h"
 #include "main/program.h"
 #include "scripted_platform.h"
 #include "sheet/sheet_window.h"
