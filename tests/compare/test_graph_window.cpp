@@ -5,6 +5,7 @@
 #include "platform/color_number.h"
 #include "platform/draw_surface.h"
 #include "scripted_platform.h"
+#include "scripted_printer.h"
 #include "widgets/window_builder.h"
 
 #include <QCheckBox>
@@ -128,6 +129,9 @@ private slots:
     void bitmapSave();
     void bitmapSaveFailures();
     void fittingKeepsLogoAndScalesOnce();
+    void placement_data();
+    void placement();
+    void printsAndCapturesTheWindow();
     void screenshot();
 };
 
@@ -389,6 +393,51 @@ void TestGraphWindow::fittingKeepsLogoAndScalesOnce()
         Command2_Click(f.table, f.program->graph, w.picture(), f.program->st, f.table);
     QCOMPARE(w.size(), size);
     QVERIFY(w.image().pixel(fitted.width() - 1, 0) != qRgb(255, 255, 255)); // the frame
+}
+
+void TestGraphWindow::placement_data()
+{
+    QTest::addColumn<int>("screenHeight");
+    QTest::addColumn<bool>("centred");
+    QTest::newRow("700 pixels") << 700 << false;
+    QTest::newRow("701 pixels") << 701 << true;
+    QTest::newRow("1080 pixels") << 1080 << true;
+}
+
+void TestGraphWindow::placement()
+{
+    QFETCH(int, screenHeight);
+    QFETCH(bool, centred);
+    test::ScriptedPlatform platform;
+    test::FakeScreen screen(1600, screenHeight, 96);
+    AppState st;
+    st.platform = platform.platform();
+    st.platform.screen = &screen;
+    GraphWindowState Form60;
+    GraphWindow w(Form60, st);
+    w.ensureBuilt();
+    QVERIFY(w.height() < 700);
+    QCOMPARE(w.x(), (1600 - w.width()) / 2);
+    QCOMPARE(w.y(), centred ? (screenHeight - w.height()) / 2 : 0);
+}
+
+void TestGraphWindow::printsAndCapturesTheWindow()
+{
+    Fixture f;
+    test::ScriptedPrinter printer;
+    f.program->st.platform.print = &printer;
+    f.program->st.print.Printer = QStringLiteral("Office");
+    QTest::mouseClick(f.window().button(QStringLiteral("Command2")), Qt::LeftButton);
+    QCOMPARE(printer.finished, 1);
+    QCOMPARE(printer.requests[0].width, f.window().width() * 15.0);
+
+    // A grab that gives nothing ends in the capture's own message.
+    f.platform.setNow(QDateTime(QDate(2026, 12, 8), QTime(9, 5, 7)));
+    f.platform.grabGives(QImage());
+    f.platform.answer(AnswerOk);
+    QTest::mouseClick(f.window().button(QStringLiteral("Command5")), Qt::LeftButton);
+    QCOMPARE(f.platform.grabbed, QList<QWidget *>{&f.window()});
+    QVERIFY(f.platform.texts().value(0).startsWith(u"Cannot save the image. GDI+ Error:"));
 }
 
 // For a look at the window: the sample graph with a logo and a hand line,
