@@ -160,10 +160,10 @@ void GraphWindow::build()
     auto *widths = widgets_->widget<QComboBox>(u"Combo1");
     widths->addItems(Form60_.Combo1);
     widths->setCurrentIndex(widths->findText(QString::number(st_.graph.Draw_Line_Width)));
-    Form_Load();
+    Form60_Form_Load();
 }
 
-void GraphWindow::Form_Load()
+void GraphWindow::Form60_Form_Load()
 {
     const ScreenMetrics *screen = st_.platform.screen;
     if (!screen)

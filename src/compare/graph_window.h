@@ -90,7 +90,7 @@ protected:
 
 private:
     void build();
-    void Form_Load();
+    void Form60_Form_Load();
     QSize pictureSize() const;
     void newPicture(QSize size);
     void placeLogo(QPointF topLeft);
