@@ -20,7 +20,6 @@
 #include "report/report_window.h"
 #include "screen_fit.h"
 #include "sheet/sheet_window.h"
-#include "shell_window.h"
 
 #include <QAction>
 #include <QApplication>

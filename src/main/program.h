@@ -25,7 +25,6 @@ class GraphWindow;
 class SheetWindow;
 class MainWindow;
 class ReportWindow;
-class ShellWindow;
 
 // The whole program: its state, the cells of every window and the windows
 // themselves, made once and kept until the exit. Start-up and exit run
