@@ -49,7 +49,7 @@ public:
     }
 
     // The rows whose lift and corrected flow both hold a number other than
-    // 0, top row first: their lifts, then their flows.
+    // zero, top row first: their lifts, then their flows.
     int points(S::Array flowColumn)
     {
         QStringList lifts;

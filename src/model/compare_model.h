@@ -101,9 +101,9 @@ constexpr bool isPercentType(int type) { return type >= 9 && type < CompareTypeC
 // What the window's choices stand at. A type or X column the model cannot
 // read counts as none (-1); a test that is none of the first four is the
 // fifth, as the window picks them.
-int comparisonType(const CompareModel &Form50); // 0 to 17, -1 none
-int xColumn(const CompareModel &Form50);        // 0 lift, 1 intake L/D, 2 exhaust L/D, -1
-int fromTest(const CompareModel &Form50);       // 0 to 4 for Form1 to Form5
+int comparisonType(const CompareModel &Form50); // the type from 0 to 17; -1 none
+int xColumn(const CompareModel &Form50);        // lift 0, intake L/D 1, exhaust L/D 2; -1
+int fromTest(const CompareModel &Form50);       // Form1 to Form5 as 0 to 4
 int toTest(const CompareModel &Form50);
 // A graph option box (Check1 to Check4) as its flag holds it: 1 ticked, else 0.
 int graphOption(const CompareModel &Form50, CompareModel::Array box);

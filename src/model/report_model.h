@@ -57,7 +57,7 @@ public:
     static const CellLayout &reportLayout();
 
     // The elements of a check box array: 0 for Check3, 0 to 4 for Check1,
-    // 0 to 29 for Check2.
+    // and for Check2 from 0 to 29.
     static int lastIndex(Array box);
 
     bool checked(Array box, int index) const { return text(checkedId(box, index)) == u"1"; }

@@ -63,7 +63,7 @@ private:
     void measure(const QString &text) { page_.Text_Width = page_.Printer.textWidth(text); }
 
     // The From test's title: between stops 2 and 4 when it fits there, else
-    // 1 to 4, else 1 to 5, if need be without its leading "Test " and in a
+    // from stop 1 to 4, else to 5, if need be without its leading "Test " and in a
     // smaller size; a title too long even so prints whole from stop 1 and
     // sends the To title to the next line.
     void fromTitle()

@@ -29,7 +29,7 @@ class TestProcessEnd : public QObject {
 private slots:
     void endingFromOutsideSavesTheSession_data()
     {
-        QTest::addColumn<int>("signal"); // 0: the display goes away
+        QTest::addColumn<int>("signal"); // without a signal (0) the display goes away
         QTest::newRow("SIGTERM") << int(SIGTERM);
         QTest::newRow("SIGHUP") << int(SIGHUP);
         QTest::newRow("lost display") << 0;

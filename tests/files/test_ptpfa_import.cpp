@@ -169,7 +169,7 @@ void TestPtpfaImport::zeroFlowBaseStillTakesTheExhaustBase()
     FilesFixture f;
     S sheet;
     // .pti, n = 3: intake records at 271 (the base, measured exactly 0) and
-    // 284, exhaust flows at 319 (its base) and 332.
+    // at 284, exhaust flows at 319 (its base) and 332.
     const QStringList lines = ptpfa({{2, "3"},
                                      {63, "28"},
                                      {271, "0"},

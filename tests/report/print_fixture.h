@@ -16,8 +16,8 @@
 namespace zyt::test {
 
 // A program state with the main window's cells, one sample sheet, scripted
-// desktop services and a scripted printer as the current printer, at
-// 9:05:07 on Tuesday 8 December 2026.
+// desktop services and a scripted printer as the current printer, on
+// Tuesday 8 December 2026 at 9:05:07.
 class PrintFixture {
 public:
     PrintFixture()

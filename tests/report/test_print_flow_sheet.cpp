@@ -65,7 +65,7 @@ private slots:
         QTest::addColumn<int>("length");
         QTest::addColumn<double>("points");
         QTest::addColumn<double>("x");
-        QTest::newRow("fits at 11") << 58 << 11.0 << 4500.0; // 7,656 of 7,700 twips
+        QTest::newRow("fits at 11") << 58 << 11.0 << 4500.0; // uses 7,656 of 7,700 twips
         QTest::newRow("10") << 59 << 10.0 << 4500.0;
         QTest::newRow("9") << 65 << 9.0 << 4500.0;
         QTest::newRow("9 and wider still") << 80 << 9.0 << 4500.0;

@@ -21,7 +21,7 @@ class FakeCompareTable final : public CompareTableView, public CompareWindowHook
 public:
     int type = 0;
     int axis = 0;
-    std::array<bool, 5> checks{false, false, false, false, false}; // 1 to 4
+    std::array<bool, 5> checks{false, false, false, false, false}; // boxes 1 to 4
     QHash<int, QString> entries{{1, QStringLiteral("-")},
                                 {2, QStringLiteral("-")},
                                 {3, QStringLiteral("-")},

@@ -136,7 +136,7 @@ private:
     struct Choice {
         bool cancel;
         QString path;
-        int filterIndex = 0; // 0: the entry preselected
+        int filterIndex = 0; // unset (0): the entry preselected
     };
     std::deque<Choice> choices_;
     std::optional<QString> standingChoice_;
