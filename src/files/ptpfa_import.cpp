@@ -63,10 +63,9 @@ bool blank(const QString &text)
     return true;
 }
 
-RuntimeError noSuchRow()
-{
-    return RuntimeError(340, QStringLiteral("Control array element does not exist"));
-}
+// Thrown when a point would need a row past the last lift row: the reading
+// ends there, with the import's failure box and no run-time error.
+struct NoRowLeft {};
 
 // The first separator of the other kind turned into the own one, as the
 // separator walk of a window does for a cell holding a number.
@@ -226,7 +225,7 @@ private:
     static void row(int r)
     {
         if (r < S::FirstLiftRow || r > S::LastLiftRow)
-            throw noSuchRow();
+            throw NoRowLeft();
     }
 
     void put(S::Array a, int r, const QString &text)
@@ -330,6 +329,8 @@ PtpfaRead readPtpfaLines(Flow_Test_Sheet &sheet, MainModel &main, const QStringL
         }
     } catch (const RuntimeError &e) {
         out.error = e;
+    } catch (const NoRowLeft &) {
+        out.tooManyPoints = true;
     }
     return out;
 }
@@ -339,13 +340,14 @@ bool importPtpfaLines(Flow_Test_Sheet &sheet, MainModel &main, const QStringList
 {
     const bool ptiName = path.endsWith(QLatin1StringView("pti"), Qt::CaseInsensitive);
     const PtpfaRead read = readPtpfaLines(sheet, main, lines, ptiName, st.Metric(), st.numbers);
-    if (read.error) {
-        st.platform.message(
-            MsgRequest{QStringLiteral("Error Number ") + QString::number(read.error->number()) +
-                           QStringLiteral(" -- ") + read.error->description() +
-                           QStringLiteral("\r\n\r\nSome or All of the Data from PTPFA File ") +
-                           path + QStringLiteral(" has Not been Loaded"),
-                       MsgButtons::Ok, MsgIcon::Critical, std::nullopt});
+    if (read.error || read.tooManyPoints) {
+        QString text = QStringLiteral("Some or All of the Data from PTPFA File ") + path +
+                       QStringLiteral(" has Not been Loaded");
+        if (read.error)
+            text.prepend(QStringLiteral("Error Number ") + QString::number(read.error->number()) +
+                         QStringLiteral(" -- ") + read.error->description() +
+                         QStringLiteral("\r\n\r\n"));
+        st.platform.message(MsgRequest{text, MsgButtons::Ok, MsgIcon::Critical, std::nullopt});
         return false;
     }
     if (st.numbers.Decimal_Comma != 0)

@@ -24,8 +24,10 @@ class MainModel;
 // into the estimator's bore, stroke, cylinder count and compression ratio
 // on the main window; then recalculates the sheet and puts the path into
 // its path line. A file that cannot be chosen or opened changes nothing; a
-// failure while reading shows the error and keeps the cells written so far,
-// with no calculation and the path line as it was. True on success.
+// failure while reading (a number that does not read, or more points than
+// the sheet has rows) shows the failure box, with the run-time error when
+// there is one, and keeps the cells written so far, with no calculation and
+// the path line as it was. True on success.
 bool Import_PTPFA_File(Flow_Test_Sheet &sheet, MainModel &main, AppState &st);
 
 // The import once the file is read: the lines of the file at `path`.
@@ -35,6 +37,7 @@ bool importPtpfaLines(Flow_Test_Sheet &sheet, MainModel &main, const QStringList
 
 struct PtpfaRead {
     std::optional<RuntimeError> error; // what stopped the reading
+    bool tooManyPoints = false;        // a point found no row left on its side
     int linesRead = 0;
     bool complete = false; // every record the header announces was met
 };
