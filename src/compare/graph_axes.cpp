@@ -62,6 +62,8 @@ int ask(const Platform &platform, const QString &text)
     return platform.message(text, MsgButtons::YesNo);
 }
 
+// A user value refused or replaced: a failure box, as every failure box of
+// the compare window and its graph but the calculation's error.
 void tell(const Platform &platform, const QString &text)
 {
     platform.message(text, MsgButtons::Ok, MsgIcon::Exclamation);

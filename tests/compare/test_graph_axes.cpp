@@ -306,6 +306,12 @@ private slots:
         QCOMPARE(g.Graph_Y_High, newHigh);
         QCOMPARE(g.Graph_Y_Step, (newHigh - newLow) / 600.0);
         QCOMPARE(platform.texts(), boxes);
+        // A question carries no icon; a refused or replaced value is a
+        // failure box, with the exclamation icon and the program's title.
+        for (const MsgRequest &r : platform.shown) {
+            QCOMPARE(r.icon, r.buttons == MsgButtons::YesNo ? MsgIcon::None : MsgIcon::Exclamation);
+            QVERIFY(!r.title);
+        }
         QVERIFY(platform.scriptDone());
     }
 };

@@ -186,6 +186,7 @@ private slots:
         b.platform.answer(AnswerOk);
         b.graphPlus(); // no graph yet
         QCOMPARE(b.platform.shown.size(), 1);
+        QCOMPARE(b.platform.shown[0].icon, MsgIcon::Exclamation);
         QVERIFY(b.platform.shown[0].text.startsWith(
             QStringLiteral("You are seeing this Message for one of 2 reasons\r\n\r\n1) You don't "
                            "do a Graph before doing Graph Plus\r\n")));
