@@ -4,9 +4,6 @@
 #include "cell_rules.h"
 
 #include <QString>
-#include <QStringView>
-
-#include <vector>
 
 namespace zyt {
 
@@ -112,50 +109,5 @@ int graphOption(const CompareModel &Form50, CompareModel::Array box);
 // filter their keys, select their text on focus and never stay empty; the
 // caption lines and the table take no rules.
 CellRules compareCellRules(CompareModel::Array array);
-
-// The controls of `Form50`, with their captions, and how the one-line help
-// `Label7` answers the mouse over each of them.
-enum class CompareControlKind {
-    Frame,
-    Option,    // an element of an option group; `cell` is the group's cell
-    Button,    //
-    Check,     // a graph option box; `cell` is its cell
-    Label,     // the caption beside an entry cell
-    Entry,     // an entry cell
-    Caption,   // a graph caption line
-    Table,     // one column of the table, rows 10 to 30
-    HelpLine,  // `Label7`
-    Separator, // `Line1`
-    Window,    // the window's own background
-};
-
-// What the help line does as the mouse moves over a control.
-enum class CompareHover {
-    Keep, // the line stays as it is
-    Show, // the line shows `help`
-    Hide,
-};
-
-struct CompareControl {
-    QString name;   // control name, e.g. "Option3"
-    int index = -1; // element of a control array; -1 for a single control or a whole column
-    CompareControlKind kind = CompareControlKind::Frame;
-    QString caption; // as designed; a cell's start text is the model's
-    QString frame;   // the frame an option element stands in
-    int cell = -1;   // the CompareModel::Array it shows or sets, -1 none
-    CompareHover hover = CompareHover::Keep;
-    // Shown under the mouse. "Help_PrtSc" names the program-wide text of
-    // every capture button (UiState::Help_Texts); any other is the text.
-    QString help;
-};
-
-// Every control, in the order the window lists them: the four frames, each
-// followed by its options, the buttons, the boxes, each label with its entry
-// cell, the caption lines, the table columns, the help line, the rule and
-// the window's background.
-const std::vector<CompareControl> &compareControls();
-
-// The control of that name and element, or nullptr.
-const CompareControl *findCompareControl(QStringView name, int index = -1);
 
 } // namespace zyt

@@ -1,13 +1,13 @@
 #include "compare_window_design.h"
 
 #include "compare_model.h"
+#include "ui_state.h"
 
 namespace zyt {
 
 namespace {
 
 using C = CompareModel;
-using K = CompareControlKind;
 
 constexpr int Margin = 8;
 constexpr int OptionHeight = 22;
@@ -51,76 +51,103 @@ constexpr int HelpTop = TableTop + TableRows * RowHeight + 6;
 constexpr int HelpHeight = 46;
 constexpr int WindowHeight = HelpTop + HelpHeight + Margin;
 
-QRect optionIn(int row, int width)
+constexpr QRect frameAt(int left, int width) { return QRect(left, Margin, width, ChoicesHeight); }
+// Row `row` of the options inside a frame, `width` wide.
+constexpr QRect optionAt(int row, int width)
 {
     return QRect(10, OptionTop + row * OptionPitch, width, OptionHeight);
 }
-
-QRect placeOf(const CompareControl &c)
+// The types stand in three columns of six.
+constexpr QRect typeAt(int type)
 {
-    const auto is = [&c](const char *name) { return c.name == QLatin1StringView(name); };
-    switch (c.kind) {
-    case K::Frame:
-        if (is("Frame4"))
-            return QRect(Frame4Left, Margin, TestFrameWidth, ChoicesHeight);
-        if (is("Frame5"))
-            return QRect(Frame5Left, Margin, TestFrameWidth, ChoicesHeight);
-        if (is("Frame6"))
-            return QRect(Frame6Left, Margin, TypeFrameWidth, ChoicesHeight);
-        return QRect(Frame7Left, Margin, AxisFrameWidth, ChoicesHeight);
-    case K::Option:
-        if (c.cell == C::Option3) {
-            const QRect r = optionIn(c.index % TypeRows, TypeColumnWidth - 4);
-            return r.translated((c.index / TypeRows) * TypeColumnWidth, 0);
-        }
-        return optionIn(c.index, (c.cell == C::Option4 ? AxisFrameWidth : TestFrameWidth) - 16);
-    case K::Button: {
-        // Top to bottom in the order the commands are used.
-        static const char *const order[] = {"Command1", "Command2", "Graph_Plus",
-                                            "Command3", "Command5", "subend"};
-        int k = 0;
-        while (k < 5 && !is(order[k]))
-            ++k;
-        return QRect(ButtonLeft, Margin + k * ButtonPitch, ButtonWidth, ButtonHeight);
-    }
-    case K::Check:
-        return QRect(Margin, OptionsTop + (c.cell - C::Check1) * OptionPitch, CheckWidth,
-                     OptionHeight);
-    case K::Label:
-    case K::Entry: {
-        // Text1/Text2 (the Y axis) in the first pair of columns, Text3/Text4
-        // (the valve lifts) in the second.
-        const int k = c.kind == K::Entry ? c.cell - C::Text1 : c.name.back().digitValue() - 1;
-        const int left = EntryLeft + (k / 2) * EntryPairWidth;
-        const int top = OptionsTop + (k % 2) * OptionPitch;
-        if (c.kind == K::Label)
-            return QRect(left, top, EntryLabelWidth, OptionHeight);
-        return QRect(left + EntryLabelWidth, top, EntryWidth, OptionHeight);
-    }
-    case K::Caption:
-        return QRect(EntryLeft, CaptionTop + (c.cell - C::Text71) * OptionPitch,
-                     WindowWidth - Margin - EntryLeft, OptionHeight);
-    case K::HelpLine:
-        return QRect(Margin, HelpTop, InnerWidth, HelpHeight);
-    case K::Separator:
-        return QRect(Margin, RuleTop, InnerWidth, 2);
-    case K::Table:
-    case K::Window:
-        break;
-    }
-    return QRect();
+    return optionAt(type % TypeRows, TypeColumnWidth - 4)
+        .translated((type / TypeRows) * TypeColumnWidth, 0);
+}
+// The commands top to bottom in the order they are used.
+constexpr QRect buttonAt(int k)
+{
+    return QRect(ButtonLeft, Margin + k * ButtonPitch, ButtonWidth, ButtonHeight);
+}
+// The Y axis entries in the first pair of columns, the valve lifts in the
+// second; each label at the left of its cell.
+constexpr QRect entryLabelAt(int k)
+{
+    return QRect(EntryLeft + (k / 2) * EntryPairWidth, OptionsTop + (k % 2) * OptionPitch,
+                 EntryLabelWidth, OptionHeight);
+}
+constexpr QRect entryAt(int k)
+{
+    return QRect(entryLabelAt(k).right() + 1, entryLabelAt(k).top(), EntryWidth, OptionHeight);
 }
 
-// The name a control's hover text goes by in Help_Texts; the capture
-// button shares the program-wide text of every capture button.
-QString helpName(const CompareControl &c)
+struct Captioned {
+    const char *caption;
+    const char *help; // nullptr: the help line stays as it is
+};
+
+const Captioned types[CompareTypeCount] = {
+    {"CFM @ 28\"", "CFM Air Flow @ 28 Inches of Water."},
+    {"CFM Per Sq/Inch", "Flow per Square Inch / mm of Valve Area."},
+    {"Mean Port Velocity", nullptr},
+    {"Port Energy", nullptr},
+    {"Port Energy Density", nullptr},
+    {"Effective Velocity",
+     "This will show the \"Effective Velocity\" which will use the User supplied valve seat "
+     "angle and width as part of this calculation."},
+    {"Swirl", nullptr},
+    {"SAE CD", "This will produce the same curve as the CFM per SQ Inch / mm. Only it is "
+               "unitless and will look the same in Standard mode as it will in Metric."},
+    {"Effective SAE CD", "This will show the \"Effective SAE CD\" using the User supplied valve "
+                         "seat angle and width as part of this calculation."},
+    {"% Flow", "This will show the \"% Change in Flow\""},
+    {"% CFM Per Sq/Inch", "This will show the \"% Change in CFM Per Sq/Inch\""},
+    {"% SAE CD", "This will show the \"% Change in SAE CD\""},
+    {"% Mean Port Velocity", "This will show the \"% Change in Mean Port Velocity\""},
+    {"% Effective SAE CD", "This will show the \"% Change in Effective SAE CD\""},
+    {"% Effective Velocity", "This will show the \"% Change in Effective Velocity\""},
+    {"% Swirl", "This will show the \"% Change in Swirl\""},
+    {"% Port Engery", "This will show the \"% Change in Port Energy\""},
+    {"% Port Engery Density", "This will show the \"% Change in Port Energy Density\""},
+};
+
+const Captioned axes[] = {
+    {"Valve Lift", "Graph Intake and Exhaust Using Valve Lift as the X_Axis."},
+    {"Intake L/D Ratio", "Graph Intake Using Intake L/D Ratio as the X_Axis."},
+    {"Exhaust L/D Ratio", "Graph Exhaust Using Exhaust L/D Ratio as the X_Axis."},
+};
+
+const Captioned entries[] = {
+    {"Y Axis Low", "for the Y_Axis Low Value for all % Change Graphs."},
+    {"Y Axis High", "for the Y_Axis High Value for all Graphs."},
+    {"Valve Lift 1", "to Draw a Horizontal line on the Graph @ that Valve Lift Point."},
+    {"Valve Lift 2", "to Draw a Horizontal line on the Graph @ that Valve Lift Point."},
+};
+
+QString crlf() { return QString::fromLatin1(Crlf); }
+
+QString typeHelp(int type)
 {
-    if (c.help == u"Help_PrtSc")
-        return c.help;
-    QString name = QStringLiteral("Form50_") + c.name;
-    if (c.index >= 0)
-        name += u'_' + QString::number(c.index);
-    return name;
+    QString help = QString::fromLatin1(types[type].help);
+    if (isPercentType(type))
+        help += QStringLiteral(" from a lift point in the FROM Test to a lift point in the TO "
+                               "Test.") +
+                crlf() + crlf() +
+                QStringLiteral("NOTE: This will not work if both the FROM and TO tests are the "
+                               "same.");
+    return help;
+}
+
+// A control whose hover text is its own, kept in Help_Texts under
+// "Form50_" and the control's name (and element); a cell goes by its
+// array's name.
+void addWithHelp(WindowDesign &d, ControlDesign control, const QString &help,
+                 const QString &cellName = {})
+{
+    QString name = QStringLiteral("Form50_") + (cellName.isEmpty() ? control.name : cellName);
+    if (control.index >= 0)
+        name += u'_' + QString::number(control.index);
+    d.hoverTexts.push_back(HoverText{name, help});
+    d.controls.push_back(std::move(control.shows(name)));
 }
 
 CellGridDesign tableGrid()
@@ -143,58 +170,115 @@ WindowDesign makeDesign()
     d.fontSize = 8.0;
     d.grids = {tableGrid()};
 
-    bool tablePlaced = false;
-    for (const CompareControl &c : compareControls()) {
-        const QRect at = placeOf(c);
-        ControlDesign control;
-        switch (c.kind) {
-        case K::Frame:
-            control = frame(c.name, c.caption, at).boxed().bold();
-            if (c.hover == CompareHover::Hide)
-                control.hidesHelp();
-            break;
-        case K::Option:
-            control = optionButton(c.name, c.index, c.caption, at)
-                          .in(c.frame)
-                          .bound(CellRef{c.cell, C::Single});
-            break;
-        case K::Button:
-            control = button(c.name, c.caption, at);
-            break;
-        case K::Check:
-            control = checkBox(c.name, c.caption, at).bound(CellRef{c.cell, C::Single});
-            break;
-        case K::Label:
-            control = label(c.name, c.caption, at);
-            break;
-        case K::Entry:
-        case K::Caption:
-            control = cell(c.cell, C::Single, at);
-            break;
-        case K::Table:
-            // The ten columns are one grid.
-            if (tablePlaced)
-                continue;
-            tablePlaced = true;
-            control = cellGrid(0);
-            break;
-        case K::HelpLine:
-            control = helpLine(at);
-            break;
-        case K::Separator:
-            control = frame(c.name, {}, at).boxed();
-            break;
-        case K::Window:
-            // The builder hides the line over the window's background.
-            continue;
-        }
-        if (c.hover == CompareHover::Show) {
-            control.shows(helpName(c));
-            if (helpName(c) != c.help)
-                d.hoverTexts.push_back(HoverText{helpName(c), c.help});
-        }
-        d.controls.push_back(std::move(control));
+    // The From and To tests.
+    auto tests = [&d](const char *frameName, const char *caption, int left, const char *options,
+                      C::Array group) {
+        d.controls.push_back(
+            frame(frameName, caption, frameAt(left, TestFrameWidth)).boxed().bold());
+        for (int k = 0; k < 5; ++k)
+            d.controls.push_back(optionButton(options, k, QStringLiteral("Test %1").arg(k + 1),
+                                              optionAt(k, TestFrameWidth - 16))
+                                     .in(frameName)
+                                     .bound(CellRef{group, C::Single}));
+    };
+    tests("Frame4", "Compare Flow", Frame4Left, "Option1", C::Option1);
+    tests("Frame5", "To Flow", Frame5Left, "Option2", C::Option2);
+
+    // Moving over the type frame hides the help of the option left last.
+    d.controls.push_back(
+        frame("Frame6", "Type of Comparison / Graph", frameAt(Frame6Left, TypeFrameWidth))
+            .boxed()
+            .bold()
+            .hidesHelp());
+    for (int type = 0; type < CompareTypeCount; ++type) {
+        ControlDesign option = optionButton("Option3", type, types[type].caption, typeAt(type))
+                                   .in("Frame6")
+                                   .bound(CellRef{C::Option3, C::Single});
+        if (types[type].help)
+            addWithHelp(d, std::move(option), typeHelp(type));
+        else
+            d.controls.push_back(std::move(option));
     }
+
+    d.controls.push_back(
+        frame("Frame7", "Valve Lift or L/D Ratio", frameAt(Frame7Left, AxisFrameWidth))
+            .boxed()
+            .bold());
+    for (int k = 0; k < 3; ++k)
+        addWithHelp(d,
+                    optionButton("Option4", k, axes[k].caption, optionAt(k, AxisFrameWidth - 16))
+                        .in("Frame7")
+                        .bound(CellRef{C::Option4, C::Single}),
+                    QString::fromLatin1(axes[k].help));
+
+    const QString populate =
+        QStringLiteral("Populate Cells from the Indicated \"From\" and \"To\" Flow Tests and User "
+                       "indicated \"Type\"");
+    addWithHelp(d, button("Command1", "&Calculate", buttonAt(0)),
+                populate + QStringLiteral(" of Comparison."));
+    addWithHelp(d, button("Command2", "&Graph", buttonAt(1)),
+                populate + QStringLiteral(" and then Graph them."));
+    addWithHelp(d, button("Graph_Plus", "Graph &Plus", buttonAt(2)),
+                populate + QStringLiteral(" and then Graph them on the PRESENT GRAPH.") + crlf() +
+                    crlf() +
+                    QStringLiteral("NOTE: This can be used a MAX of 3 times on any Graph."));
+    addWithHelp(d, button("Command3", "Print Calcs", buttonAt(3)),
+                QStringLiteral("Print Report Showing Calculations"));
+    // The program-wide text of every capture button.
+    d.controls.push_back(button("Command5", "PrtSc as &JPG", buttonAt(4)).shows("Help_PrtSc"));
+    addWithHelp(d, button("subend", "&Quit", buttonAt(5)),
+                QStringLiteral("Quit / Close the Flow Test compare Screen"));
+
+    const QString autoLines =
+        QStringLiteral("The Program Default is to have 10 Horizontal Lines on the X-Axis. When "
+                       "Checked this will cause the Program Calculate how many Horizontal Lines "
+                       "to use on the X-Axis. Depending on Max lift this could be every 0.025\", "
+                       "every 0.050\" or every 0.100\".") +
+        crlf() + crlf() + QStringLiteral("Notes: This also working in Metric mode.") + crlf() +
+        QStringLiteral("This only work for Valve Lift and not for L/D Ratio Graphs.");
+    const struct {
+        const char *name;
+        const char *caption;
+        QString help;
+    } boxes[] = {
+        {"Check1", "Show a Line on the Graph @ .25 Valve Diameter",
+         QStringLiteral("When Checked a Line will be drawn @ .25 Valve Diameter for both the "
+                        "Intake and Exhasut for both Flow Tests.")},
+        {"Check2", "Have the Program Automatically Adjust the # of lines for the X-Axis.",
+         autoLines},
+        {"Check3", "Show Data Points on Graph.",
+         QStringLiteral("When Checked this will cause the Program to Mark Each Data Point on the "
+                        "Graph.")},
+        {"Check4", "Show Big",
+         QStringLiteral("When Checked this will cause the Program to Calculate the Low Y_Axis on "
+                        "the Graph instead of Using Zero for Effective Velocity, and Swirl.")},
+    };
+    for (int k = 0; k < 4; ++k)
+        addWithHelp(d,
+                    checkBox(boxes[k].name, boxes[k].caption,
+                             QRect(Margin, OptionsTop + k * OptionPitch, CheckWidth, OptionHeight))
+                        .bound(CellRef{C::Check1 + k, C::Single}),
+                    boxes[k].help);
+
+    const QString usedFor =
+        QStringLiteral("If This Field has anything other than a \"-\" that Value will be Used ");
+    const char *labelNames[] = {"Label1", "Label2", "Label3", "Label4"};
+    for (int k = 0; k < 4; ++k) {
+        d.controls.push_back(label(labelNames[k], entries[k].caption, entryLabelAt(k)));
+        addWithHelp(d, cell(C::Text1 + k, C::Single, entryAt(k)),
+                    usedFor + QString::fromLatin1(entries[k].help),
+                    QStringLiteral("Text%1").arg(k + 1));
+    }
+
+    for (int k = 0; k < 2; ++k)
+        d.controls.push_back(cell(C::Text71 + k, C::Single,
+                                  QRect(EntryLeft, CaptionTop + k * OptionPitch,
+                                        WindowWidth - Margin - EntryLeft, OptionHeight)));
+
+    // The ten columns of the table are one grid.
+    d.controls.push_back(cellGrid(0));
+    d.controls.push_back(helpLine(QRect(Margin, HelpTop, InnerWidth, HelpHeight)));
+    d.controls.push_back(frame("Line1", {}, QRect(Margin, RuleTop, InnerWidth, 2)).boxed());
     return d;
 }
 

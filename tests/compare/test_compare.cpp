@@ -84,7 +84,6 @@ private slots:
     void fillErrors();
     void choicesAndEdgeRows();
     void entryCells();
-    void hoverHelp();
 };
 
 // The golden file holds the whole table after each choice of tests, type
@@ -317,24 +316,6 @@ void TestCompare::entryCells()
     for (auto [array, index] : cells)
         walked << f.form50.cell(array, index);
     QCOMPARE(walked, (QStringList{"-0,5", "-0,5", "-0.5", "-0.5"}));
-}
-
-void TestCompare::hoverHelp()
-{
-    auto find = [](const char *name, int index = -1) {
-        const CompareControl *c = findCompareControl(QString::fromLatin1(name), index);
-        return c ? *c : CompareControl{};
-    };
-    QCOMPARE(find("Option3", 9).help,
-             QStringLiteral("This will show the \"% Change in Flow\" from a lift point in the FROM "
-                            "Test to a lift point in the TO Test.\r\n\r\nNOTE: This will not work "
-                            "if both the FROM and TO tests are the same."));
-    QCOMPARE(find("Command5").help, QStringLiteral("Help_PrtSc"));
-    for (const CompareControl &c :
-         {find("Option3", 4), find("Option3", 6), find("Frame4"), find("Text71"), find("Text105")})
-        QCOMPARE(c.hover, CompareHover::Keep);
-    QVERIFY(find("Frame6").hover == CompareHover::Hide &&
-            find("Form50").hover == CompareHover::Hide);
 }
 
 QTEST_APPLESS_MAIN(TestCompare)

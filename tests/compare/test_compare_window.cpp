@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -121,6 +122,19 @@ void TestCompareWindow::opensAndFollowsItsCells()
     QVERIFY(help->text().startsWith(QStringLiteral("This will show the \"% Change in Flow\"")));
     enter("Command5", -1);
     QCOMPARE(help->text(), f.program->st.ui.Help_Texts.value(QStringLiteral("Help_PrtSc")));
+    // A move over the bare background of the type frame hides it; one over
+    // the From frame's does not.
+    auto moveOver = [](QWidget *surface) {
+        const QPoint bare(surface->width() - 3, surface->height() - 3);
+        QVERIFY(!surface->childAt(bare));
+        QMouseEvent move(QEvent::MouseMove, bare, surface->mapToGlobal(bare), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(surface, &move);
+    };
+    moveOver(w.widget(u"Frame4"));
+    QVERIFY(help->isVisible());
+    moveOver(w.widget(u"Frame6"));
+    QVERIFY(!help->isVisible());
 
     // The capture button grabs this window; a grab that gives nothing is told.
     f.platform.setNow(QDateTime(QDate(2026, 12, 8), QTime(9, 5, 7)));
