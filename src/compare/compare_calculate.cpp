@@ -1,7 +1,6 @@
 #include "compare_calculate.h"
 
 #include "calc/formats.h"
-#include "calc/input_services.h"
 #include "calc/port_energy.h"
 #include "model/app_state.h"
 #include "model/flow_test_sheet.h"
@@ -417,16 +416,6 @@ void graphOptionClick(const CompareModel &Form50, CompareModel::Array box, Graph
                     &graph.Calc_Low_Y};
     Q_ASSERT(box >= C::Check1 && box <= C::Check4);
     *flags[box - C::Check1] = graphOption(Form50, box);
-}
-
-bool entryLostFocus(CompareModel &Form50, CompareModel::Array cell, TextBox &box)
-{
-    Q_ASSERT(cell >= C::Text1 && cell <= C::Text4);
-    if (!Form50.cell(cell).isEmpty())
-        return true;
-    Form50.setCell(cell, QStringLiteral("-"));
-    box.setFocus();
-    return false;
 }
 
 } // namespace zyt

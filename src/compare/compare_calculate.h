@@ -11,7 +11,6 @@ struct GraphSettings;
 struct NumberStyle;
 struct Platform;
 class Flow_Test_Sheet;
-class TextBox;
 
 // The compare window's "&Calculate" and what it is made of. Every routine
 // reads the sheets' cell texts and writes the table of `Form50`: the number
@@ -57,10 +56,5 @@ void To_Port_Energy_Density(CompareModel &Form50, const Flow_Test_Sheet &sheet, 
 // A click on a graph option box (Check1 to Check4) copies its value into its
 // program-wide flag.
 void graphOptionClick(const CompareModel &Form50, CompareModel::Array box, GraphSettings &graph);
-
-// An entry cell (Text1 to Text4) losing the focus: when its own text is
-// empty it becomes "-" and `box`, the cell's view, takes the focus back.
-// False then.
-bool entryLostFocus(CompareModel &Form50, CompareModel::Array cell, TextBox &box);
 
 } // namespace zyt

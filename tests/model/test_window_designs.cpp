@@ -8,6 +8,7 @@
 #include "model/report_model.h"
 #include "model/sheet_design.h"
 
+#include <QFile>
 #include <QSet>
 #include <QTest>
 
@@ -15,6 +16,45 @@ using namespace zyt;
 
 Q_DECLARE_METATYPE(const WindowDesign *)
 Q_DECLARE_METATYPE(const CellLayout *)
+
+namespace {
+
+// One line per cell of a window as a new window shows it: where it is, what
+// kind of cell, whether the user may type in it, its place in the tab
+// chain, whether it holds a number, its colours, its alignment and its text.
+QStringList describeCells(const CellLayout &layout)
+{
+    const char *const kinds[] = {"label", "input", "result", "header", "blank", "check", "marker"};
+    const char *const alignments[] = {"left", "right", "centre"};
+    QStringList lines;
+    for (int id = 0; id < layout.cellCount(); ++id) {
+        const CellInfo &s = layout.info(id);
+        const int index = layout.indexOf(id);
+        QStringList line{layout.arrayName(layout.arrayOf(id)) +
+                         (index == CellLayout::Single ? QString() : u'_' + QString::number(index))};
+        line << QLatin1StringView(kinds[int(s.kind)])
+             << QLatin1StringView(s.readOnly ? "locked" : "open");
+        if (s.tabStop)
+            line << QStringLiteral("tab%1").arg(s.tabOrder);
+        if (s.numeric)
+            line << QStringLiteral("number");
+        if (s.multiline)
+            line << QStringLiteral("lines");
+        if (s.maxLength > 0)
+            line << QStringLiteral("max%1").arg(s.maxLength);
+        line << QStringLiteral("%1/%2")
+                    .arg(s.foreColor, 6, 16, QChar(u'0'))
+                    .arg(s.backColor, 6, 16, QChar(u'0'))
+             << QLatin1StringView(alignments[qBound(0, s.alignment, 2)]);
+        if (!s.defaultText.isEmpty())
+            line << QStringLiteral("=")
+                 << QString(s.defaultText).replace(QStringLiteral("\r\n"), QStringLiteral("\\n"));
+        lines << line.join(u' ');
+    }
+    return lines;
+}
+
+} // namespace
 
 // Each window's design against its cells: a name the builder or the
 // window's handlers look up, or a help text name, that matches nothing
@@ -32,6 +72,8 @@ private slots:
     void helpNamesHaveTexts();
     void cellsArePresent_data() { designs_data(); }
     void cellsArePresent();
+    void cellsStartAsTheGoldenFile_data() { designs_data(); }
+    void cellsStartAsTheGoldenFile();
 };
 
 void TestWindowDesigns::designs_data()
@@ -144,6 +186,24 @@ void TestWindowDesigns::cellsArePresent()
     }
     for (const CellHoverRule &r : design->cellHover)
         QVERIFY(present(r.cell));
+}
+
+// What a new window shows in each cell and how the cell looks and takes
+// typing, against the window's golden file; and every cell is found again
+// by its array and index.
+void TestWindowDesigns::cellsStartAsTheGoldenFile()
+{
+    QFETCH(const CellLayout *, layout);
+    for (int id = 0; id < layout->cellCount(); ++id)
+        QCOMPARE(layout->id(layout->arrayOf(id), layout->indexOf(id)), id);
+    if (layout->cellCount() == 0)
+        return;
+    QFile golden(QStringLiteral(ZYT_TEST_DATA "/%1-cells.txt").arg(QTest::currentDataTag()));
+    QVERIFY2(golden.open(QIODevice::ReadOnly), qPrintable(golden.fileName()));
+    QStringList expected = QString::fromUtf8(golden.readAll()).split(u'\n');
+    if (expected.last().isEmpty())
+        expected.removeLast();
+    QCOMPARE(describeCells(*layout), expected);
 }
 
 QTEST_MAIN(TestWindowDesigns)

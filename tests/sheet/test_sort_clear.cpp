@@ -1,7 +1,6 @@
 #include "model/app_state.h"
 #include "model/flow_test_sheet.h"
 #include "platform/runtime_error.h"
-#include "sheet/sheet_rules.h"
 #include "sheet/sort_clear.h"
 
 #include <QTest>
@@ -46,8 +45,6 @@ private slots:
     void sortReadsTheOtherSeparator();
     void clearing_data();
     void clearing();
-    void rules_data();
-    void rules();
 };
 
 void TestSortClear::sort_data()
@@ -163,59 +160,6 @@ void TestSortClear::clearing()
         for (int a = S::Text101; a <= S::Text211; ++a)
             QCOMPARE(sheet.cell(S::Array(a), row),
                      cleared.contains(a) ? QStringLiteral("0") : QStringLiteral("7"));
-}
-
-void TestSortClear::rules_data()
-{
-    QTest::addColumn<int>("array");
-    QTest::addColumn<int>("index");
-    QTest::addColumn<bool>("select");
-    QTest::addColumn<int>("filter");
-    QTest::addColumn<int>("check");
-    QTest::addColumn<int>("extra");
-
-    const int none = 0, integer = 1, decimal = 2, signedDecimal = 3;
-    const int notEmpty = 1, notZero = 2;
-    auto row = [](const char *name, S::Array a, int i, bool select, int filter, int check,
-                  ExtraRule extra) {
-        QTest::newRow(name) << int(a) << i << select << filter << check << int(extra);
-    };
-    row("lift", S::Text101, 20, true, decimal, notEmpty, ExtraRule::LiftCopy);
-    row("lift label", S::Text101, 3, false, none, none, ExtraRule::None);
-    row("part number", S::Text102, 0, true, none, none, ExtraRule::None);
-    row("mean area result", S::Text102, 2, true, none, none, ExtraRule::None);
-    row("valve diameter", S::Text102, 3, true, decimal, notZero, ExtraRule::None);
-    row("test bore", S::Text104, 0, true, decimal, notZero, ExtraRule::None);
-    row("corner radius", S::Text106, 0, true, decimal, notEmpty, ExtraRule::None);
-    row("port width", S::Text106, 2, true, decimal, notZero, ExtraRule::None);
-    row("intake valves", S::Text106, 6, true, integer, notEmpty, ExtraRule::IntakeValveCount);
-    row("observed intake", S::Text106, 25, true, decimal, notEmpty, ExtraRule::None);
-    row("exhaust valves", S::Text108, 6, true, integer, notEmpty, ExtraRule::ExhaustValveCount);
-    row("test pressure", S::Text108, 7, true, decimal, notZero, ExtraRule::None);
-    row("correct to", S::Text108, 8, true, decimal, notEmpty, ExtraRule::None);
-    row("lift copy", S::Text108, 20, false, none, none, ExtraRule::None);
-    row("max lift", S::Text110, 6, true, decimal, notZero, ExtraRule::None);
-    row("engine bore", S::Text112, 6, true, decimal, notZero, ExtraRule::None);
-    row("seat angle", S::Text204, 4, true, decimal, notZero, ExtraRule::None);
-    row("swirl", S::Text207, 30, true, signedDecimal, notEmpty, ExtraRule::None);
-    row("depression", S::Text211, 16, true, decimal, notEmpty, ExtraRule::None);
-    row("result column", S::Text109, 20, false, none, none, ExtraRule::None);
-}
-
-void TestSortClear::rules()
-{
-    QFETCH(int, array);
-    QFETCH(int, index);
-    QFETCH(bool, select);
-    QFETCH(int, filter);
-    QFETCH(int, check);
-    QFETCH(int, extra);
-
-    const CellRules r = sheetCellRules(S::Array(array), index);
-    QCOMPARE(r.selectOnFocus, select);
-    QCOMPARE(int(r.filter), filter);
-    QCOMPARE(int(r.check), check);
-    QCOMPARE(int(r.extra), extra);
 }
 
 QTEST_APPLESS_MAIN(TestSortClear)
