@@ -9,7 +9,6 @@
 #include "model/compare_model.h"
 #include "model/flow_test_sheet.h"
 #include "model/graph_window_state.h"
-#include "model/main_window_design.h"
 #include "scripted_platform.h"
 #include "test_hooks.h"
 
@@ -107,7 +106,6 @@ private slots:
     void looks();
     void limits_data();
     void limits();
-    void rulesAndHelp();
     void metricThereAndBack();
     void metricSheetsAndCellsWithoutNumbers();
     void readerAndWriterRunTheHooks();
@@ -350,37 +348,6 @@ void TestEstimator::limits()
     QCOMPARE(f.platform.texts(), box.isEmpty() ? QStringList() : QStringList{box});
     for (const MsgRequest &r : f.platform.shown)
         QVERIFY(r.icon == MsgIcon::None && r.buttons == MsgButtons::Ok);
-}
-
-void TestEstimator::rulesAndHelp()
-{
-    // Array, index, key filter, extra rule; the mouse flag holds over every
-    // cell of the edited columns.
-    const std::tuple<M::Array, int, KeyFilter, ExtraRule> rules[] = {
-        {M::Text101, 3, KeyFilter::Decimal, ExtraRule::EstimatorLimit},
-        {M::Text101, 8, KeyFilter::Decimal, ExtraRule::EstimatorLimit},
-        {M::Text101, 1, KeyFilter::None, ExtraRule::None},
-        {M::Text102, 3, KeyFilter::None, ExtraRule::None},
-        {M::Text103, 8, KeyFilter::Decimal, ExtraRule::None},
-        {M::Text104, 9, KeyFilter::Decimal, ExtraRule::None},
-        {M::Text109, 3, KeyFilter::Integer, ExtraRule::None},
-        {M::Text111, 3, KeyFilter::Integer, ExtraRule::None}};
-    for (const auto &[array, index, filter, extra] : rules) {
-        const CellRules r = mainCellRules(array, index);
-        const bool entry = filter != KeyFilter::None;
-        QVERIFY(r.edited && r.filter == filter && r.extra == extra);
-        QVERIFY(r.selectOnFocus == entry);
-        QVERIFY(r.check == (entry ? FocusCheck::NotZero : FocusCheck::None));
-    }
-    QVERIFY(!mainCellRules(M::Text107, 3).edited);
-    QVERIFY(!mainCellRules(M::Text33, M::Single).edited);
-
-    AppState st;
-    fillMainHelpTexts(st.ui);
-    QCOMPARE(st.ui.Help_Texts.value(QStringLiteral("Main_Command8")),
-             QStringLiteral("Calculate Port CenterLine Length from it's Port's Average CSA and "
-                            "Volume."));
-    QVERIFY(st.ui.Help_Texts.value(QStringLiteral("Main_Check3")).contains(u"User cam Enter"));
 }
 
 void TestEstimator::metricThereAndBack()

@@ -310,6 +310,32 @@ void TestProgram::estimatorOnTheWindow()
     QTest::keyClick(mach, Qt::Key_Tab);
     QCOMPARE(f.platform.texts(), QStringList{QStringLiteral("Mach # Can Not be Greater Than 1")});
     QCOMPARE(QApplication::focusWidget(), mach);
+
+    mach->selectAll();
+    QTest::keyClicks(mach, QStringLiteral("0.5"));
+
+    // The cylinder count takes whole numbers, the CFM decimals; neither
+    // may be left at zero.
+    f.platform.clear();
+    const std::tuple<M::Array, int, const char *, const char *> typed[] = {
+        {M::Text111, 3, "8.5", "85"}, {M::Text103, 8, "3x2.5", "32.5"}};
+    for (const auto &[array, index, keys, kept] : typed) {
+        auto *cell = qobject_cast<QLineEdit *>(w.cellWidget(array, index));
+        cell->setFocus(Qt::TabFocusReason);
+        cell->selectAll();
+        QTest::keyClicks(cell, QString::fromLatin1(keys));
+        QCOMPARE(f.program->main.cell(array, index), QString::fromLatin1(kept));
+        QCOMPARE(f.platform.beeps, 1);
+        cell->selectAll();
+        QTest::keyClicks(cell, QStringLiteral("0"));
+        f.platform.answer(AnswerOk);
+        QTest::keyClick(cell, Qt::Key_Tab);
+        QCOMPARE(f.platform.texts().value(0), f.program->st.ui.Field_Msgs[1]);
+        QCOMPARE(QApplication::focusWidget(), cell);
+        cell->selectAll();
+        QTest::keyClicks(cell, QString::fromLatin1(kept));
+        f.platform.clear();
+    }
 }
 
 void TestProgram::hoverHelp()
