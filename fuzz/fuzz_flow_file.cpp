@@ -5,15 +5,11 @@
 // the sheet once and sets the path line. The first byte picks the kind, the
 // units and the decimal separator.
 
-#include "calc/calculate_sheet.h"
-#include "calc/formats.h"
 #include "files/flow_file_import.h"
 #include "files/text_files.h"
 #include "fuzz_support.h"
 #include "model/flow_test_sheet.h"
 #include "model/main_model.h"
-
-#include <QObject>
 
 #include <set>
 
@@ -36,50 +32,19 @@ std::set<int> readCells()
 // ... and what placing the points adds.
 std::set<int> importCells()
 {
-    const CellLayout &l = S::sheetLayout();
     std::set<int> out = readCells();
-    for (int r = 16; r <= 30; ++r)
-        for (S::Array a :
-             {S::Text101, S::Text106, S::Text107, S::Text108, S::Text207, S::Text210, S::Text211})
-            out.insert(l.id(a, r));
-    out.insert(l.id(S::Text39, S::Single));
+    out.merge(ImportRun::liftRowCells());
+    out.insert(S::sheetLayout().id(S::Text39, S::Single));
     return out;
-}
-
-FuzzPlatform &fuzzPlatform()
-{
-    static FuzzPlatform platform;
-    return platform;
-}
-
-// Writes are recorded only outside the calculation, which has cells of its
-// own to write and boxes of its own to show.
-bool calculating = false;
-int calculations = 0;
-qsizetype boxesBeforeCalculation = 0;
-void calculate(Flow_Test_Sheet &sheet, bool metric, CalcState &calc, const NumberStyle &numbers,
-               const Platform &platform)
-{
-    ++calculations;
-    boxesBeforeCalculation = fuzzPlatform().texts.size();
-    calculating = true;
-    Calculate_Sheet(sheet, metric, calc, numbers, platform);
-    calculating = false;
 }
 
 void run(QByteArrayView bytes, std::uint8_t options)
 {
-    FuzzPlatform &platform = fuzzPlatform();
-    static AppState st;
+    static FuzzPlatform platform;
     static const std::set<int> readWritable = readCells();
     static const std::set<int> importWritable = importCells();
     platform.reset(0);
-    resetState(st, platform);
-    if (options & 8)
-        st.numbers.setLocaleSeparators(u',', u'.');
-    MainModel main;
-    main.setCell(MainModel::Check2, (options & 4) ? QStringLiteral("1") : QStringLiteral("0"));
-    st.Main = &main;
+    ImportRun r(platform, (options & 4) != 0, (options & 8) != 0);
     const QString name = QString::fromLatin1(names[options & 3]);
     const QStringList lines = splitLines(decodeFileText(bytes));
 
@@ -87,7 +52,7 @@ void run(QByteArrayView bytes, std::uint8_t options)
     {
         S scratch;
         const FlowFileRead read =
-            readFlowFileLines(scratch, lines, flowFileKind(name), (options & 4) != 0, st.numbers);
+            readFlowFileLines(scratch, lines, flowFileKind(name), (options & 4) != 0, r.st.numbers);
         FUZZ_CHECK(read.Read_Count >= 0 && read.Read_Count <= lines.size());
         if (read.end == FlowReadEnd::Complete) {
             FUZZ_CHECK(read.block.inCount <= FlowPoints && read.block.exCount <= FlowPoints);
@@ -97,30 +62,18 @@ void run(QByteArrayView bytes, std::uint8_t options)
         }
     }
 
-    S sheet;
-    if (st.numbers.Decimal_Comma != 0)
-        Form_Dots_To_Commas(sheet); // as start-up leaves every sheet
-    const QString before = QStringLiteral("before.dat");
-    sheet.setCell(S::Text39, S::Single, before);
-    std::set<int> written;
-    QObject::connect(&sheet, &CellModel::cellChanged, [&](int id) {
-        if (!calculating)
-            written.insert(id);
-    });
-    calculations = 0;
-    boxesBeforeCalculation = -1;
-    const bool ok = importFlowLines(sheet, lines, name, st, calculate);
+    const bool ok = importFlowLines(r.sheet, lines, name, r.st, ImportRun::calculate);
 
     const QStringList &boxes = platform.texts;
     FUZZ_CHECK(!boxes.isEmpty());
     auto isCount = [](const QString &text) { return text.endsWith(u" Records Read"); };
     if (!ok) {
-        FUZZ_CHECK(calculations == 0);
-        FUZZ_CHECK(sheet.path() == before);
-        for (int id : written)
+        FUZZ_CHECK(r.calculations == 0);
+        FUZZ_CHECK(r.sheet.path() == ImportRun::before);
+        for (int id : r.written)
             FUZZ_CHECK(readWritable.count(id) == 1);
         if (boxes[0] == u"NO Flow Infomation Found!!!") {
-            FUZZ_CHECK(boxes.size() == 1 && written.empty());
+            FUZZ_CHECK(boxes.size() == 1 && r.written.empty());
             return;
         }
         FUZZ_CHECK(boxes.size() == 2);
@@ -128,19 +81,19 @@ void run(QByteArrayView bytes, std::uint8_t options)
         FUZZ_CHECK(isCount(boxes[1]));
         return;
     }
-    FUZZ_CHECK(calculations == 1);
-    FUZZ_CHECK(sheet.path() == name);
-    for (int id : written)
+    FUZZ_CHECK(r.calculations == 1);
+    FUZZ_CHECK(r.sheet.path() == name);
+    for (int id : r.written)
         FUZZ_CHECK(importWritable.count(id) == 1);
-    FUZZ_CHECK(boxesBeforeCalculation == 1 || boxesBeforeCalculation == 2);
+    FUZZ_CHECK(r.boxesBeforeCalculation == 1 || r.boxesBeforeCalculation == 2);
     FUZZ_CHECK(isCount(boxes[0]));
-    if (boxesBeforeCalculation == 2)
+    if (r.boxesBeforeCalculation == 2)
         FUZZ_CHECK(boxes[1] == u"NOT ALL Flow Infomation Could be Pocessed!!!");
-    for (int r = 16; r <= 30; ++r) {
-        FUZZ_CHECK(sheet.cell(S::Text207, r) == u"0");
-        FUZZ_CHECK(sheet.cell(S::Text210, r) == u"0");
+    for (int row = 16; row <= 30; ++row) {
+        FUZZ_CHECK(r.sheet.cell(S::Text207, row) == u"0");
+        FUZZ_CHECK(r.sheet.cell(S::Text210, row) == u"0");
     }
-    FUZZ_CHECK(sheet.cell(S::Text101, 16) == u"0");
+    FUZZ_CHECK(r.sheet.cell(S::Text101, 16) == u"0");
 }
 
 } // namespace

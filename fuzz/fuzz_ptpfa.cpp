@@ -3,8 +3,6 @@
 // success calculates the sheet once and sets the path line. The first byte
 // picks the name (.pti or other), the units and the decimal separator.
 
-#include "calc/calculate_sheet.h"
-#include "calc/formats.h"
 #include "files/ptpfa_import.h"
 #include "files/text_files.h"
 #include "fuzz_support.h"
@@ -25,12 +23,8 @@ namespace {
 std::set<int> sheetCells()
 {
     const CellLayout &l = S::sheetLayout();
-    std::set<int> out;
+    std::set<int> out = ImportRun::liftRowCells();
     auto add = [&](S::Array a, int i) { out.insert(l.id(a, i)); };
-    for (int r = 16; r <= 30; ++r)
-        for (S::Array a :
-             {S::Text101, S::Text106, S::Text107, S::Text108, S::Text207, S::Text210, S::Text211})
-            add(a, r);
     for (int i : {1, 3, 4, 6, 8, 10})
         add(S::Text102, i);
     for (int i : {0, 1, 3, 4, 6, 8})
@@ -54,61 +48,29 @@ std::set<int> mainCells()
     return {l.id(M::Text104, 3), l.id(M::Text105, 3), l.id(M::Text111, 3), l.id(M::Text101, 8)};
 }
 
-// Writes are recorded only outside the calculation, which has cells of its
-// own to write.
-bool calculating = false;
-int calculations = 0;
-void calculate(Flow_Test_Sheet &sheet, bool metric, CalcState &calc, const NumberStyle &numbers,
-               const Platform &platform)
-{
-    ++calculations;
-    calculating = true;
-    Calculate_Sheet(sheet, metric, calc, numbers, platform);
-    calculating = false;
-}
-
 void run(QByteArrayView bytes, std::uint8_t options)
 {
     static FuzzPlatform platform;
-    static AppState st;
     static const std::set<int> sheetWritable = sheetCells();
     static const std::set<int> mainWritable = mainCells();
     platform.reset(0);
-    resetState(st, platform);
-    if (options & 4)
-        st.numbers.setLocaleSeparators(u',', u'.');
-    M main;
-    main.setCell(M::Check2, (options & 2) ? QStringLiteral("1") : QStringLiteral("0"));
-    st.Main = &main;
-
-    S sheet;
-    if (st.numbers.Decimal_Comma != 0)
-        Form_Dots_To_Commas(sheet); // as start-up leaves every sheet
-    const QString before = QStringLiteral("before.dat");
-    sheet.setCell(S::Text39, S::Single, before);
-    std::set<int> written;
-    QObject::connect(&sheet, &CellModel::cellChanged, [&](int id) {
-        if (!calculating)
-            written.insert(id);
-    });
-    QObject::connect(&main, &CellModel::cellChanged, [&](int id) {
-        if (!calculating)
-            FUZZ_CHECK(mainWritable.count(id) == 1);
-    });
+    ImportRun r(platform, (options & 2) != 0, (options & 4) != 0);
+    // Of the main window's cells only the estimator's four may change.
+    QObject::connect(&r.main, &CellModel::cellChanged,
+                     [&](int id) { FUZZ_CHECK(mainWritable.count(id) == 1); });
     const QString name = (options & 1) ? QStringLiteral("test.pti") : QStringLiteral("test.txt");
-    calculations = 0;
-    const bool ok =
-        importPtpfaLines(sheet, main, splitLines(decodeFileText(bytes)), name, st, calculate);
+    const bool ok = importPtpfaLines(r.sheet, r.main, splitLines(decodeFileText(bytes)), name, r.st,
+                                     ImportRun::calculate);
 
-    for (int id : written)
+    for (int id : r.written)
         FUZZ_CHECK(sheetWritable.count(id) == 1);
     if (ok) {
-        FUZZ_CHECK(calculations == 1);
-        FUZZ_CHECK(sheet.path() == name);
+        FUZZ_CHECK(r.calculations == 1);
+        FUZZ_CHECK(r.sheet.path() == name);
         return;
     }
-    FUZZ_CHECK(calculations == 0);
-    FUZZ_CHECK(sheet.path() == before);
+    FUZZ_CHECK(r.calculations == 0);
+    FUZZ_CHECK(r.sheet.path() == ImportRun::before);
     FUZZ_CHECK(platform.texts.size() == 1);
     // The failure line alone, or after the run-time error that caused it.
     const QString failure = QStringLiteral("Some or All of the Data from PTPFA File ") + name +

@@ -1,9 +1,10 @@
 #include "fuzz_support.h"
 
+#include "calc/calculate_sheet.h"
+#include "calc/formats.h"
 #include "files/flow_data_file.h"
 #include "files/record_lines.h"
 #include "files/text_files.h"
-#include "model/flow_test_sheet.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -56,6 +57,54 @@ void resetState(AppState &st, FuzzPlatform &platform)
     st = AppState();
     st.platform = platform.platform;
     st.numbers.setLocaleSeparators(u'.', u',');
+}
+
+namespace {
+
+ImportRun *running = nullptr;
+
+} // namespace
+
+ImportRun::ImportRun(FuzzPlatform &platform, bool metric, bool comma) : platform_(platform)
+{
+    resetState(st, platform);
+    if (comma)
+        st.numbers.setLocaleSeparators(u',', u'.');
+    main.setCell(MainModel::Check2, metric ? QStringLiteral("1") : QStringLiteral("0"));
+    st.Main = &main;
+    if (st.numbers.Decimal_Comma != 0)
+        Form_Dots_To_Commas(sheet);
+    sheet.setCell(Flow_Test_Sheet::Text39, Flow_Test_Sheet::Single, before);
+    QObject::connect(&sheet, &CellModel::cellChanged, [this](int id) {
+        if (!calculating_)
+            written.insert(id);
+    });
+    running = this;
+}
+
+ImportRun::~ImportRun() { running = nullptr; }
+
+void ImportRun::calculate(Flow_Test_Sheet &sheet, bool metric, CalcState &calc,
+                          const NumberStyle &numbers, const Platform &platform)
+{
+    FUZZ_CHECK(running != nullptr);
+    ++running->calculations;
+    running->boxesBeforeCalculation = running->platform_.texts.size();
+    running->calculating_ = true;
+    Calculate_Sheet(sheet, metric, calc, numbers, platform);
+    running->calculating_ = false;
+}
+
+std::set<int> ImportRun::liftRowCells()
+{
+    using S = Flow_Test_Sheet;
+    const CellLayout &l = S::sheetLayout();
+    std::set<int> out;
+    for (int r = 16; r <= 30; ++r)
+        for (S::Array a :
+             {S::Text101, S::Text106, S::Text107, S::Text108, S::Text207, S::Text210, S::Text211})
+            out.insert(l.id(a, r));
+    return out;
 }
 
 QString lowerChars(const QString &text)

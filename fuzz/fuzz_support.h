@@ -1,6 +1,8 @@
 #pragma once
 
 #include "model/app_state.h"
+#include "model/flow_test_sheet.h"
+#include "model/main_model.h"
 #include "platform/file_dialogs.h"
 #include "platform/message_boxes.h"
 
@@ -12,6 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <set>
 
 class QTemporaryDir;
 
@@ -57,6 +60,39 @@ private:
 
 // A fresh program state over the platform, decimal point.
 void resetState(AppState &st, FuzzPlatform &platform);
+
+// An import of an outside flow file as its target runs it: a fresh program
+// state with the main window's cells, "Metric" and the decimal comma as the
+// input chose; a sheet as start-up leaves it, with an earlier path line; and
+// the cells the import writes outside the sheet's calculation.
+class ImportRun {
+public:
+    ImportRun(FuzzPlatform &platform, bool metric, bool comma);
+    ImportRun(const ImportRun &) = delete;
+    ImportRun &operator=(const ImportRun &) = delete;
+    ~ImportRun();
+
+    // Stands in for the calculation an import ends with: counts it and
+    // notes how many boxes were shown before it.
+    static void calculate(Flow_Test_Sheet &sheet, bool metric, CalcState &calc,
+                          const NumberStyle &numbers, const Platform &platform);
+
+    // The lift rows 16 to 30 of the seven columns an import fills.
+    static std::set<int> liftRowCells();
+
+    static inline const QString before = QStringLiteral("before.dat");
+
+    AppState st;
+    MainModel main;
+    Flow_Test_Sheet sheet;
+    std::set<int> written;
+    int calculations = 0;
+    qsizetype boxesBeforeCalculation = -1;
+
+private:
+    FuzzPlatform &platform_;
+    bool calculating_ = false;
+};
 
 // The text as the reader lower-cases a value, character by character.
 QString lowerChars(const QString &text);
