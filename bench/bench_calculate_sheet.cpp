@@ -1,29 +1,10 @@
-#include "calc/calculate_sheet.h"
+#include "bench_fixture.h"
 #include "calc/unit_conversion.h"
-#include "model/app_state.h"
-#include "model/flow_test_sheet.h"
-#include "model/main_model.h"
-#include "scripted_platform.h"
-
-#include <benchmark/benchmark.h>
 
 namespace {
 
 using S = zyt::Flow_Test_Sheet;
-
-// Program state with message boxes answered at once and the main window's
-// cells, whose "Metric" box gives the units.
-struct Bench {
-    Bench()
-    {
-        platform.answerAllWith(zyt::AnswerOk);
-        st.platform = platform.platform();
-        st.Main = &main;
-    }
-    zyt::test::ScriptedPlatform platform;
-    zyt::AppState st;
-    zyt::MainModel main;
-};
+using Bench = zyt::bench::BenchState;
 
 void calculateStandard(benchmark::State &state)
 {

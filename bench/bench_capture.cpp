@@ -41,12 +41,3 @@ void captureSheet(benchmark::State &state)
 } // namespace
 
 BENCHMARK(captureSheet)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char **argv)
-{
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,15 +1,6 @@
-#include "calc/calculate_sheet.h"
+#include "bench_fixture.h"
 #include "compare/compare_calculate.h"
-#include "model/app_state.h"
 #include "model/compare_model.h"
-#include "model/flow_test_sheet.h"
-#include "model/main_model.h"
-#include "scripted_platform.h"
-
-#include <benchmark/benchmark.h>
-
-#include <array>
-#include <memory>
 
 namespace {
 
@@ -18,30 +9,18 @@ using C = zyt::CompareModel;
 
 // The compare window over five calculated sample sheets, the second with
 // other flows so every difference and change is computed.
-struct Bench {
+struct Bench : zyt::bench::BenchState {
     Bench()
     {
-        platform.answerAllWith(zyt::AnswerOk);
-        st.platform = platform.platform();
-        st.Main = &main;
-        for (size_t k = 0; k < 5; ++k) {
-            sheets[k] = std::make_unique<S>(QStringLiteral("Form%1").arg(k + 1));
-            forms[k] = sheets[k].get();
-        }
+        S &second = sheets[1];
         for (int row = S::FirstLiftRow + 1; row <= S::LastLiftRow; ++row) {
-            S &second = *sheets[1];
             second.setCell(S::Text106, row, second.cell(S::Text106, row) + QStringLiteral("5"));
             second.setCell(S::Text207, row, QStringLiteral("-") + second.cell(S::Text207, row));
         }
-        for (auto &sheet : sheets)
-            zyt::Calculate_Sheet(*sheet, false, st.calc, st.numbers, st.platform);
+        sheets.calculate(st);
     }
 
-    zyt::test::ScriptedPlatform platform;
-    zyt::AppState st;
-    zyt::MainModel main;
-    std::array<std::unique_ptr<S>, 5> sheets;
-    zyt::SheetList forms{};
+    zyt::bench::FiveSheets sheets;
     C form50;
 };
 
@@ -56,7 +35,7 @@ void calculateType(benchmark::State &state)
         b.form50.setCell(C::Option1, swap ? QStringLiteral("1") : QStringLiteral("0"));
         b.form50.setCell(C::Option2, swap ? QStringLiteral("0") : QStringLiteral("1"));
         swap = !swap;
-        benchmark::DoNotOptimize(zyt::Command1_Click(b.form50, b.forms, b.st));
+        benchmark::DoNotOptimize(zyt::Command1_Click(b.form50, b.sheets.list, b.st));
     }
 }
 

@@ -1,22 +1,12 @@
-#include "calc/calculate_sheet.h"
+#include "bench_fixture.h"
 #include "compare/compare_window.h"
 #include "compare/graph_display.h"
-#include "model/app_state.h"
 #include "model/compare_window_design.h"
-#include "model/flow_test_sheet.h"
 #include "model/graph_window_state.h"
-#include "model/main_model.h"
 #include "platform/recording_surface.h"
-#include "scripted_platform.h"
 #include "widgets/window_builder.h"
 
-#include <QApplication>
 #include <QPushButton>
-
-#include <benchmark/benchmark.h>
-
-#include <array>
-#include <memory>
 
 namespace {
 
@@ -34,33 +24,21 @@ private:
 
 // The compare window over five calculated sample sheets, the second with
 // other flows so every difference is computed.
-struct Bench {
+struct Bench : zyt::bench::BenchState {
     Bench()
     {
-        platform.answerAllWith(zyt::AnswerOk);
-        st.platform = platform.platform();
-        st.Main = &main;
         zyt::fillCompareHelpTexts(st.ui);
-        for (size_t k = 0; k < 5; ++k) {
-            sheets[k] = std::make_unique<S>(QStringLiteral("Form%1").arg(k + 1));
-            forms[k] = sheets[k].get();
-        }
-        S &second = *sheets[1];
+        S &second = sheets[1];
         for (int row = S::FirstLiftRow + 1; row <= S::LastLiftRow; ++row)
             second.setCell(S::Text106, row, second.cell(S::Text106, row) + QStringLiteral("5"));
-        for (auto &sheet : sheets)
-            zyt::Calculate_Sheet(*sheet, false, st.calc, st.numbers, st.platform);
+        sheets.calculate(st);
     }
     std::unique_ptr<zyt::CompareWindow> window()
     {
-        return std::make_unique<zyt::CompareWindow>(form50, forms, st, graph, display);
+        return std::make_unique<zyt::CompareWindow>(form50, sheets.list, st, graph, display);
     }
 
-    zyt::test::ScriptedPlatform platform;
-    zyt::AppState st;
-    zyt::MainModel main;
-    std::array<std::unique_ptr<S>, 5> sheets;
-    zyt::SheetList forms{};
+    zyt::bench::FiveSheets sheets;
     zyt::CompareModel form50;
     zyt::GraphWindowState graph;
     RecordedGraph display;
@@ -70,15 +48,7 @@ struct Bench {
 void firstShow(benchmark::State &state)
 {
     Bench b;
-    for (auto _ : state) {
-        auto window = b.window();
-        window->show();
-        QCoreApplication::processEvents();
-        state.PauseTiming();
-        window.reset();
-        QCoreApplication::processEvents();
-        state.ResumeTiming();
-    }
+    zyt::bench::timeFirstShows(state, [&b] { return b.window(); });
 }
 
 // "&Calculate" clicked on the shown window: the table filled and its cells
@@ -107,12 +77,3 @@ void calculateClicked(benchmark::State &state)
 
 BENCHMARK(firstShow)->Unit(benchmark::kMillisecond);
 BENCHMARK(calculateClicked)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char **argv)
-{
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

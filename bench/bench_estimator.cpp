@@ -1,13 +1,6 @@
-#include "calc/calculate_sheet.h"
+#include "bench_fixture.h"
 #include "main/estimator.h"
 #include "main/metric_switch.h"
-#include "model/app_state.h"
-#include "model/flow_test_sheet.h"
-#include "scripted_platform.h"
-
-#include <benchmark/benchmark.h>
-
-#include <memory>
 
 namespace {
 
@@ -15,23 +8,9 @@ using M = zyt::MainModel;
 using S = zyt::Flow_Test_Sheet;
 
 // The main window over five calculated sheets, boxes answered at once.
-struct Bench {
-    Bench()
-    {
-        platform.answerAllWith(zyt::AnswerOk);
-        st.platform = platform.platform();
-        st.Main = &main;
-        for (size_t k = 0; k < sheets.size(); ++k) {
-            sheets[k] = std::make_unique<S>(QStringLiteral("Form%1").arg(k + 1));
-            zyt::Calculate_Sheet(*sheets[k], st.Metric(), st.calc, st.numbers, st.platform);
-            set[k] = sheets[k].get();
-        }
-    }
-    zyt::test::ScriptedPlatform platform;
-    zyt::AppState st;
-    M main;
-    std::array<std::unique_ptr<S>, 5> sheets;
-    zyt::SheetList set{};
+struct Bench : zyt::bench::BenchState {
+    Bench() { sheets.calculate(st); }
+    zyt::bench::FiveSheets sheets;
 };
 
 // One click on "Metric": every iteration switches, alternately to metric
@@ -43,7 +22,7 @@ void switchMetric(benchmark::State &state)
     for (auto _ : state) {
         metric = !metric;
         b.main.setCell(M::Check2, metric ? QStringLiteral("1") : QStringLiteral("0"));
-        zyt::Check2_Click(b.main, b.set, b.st.numbers);
+        zyt::Check2_Click(b.main, b.sheets.list, b.st.numbers);
     }
 }
 
@@ -58,7 +37,7 @@ void calculateEstimatorMetric(benchmark::State &state)
 {
     Bench b;
     b.main.setCell(M::Check2, QStringLiteral("1"));
-    zyt::Check2_Click(b.main, b.set, b.st.numbers);
+    zyt::Check2_Click(b.main, b.sheets.list, b.st.numbers);
     for (auto _ : state)
         zyt::Command51_Click(b.main, b.st.numbers, b.st.platform);
 }

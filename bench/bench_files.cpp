@@ -1,21 +1,13 @@
+#include "bench_fixture.h"
 #include "files/flow_data_file.h"
 #include "files/main_data_file.h"
 #include "files/record_lines.h"
 #include "files/text_files.h"
-#include "model/app_state.h"
 #include "model/compare_model.h"
-#include "model/flow_test_sheet.h"
 #include "model/graph_window_state.h"
-#include "model/main_model.h"
-#include "scripted_platform.h"
 #include "test_hooks.h"
 
-#include <benchmark/benchmark.h>
-
 #include <QDir>
-
-#include <array>
-#include <memory>
 
 namespace {
 
@@ -24,12 +16,9 @@ using S = zyt::Flow_Test_Sheet;
 // Program state with boxes and dialogs answered at once, in a program folder
 // of its own holding five flow data files and a main data file that
 // preloads them.
-struct Bench {
+struct Bench : zyt::bench::BenchState {
     Bench()
     {
-        platform.answerAllWith(zyt::AnswerOk);
-        st.platform = platform.platform();
-        st.Main = &main;
         for (auto &s : sheets)
             s = std::make_unique<S>();
         S sample;
@@ -55,9 +44,6 @@ struct Bench {
             form60};
     }
 
-    zyt::test::ScriptedPlatform platform;
-    zyt::AppState st;
-    zyt::MainModel main;
     std::array<std::unique_ptr<S>, 5> sheets;
     zyt::CompareModel form50;
     zyt::GraphWindowState form60;

@@ -3,8 +3,6 @@
 #include "platform/qt/painter_surface.h"
 #include "platform/recording_surface.h"
 
-#include <QGuiApplication>
-
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -63,12 +61,3 @@ void graphRecorded(benchmark::State &state)
 BENCHMARK(graph)->Unit(benchmark::kMillisecond);
 BENCHMARK(graphPlus)->Unit(benchmark::kMillisecond);
 BENCHMARK(graphRecorded)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char **argv)
-{
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

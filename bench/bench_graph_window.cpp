@@ -1,27 +1,19 @@
+#include "bench_fixture.h"
 #include "compare/graph_window.h"
-#include "model/app_state.h"
 #include "model/graph_window_state.h"
-#include "scripted_platform.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QTemporaryDir>
 
-#include <benchmark/benchmark.h>
-
 namespace {
 
-struct GraphWindowRun {
+struct GraphWindowRun : zyt::bench::BenchState {
     GraphWindowRun()
     {
-        platform.answerAllWith(zyt::AnswerOk);
-        st.platform = platform.platform();
         for (int w = 1; w <= 19; ++w)
             Form60.Combo1 << QString::number(w);
     }
 
-    zyt::test::ScriptedPlatform platform;
-    zyt::AppState st;
     zyt::GraphWindowState Form60;
 };
 
@@ -29,15 +21,8 @@ struct GraphWindowRun {
 void firstShow(benchmark::State &state)
 {
     GraphWindowRun run;
-    for (auto _ : state) {
-        auto window = std::make_unique<zyt::GraphWindow>(run.Form60, run.st);
-        window->show();
-        QCoreApplication::processEvents();
-        state.PauseTiming();
-        window.reset();
-        QCoreApplication::processEvents();
-        state.ResumeTiming();
-    }
+    zyt::bench::timeFirstShows(
+        state, [&run] { return std::make_unique<zyt::GraphWindow>(run.Form60, run.st); });
 }
 
 // One step of a line drawn by hand, shown on the screen.
@@ -75,12 +60,3 @@ void saveBitmap(benchmark::State &state)
 BENCHMARK(firstShow)->Unit(benchmark::kMillisecond);
 BENCHMARK(handLineStep)->Unit(benchmark::kMillisecond);
 BENCHMARK(saveBitmap)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char **argv)
-{
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,14 +1,8 @@
-#include "calc/calculate_sheet.h"
+#include "bench_fixture.h"
 #include "files/dfw_export.h"
 #include "files/flow_file_import.h"
 #include "files/ptpfa_import.h"
 #include "files/text_files.h"
-#include "model/app_state.h"
-#include "model/flow_test_sheet.h"
-#include "model/main_model.h"
-#include "scripted_platform.h"
-
-#include <benchmark/benchmark.h>
 
 #include <QDir>
 
@@ -17,14 +11,7 @@ namespace {
 using S = zyt::Flow_Test_Sheet;
 
 // Boxes and dialogs answered at once, in a program folder of its own.
-struct Bench {
-    Bench()
-    {
-        platform.answerAllWith(zyt::AnswerOk);
-        st.platform = platform.platform();
-        st.Main = &main;
-    }
-
+struct Bench : zyt::bench::BenchState {
     QString write(const QString &name, const QString &text)
     {
         const QString path = QDir(platform.path()).filePath(name);
@@ -32,10 +19,6 @@ struct Bench {
         platform.chooseAlways(path);
         return path;
     }
-
-    zyt::test::ScriptedPlatform platform;
-    zyt::AppState st;
-    zyt::MainModel main;
 };
 
 // A .pti file of 16 points: the bench's own at lift 0 and 15 measured.

@@ -6,7 +6,6 @@
 #include "report/print_job.h"
 #include "scripted_platform.h"
 
-#include <QGuiApplication>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -42,12 +41,3 @@ void flowSheetToPdf(benchmark::State &state)
 BENCHMARK(flowSheetToPdf)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

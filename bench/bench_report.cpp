@@ -1,14 +1,8 @@
-#include "calc/calculate_sheet.h"
+#include "bench_fixture.h"
 #include "files/record_lines.h"
-#include "model/app_state.h"
-#include "model/flow_test_sheet.h"
-#include "model/main_model.h"
 #include "model/report_model.h"
 #include "report/report_commands.h"
 #include "report/report_config.h"
-#include "scripted_platform.h"
-
-#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -16,23 +10,14 @@ using S = zyt::Flow_Test_Sheet;
 
 // Five sample sheets, every test and field chosen, the main window's block
 // in.
-struct Bench {
+struct Bench : zyt::bench::BenchState {
     Bench()
     {
-        platform.answerAllWith(zyt::AnswerOk);
-        st.platform = platform.platform();
-        st.Main = &main;
-        for (size_t k = 0; k < sheets.size(); ++k) {
-            list[k] = &sheets[k];
-            sheets[k].setCell(S::Text38, S::Single, QStringLiteral("Ported by hand\r\nsecond"));
-            zyt::Calculate_Sheet(sheets[k], st.Metric(), st.calc, st.numbers, st.platform);
-        }
+        for (S *sheet : sheets.list)
+            sheet->setCell(S::Text38, S::Single, QStringLiteral("Ported by hand\r\nsecond"));
+        sheets.calculate(st);
     }
-    zyt::test::ScriptedPlatform platform;
-    zyt::AppState st;
-    zyt::MainModel main;
-    std::array<S, 5> sheets;
-    zyt::SheetList list{};
+    zyt::bench::FiveSheets sheets;
     zyt::ReportModel report;
 };
 
@@ -43,7 +28,7 @@ void buildReportText(benchmark::State &state)
     zyt::ReportSources sources;
     sources.main = &b.main;
     for (size_t k = 0; k < 5; ++k)
-        sources.sheets[k] = &b.sheets[k];
+        sources.sheets[k] = b.sheets.list[k];
     const zyt::ReportSelection all;
     for (auto _ : state)
         benchmark::DoNotOptimize(zyt::buildReportText(all, sources));
@@ -55,7 +40,7 @@ void createTextReport(benchmark::State &state)
 {
     Bench b;
     for (auto _ : state) {
-        zyt::Create_Text_Report(b.report, b.main, b.list, b.st);
+        zyt::Create_Text_Report(b.report, b.main, b.sheets.list, b.st);
         b.report.closeReport();
     }
 }

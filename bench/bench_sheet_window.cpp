@@ -1,33 +1,17 @@
-#include "model/app_state.h"
-#include "model/flow_test_sheet.h"
+#include "bench_fixture.h"
 #include "model/sheet_design.h"
-#include "scripted_platform.h"
 #include "sheet/sheet_window.h"
-
-#include <QApplication>
-
-#include <benchmark/benchmark.h>
 
 namespace {
 
 // The first show of a sheet window builds all its cells.
 void firstShow(benchmark::State &state)
 {
-    zyt::test::ScriptedPlatform platform;
-    platform.answerAllWith(zyt::AnswerOk);
-    zyt::AppState st;
-    st.platform = platform.platform();
-    zyt::fillSheetHelpTexts(st.ui);
+    zyt::bench::BenchState b;
+    zyt::fillSheetHelpTexts(b.st.ui);
     zyt::Flow_Test_Sheet sheet;
-    for (auto _ : state) {
-        auto window = std::make_unique<zyt::SheetWindow>(sheet, st);
-        window->show();
-        QCoreApplication::processEvents();
-        state.PauseTiming();
-        window.reset();
-        QCoreApplication::processEvents();
-        state.ResumeTiming();
-    }
+    zyt::bench::timeFirstShows(state,
+                               [&] { return std::make_unique<zyt::SheetWindow>(sheet, b.st); });
 }
 
 // A window built before: showing it again.
@@ -49,12 +33,3 @@ void showAgain(benchmark::State &state)
 
 BENCHMARK(firstShow)->Unit(benchmark::kMillisecond);
 BENCHMARK(showAgain)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char **argv)
-{
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -49,12 +49,3 @@ void startUp(benchmark::State &state)
 } // namespace
 
 BENCHMARK(startUp)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char **argv)
-{
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
