@@ -13,63 +13,59 @@ QList<DrawOp> RecordingSurface::opsOf(DrawOp::Kind kind) const
     return found;
 }
 
-void RecordingSurface::paintClear()
-{
-    DrawOp op;
-    op.kind = DrawOp::Kind::Clear;
-    ops.append(op);
-}
+namespace {
 
-void RecordingSurface::paintNewPage()
+DrawOp opOf(DrawOp::Kind kind, QPointF from = {})
 {
     DrawOp op;
-    op.kind = DrawOp::Kind::NewPage;
-    ops.append(op);
-}
-
-void RecordingSurface::paintLine(QPointF from, QPointF to, const Pen &pen)
-{
-    DrawOp op;
-    op.kind = DrawOp::Kind::Line;
+    op.kind = kind;
     op.from = from;
-    op.to = to;
+    return op;
+}
+
+// A line, dot or ellipse: the pen it is drawn with (the surface's own pen
+// type, which only the surfaces name).
+template <typename Pen> DrawOp strokeOf(DrawOp::Kind kind, QPointF from, const Pen &pen)
+{
+    DrawOp op = opOf(kind, from);
     op.color = pen.color;
     op.width = pen.width;
     op.style = pen.style;
+    return op;
+}
+
+} // namespace
+
+void RecordingSurface::paintClear() { ops.append(opOf(DrawOp::Kind::Clear)); }
+
+void RecordingSurface::paintNewPage() { ops.append(opOf(DrawOp::Kind::NewPage)); }
+
+void RecordingSurface::paintLine(QPointF from, QPointF to, const Pen &pen)
+{
+    DrawOp op = strokeOf(DrawOp::Kind::Line, from, pen);
+    op.to = to;
     ops.append(op);
 }
 
 void RecordingSurface::paintDot(QPointF at, const Pen &pen)
 {
-    DrawOp op;
-    op.kind = DrawOp::Kind::Dot;
-    op.from = at;
+    DrawOp op = strokeOf(DrawOp::Kind::Dot, at, pen);
     op.to = at;
-    op.color = pen.color;
-    op.width = pen.width;
-    op.style = pen.style;
     ops.append(op);
 }
 
 void RecordingSurface::paintEllipse(QPointF centre, double radiusX, double radiusY, const Pen &pen)
 {
-    DrawOp op;
-    op.kind = DrawOp::Kind::Ellipse;
-    op.from = centre;
+    DrawOp op = strokeOf(DrawOp::Kind::Ellipse, centre, pen);
     op.radiusX = radiusX;
     op.radiusY = radiusY;
-    op.color = pen.color;
-    op.width = pen.width;
-    op.style = pen.style;
     ops.append(op);
 }
 
 void RecordingSurface::paintText(QPointF topLeft, const QString &text, const Font &font,
                                  const QColor &color)
 {
-    DrawOp op;
-    op.kind = DrawOp::Kind::Text;
-    op.from = topLeft;
+    DrawOp op = opOf(DrawOp::Kind::Text, topLeft);
     op.text = text;
     op.color = color;
     op.fontName = font.name;
@@ -86,8 +82,7 @@ QSizeF RecordingSurface::measureText(const QString &text, const Font &font) cons
 
 void RecordingSurface::paintPicture(const QImage &picture, const QRectF &target)
 {
-    DrawOp op;
-    op.kind = DrawOp::Kind::Picture;
+    DrawOp op = opOf(DrawOp::Kind::Picture);
     op.target = target;
     op.pictureSize = picture.size();
     ops.append(op);
