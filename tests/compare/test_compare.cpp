@@ -3,6 +3,7 @@
 #include "calc/port_energy.h"
 #include "calc/unit_conversion.h"
 #include "compare/compare_calculate.h"
+#include "five_sheets.h"
 #include "model/app_state.h"
 #include "model/compare_model.h"
 #include "model/flow_test_sheet.h"
@@ -29,10 +30,6 @@ struct Fixture {
         st.platform = platform.platform();
         st.numbers.setLocaleSeparators(u'.', u',');
         st.Main = &main;
-        for (size_t k = 0; k < 5; ++k) {
-            sheets[k] = std::make_unique<S>(QStringLiteral("Form%1").arg(k + 1));
-            forms[k] = sheets[k].get();
-        }
     }
     void setMetric(bool on) { main.setCell(MainModel::Check2, QString::number(int(on))); }
     // Tests counted from 1.
@@ -43,14 +40,13 @@ struct Fixture {
         form50.setCell(C::Option3, QString::number(type));
         form50.setCell(C::Option4, QString::number(x));
     }
-    bool calculate() { return Command1_Click(form50, forms, st); }
+    bool calculate() { return Command1_Click(form50, sheets.list, st); }
     const QString &cell(C::Array a, int row) const { return form50.cell(a, row); }
 
     test::ScriptedPlatform platform;
     AppState st;
     MainModel main;
-    std::array<std::unique_ptr<S>, 5> sheets;
-    SheetList forms{};
+    test::FiveSheets sheets;
     C form50;
 };
 
@@ -119,10 +115,10 @@ void TestCompare::tables()
     // swirl that turns both ways.
     QFile second(QStringLiteral(ZYT_TEST_DATA "/second_test.txt"));
     QVERIFY(second.open(QIODevice::ReadOnly));
-    edit(*f.sheets[1], QString::fromUtf8(second.readAll()).split(u'\n', Qt::SkipEmptyParts));
+    edit(f.sheets[1], QString::fromUtf8(second.readAll()).split(u'\n', Qt::SkipEmptyParts));
     f.setMetric(metric);
     f.platform.answerAllWith(AnswerOk); // the sheets' own cautions
-    for (S *sheet : {f.forms[0], f.forms[1]}) {
+    for (S *sheet : {f.sheets.list[0], f.sheets.list[1]}) {
         if (metric)
             Convert_Sheet_To_Metric(*sheet, f.st.numbers);
         Calculate_Sheet(*sheet, metric, f.st.calc, f.st.numbers, f.st.platform);
@@ -167,7 +163,7 @@ void TestCompare::portEnergy()
     Fixture f;
     f.setMetric(metric);
     f.st.numbers.Box_Alignment = alignment;
-    S &sheet = *f.sheets[0];
+    S &sheet = f.sheets[0];
     // The same port on both sides; the standard exhaust velocity is computed
     // whatever the intake one.
     for (S::Array side : {S::Text102, S::Text104}) {
@@ -219,8 +215,8 @@ void TestCompare::fillErrors()
     QFETCH(QString, error);
 
     Fixture f;
-    f.sheets[2]->setCell(S::Text102, 0, QStringLiteral("Ported #4"));
-    S &faulty = *f.sheets[fromSide ? 2 : 3];
+    f.sheets[2].setCell(S::Text102, 0, QStringLiteral("Ported #4"));
+    S &faulty = f.sheets[fromSide ? 2 : 3];
     edit(faulty, edits.split(u';'));
     f.choose(3, 4, type);
     for (int a = C::Text101; a <= C::Text110; ++a)
@@ -255,8 +251,8 @@ void TestCompare::fillErrors()
 void TestCompare::choicesAndEdgeRows()
 {
     Fixture f;
-    f.sheets[0]->setCell(S::Text102, 0, QString());
-    f.sheets[4]->setCell(S::Text102, 0, QStringLiteral("Fifth"));
+    f.sheets[0].setCell(S::Text102, 0, QString());
+    f.sheets[4].setCell(S::Text102, 0, QStringLiteral("Fifth"));
     f.choose(1, 2, 0);
     f.form50.setCell(C::Option2, QStringLiteral("x")); // names no test: the fifth
     QVERIFY(f.calculate());
@@ -273,8 +269,8 @@ void TestCompare::choicesAndEdgeRows()
 
     // The top lift row never gets a change; the next one does.
     for (int row : {16, 17}) {
-        f.sheets[0]->setCell(S::Text102, row, QStringLiteral("5"));
-        f.sheets[4]->setCell(S::Text102, row, QStringLiteral("4"));
+        f.sheets[0].setCell(S::Text102, row, QStringLiteral("5"));
+        f.sheets[4].setCell(S::Text102, row, QStringLiteral("4"));
     }
     f.choose(1, 5, int(CompareType::PctFlow));
     QVERIFY(f.calculate());

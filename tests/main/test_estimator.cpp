@@ -2,6 +2,7 @@
 #include "calc/formats.h"
 #include "calc/unit_conversion.h"
 #include "files/main_data_file.h"
+#include "five_sheets.h"
 #include "main/estimator.h"
 #include "main/estimator_rules.h"
 #include "main/metric_switch.h"
@@ -32,11 +33,7 @@ struct Fixture {
         st.platform = platform.platform();
         st.numbers.setLocaleSeparators(u'.', u',');
         st.Main = &main;
-        for (size_t k = 0; k < 5; ++k) {
-            sheets[k] = std::make_unique<S>();
-            Calculate_Sheet(*sheets[k], st.Metric(), st.calc, st.numbers, st.platform);
-            set[k] = sheets[k].get();
-        }
+        sheets.calculate(st);
     }
     // The cell of "Text101(8)=10.5" or "Check1=1".
     int id(const QString &c) const
@@ -62,7 +59,7 @@ struct Fixture {
     void metric(bool on)
     {
         main.setCell(M::Check2, on ? QStringLiteral("1") : QStringLiteral("0"));
-        Check2_Click(main, set, st.numbers);
+        Check2_Click(main, sheets.list, st.numbers);
     }
     static QStringList texts(const CellModel &m)
     {
@@ -75,8 +72,7 @@ struct Fixture {
     test::ScriptedPlatform platform;
     AppState st;
     M main;
-    std::array<std::unique_ptr<S>, 5> sheets;
-    SheetList set{};
+    test::FiveSheets sheets;
 };
 
 // The estimator's entries as the switch leaves the starting values.
@@ -407,7 +403,7 @@ void TestEstimator::metricSheetsAndCellsWithoutNumbers()
     S expected;
     Calculate_Sheet(expected, f.st.Metric(), f.st.calc, f.st.numbers, f.st.platform);
     Convert_Sheet_To_Metric(expected, f.st.numbers);
-    f.sheets[2]->setCell(S::Text101, 20, QStringLiteral("4x0"));
+    f.sheets[2].setCell(S::Text101, 20, QStringLiteral("4x0"));
     f.setCells(QStringLiteral("Text104(3)= Text103(8)=abc"));
 
     f.metric(true);
@@ -415,7 +411,7 @@ void TestEstimator::metricSheetsAndCellsWithoutNumbers()
     // Their unit words and every other cell follow the box.
     f.compareCells(QStringLiteral("Text104(3)= Text103(8)=abc Text104(2)=mm Text105(3)=101.6"));
     for (size_t k = 0; k < 5; ++k) {
-        QStringList sheet = f.texts(*f.sheets[k]);
+        QStringList sheet = f.texts(f.sheets[k]);
         if (k == 2) {
             const int lift = expected.id(S::Text101, 20);
             QCOMPARE(sheet[lift], QStringLiteral("4x0"));
@@ -425,7 +421,7 @@ void TestEstimator::metricSheetsAndCellsWithoutNumbers()
     }
     Convert_Sheet_To_Standard(expected, f.st.numbers);
     f.metric(false);
-    QCOMPARE(f.texts(*f.sheets[4]), f.texts(expected));
+    QCOMPARE(f.texts(f.sheets[4]), f.texts(expected));
 }
 
 void TestEstimator::readerAndWriterRunTheHooks()
@@ -433,7 +429,7 @@ void TestEstimator::readerAndWriterRunTheHooks()
     Fixture f;
     // The program's hooks as the program puts them in.
     test::TestHooks hooks;
-    hooks.onCheck2 = [&f] { Check2_Click(f.main, f.set, f.st.numbers); };
+    hooks.onCheck2 = [&f] { Check2_Click(f.main, f.sheets.list, f.st.numbers); };
     hooks.onCommand51 = [&f] { Command51_Click(f.main, f.st.numbers, f.st.platform); };
     keepUserBoxLooks(f.main);
     S expected;
@@ -446,12 +442,12 @@ void TestEstimator::readerAndWriterRunTheHooks()
     file.close();
     CompareModel form50;
     GraphWindowState form60;
-    Models windows{f.main, f.set, form50, form60};
+    Models windows{f.main, f.sheets.list, form50, form60};
     QVERIFY(Load_Main_Data_File(windows, f.st, hooks));
     QVERIFY(f.platform.shown.isEmpty());
     // Converted once, then calculated in metric with the typed Mach number,
     // which the restored box made a typed cell.
-    QCOMPARE(f.texts(*f.sheets[0]), f.texts(expected));
+    QCOMPARE(f.texts(f.sheets[0]), f.texts(expected));
     f.compareCells(QStringLiteral("Text104(3)=104.78 Text102(3)=205.74"));
     QVERIFY(!f.main.look(f.id(QStringLiteral("Text101(3)="))).readOnly);
 
