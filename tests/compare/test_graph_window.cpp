@@ -210,6 +210,7 @@ void TestGraphWindow::logo()
     QFETCH(QString, name);
     Fixture f;
     const GraphSettings &s = f.program->st.graph;
+    QCOMPARE(f.w.button(QStringLiteral("Logo"))->text(), QStringLiteral("Logo -- Is OFF"));
     const QString file = f.chooseLogo(name, qRgb(200, 30, 40));
     QVERIFY(!file.isEmpty() && f.platform.shown.isEmpty());
     const FileDialogRequest &asked = f.platform.dialogs.last();
