@@ -259,8 +259,7 @@ void Program::openSheet(int k)
     w.show();
     w.raise();
     w.activateWindow();
-    if (QWidget *cell = w.cellWidget(Flow_Test_Sheet::Text108, 7))
-        cell->setFocus(Qt::OtherFocusReason);
+    w.focusCell(Flow_Test_Sheet::Text108, 7);
 }
 
 void Program::Command50_Click()

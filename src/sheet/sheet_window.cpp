@@ -150,8 +150,13 @@ void SheetWindow::showPage(bool two)
 
 void SheetWindow::focusCell(Flow_Test_Sheet::Array array, int index)
 {
-    if (QWidget *w = cellWidget(array, index))
-        w->setFocus(Qt::OtherFocusReason);
+    QWidget *w = cellWidget(array, index);
+    if (!w)
+        return;
+    const bool active = isActiveWindow();
+    w->setFocus(Qt::OtherFocusReason);
+    if (auto *cell = qobject_cast<CellLineEdit *>(w); cell && !active)
+        cell->selectAsFocused();
 }
 
 void SheetWindow::valveCount(int id, const QString &message)

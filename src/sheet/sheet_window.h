@@ -41,6 +41,9 @@ public:
     QFrame *pageTwo() const { return frame1_; }
     bool pageTwoShowing() const { return pageTwo_; }
     QPushButton *button(const QString &name) const;
+    // Puts the focus on a cell, which then selects its text as any move into
+    // it does, also while the window is still to become active.
+    void focusCell(Flow_Test_Sheet::Array array, int index);
     const WindowBuilder &widgets() const { return *widgets_; }
 
     // The window's commands.
@@ -63,7 +66,6 @@ protected:
 private:
     void build();
     void showPage(bool two);
-    void focusCell(Flow_Test_Sheet::Array array, int index);
     void valveCount(int id, const QString &message);
 
     Flow_Test_Sheet &sheet_;

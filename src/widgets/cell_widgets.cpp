@@ -297,6 +297,14 @@ void CellLineEdit::focusInEvent(QFocusEvent *event)
     }
 }
 
+void CellLineEdit::selectAsFocused()
+{
+    if (!rules_.selectOnFocus)
+        return;
+    LineEditBox box(*this);
+    Select_All_Text(box, st_.ui);
+}
+
 void CellLineEdit::focusOutEvent(QFocusEvent *event)
 {
     QLineEdit::focusOutEvent(event);

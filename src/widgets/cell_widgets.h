@@ -31,6 +31,10 @@ public:
     void setExtraRule(std::function<void(CellLineEdit &)> rule) { extra_ = std::move(rule); }
     // Shows the model's text.
     void refresh();
+    // Selects as the cell's focus selection would. A cell given the focus
+    // while its window is not active yet gets it only as the window becomes
+    // active, and that focus selects nothing.
+    void selectAsFocused();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

@@ -212,9 +212,21 @@ void TestProgram::openingSheets()
     QCOMPARE(w.windowTitle(), f.program->st.ui.App_Title + QStringLiteral(" -- Flow Test 3"));
     QVERIFY(QTest::qWaitForWindowActive(&w));
     QCOMPARE(QApplication::focusWidget(), w.cellWidget(S::Text108, 7));
+    // The test pressure is selected as a Tab into it would select it, so a
+    // typed digit replaces it.
+    auto *pressure = qobject_cast<QLineEdit *>(w.cellWidget(S::Text108, 7));
+    QCOMPARE(pressure->selectedText(), QStringLiteral("28"));
+    QTest::keyClick(pressure, Qt::Key_3);
+    QCOMPARE(f.program->sheets[2]->cell(S::Text108, 7), QStringLiteral("3"));
     f.program->sheets[2]->setCell(S::Text101, 20, QStringLiteral("222"));
+    w.hide();
+    f.program->mainWindow().show();
+    f.program->mainWindow().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f.program->mainWindow()));
     f.program->openSheet(2);
+    QVERIFY(QTest::qWaitForWindowActive(&w));
     QCOMPARE(f.program->sheets[2]->cell(S::Text101, 20), QStringLiteral("222"));
+    QCOMPARE(pressure->selectedText(), QStringLiteral("3"));
 }
 
 void TestProgram::preloads()
