@@ -3,9 +3,12 @@
 #include "model/look_state.h"
 #include "platform/numbers.h"
 #include "platform/screen.h"
+#include "widgets/window_placement.h"
 
+#include <QAbstractScrollArea>
 #include <QLayout>
 #include <QMainWindow>
+#include <QScrollBar>
 #include <QVariant>
 #include <QWidget>
 
@@ -40,9 +43,29 @@ void factors(LookState &looks, double width, double height)
     looks.Scale_Y = std::max(1.0, looks.Fit_Screen_Height / double(h) * dpiFactor(looks));
 }
 
+// A window's outer size as designed: a window that scrolls its content
+// counts with the size that shows all of it.
 QSize outerSize(const QWidget &window)
 {
-    return window.isVisible() ? window.frameGeometry().size() : window.size();
+    const QSize frame =
+        window.isVisible() ? window.frameGeometry().size() - window.size() : QSize(0, 0);
+    if (const auto *main = qobject_cast<const QMainWindow *>(&window);
+        main && scrolledContent(*main))
+        return fullClientSize(*main) + frame;
+    return window.size() + frame;
+}
+
+// A scroll area places its viewport and scroll bars itself, and the content
+// of a scrolling window fills the area.
+bool placedByScrollArea(const QWidget &w, const QWidget *scrolled)
+{
+    return &w == scrolled || qobject_cast<const QAbstractScrollArea *>(w.parentWidget()) ||
+           qobject_cast<const QScrollBar *>(&w);
+}
+
+QSize scaled(QSize size, double sx, double sy)
+{
+    return {int(std::lround(size.width() * sx)), int(std::lround(size.height() * sy))};
 }
 
 const char *const ExtentProperty = "zytInnerExtent";
@@ -103,6 +126,8 @@ void Scale_Form_Controls(QWidget &window, const LookState &looks, const ScreenMe
 
     // Every control, those inside frames and pictures included. Controls that
     // a layout places follow their window and only take the font.
+    auto *main = qobject_cast<QMainWindow *>(&window);
+    QWidget *scrolled = main ? scrolledContent(*main) : nullptr;
     const QList<QWidget *> controls = window.findChildren<QWidget *>();
     // Each control's own font as it shows now, taken before any changes, so
     // a font a control inherits is not scaled twice.
@@ -122,7 +147,8 @@ void Scale_Form_Controls(QWidget &window, const LookState &looks, const ScreenMe
         w->setFont(font);
         const QWidget *parent = w->parentWidget();
         if (qobject_cast<const QMainWindow *>(parent) ||
-            (parent && parent->layout() && parent->layout()->indexOf(w) >= 0))
+            (parent && parent->layout() && parent->layout()->indexOf(w) >= 0) ||
+            placedByScrollArea(*w, scrolled))
             continue;
         const QRect g = w->geometry();
         const QRect scaled(int(std::lround(g.x() * sx)), int(std::lround(g.y() * sy)),
@@ -133,18 +159,26 @@ void Scale_Form_Controls(QWidget &window, const LookState &looks, const ScreenMe
     }
 
     const QSize outer = outerSize(window);
-    const QSize frame = outer - window.size();
-    const QSize client(int(std::lround(outer.width() * sx)) - frame.width(),
-                       int(std::lround(outer.height() * sy)) - frame.height());
-    if (window.minimumSize() == window.maximumSize())
-        window.setFixedSize(client);
-    else
-        window.resize(client);
+    QSize frame = outer - window.size();
+    if (scrolled) {
+        // The window grows with its content, to show it whole where the
+        // screen has room.
+        frame = outer - fullClientSize(*main);
+        setContentSize(*main, scaled(contentSize(*main), sx, sy), screen);
+    } else {
+        const QSize client = scaled(outer, sx, sy) - frame;
+        if (window.minimumSize() == window.maximumSize())
+            window.setFixedSize(client);
+        else
+            window.resize(client);
+    }
 
     if (screen) {
-        const QSize newOuter = client + frame;
+        const QSize newOuter = window.size() + frame;
         const int left = (screen->pixelSize().width() - newOuter.width()) / 2;
         window.move(left, fittedTop(*screen, newOuter.height()));
+        // A window the screen has no room for keeps all of its frame on it.
+        fitOnScreen(window, screen);
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QSize>
 
 namespace zyt {
@@ -11,6 +12,9 @@ public:
     virtual ~ScreenMetrics() = default;
     virtual QSize pixelSize() const = 0;
     virtual double pixelsPerInch() const = 0; // logical dots per inch
+    // The part of the screen windows may cover, without the desktop's own
+    // panels, in pixels.
+    virtual QRect availableArea() const { return QRect(QPoint(0, 0), pixelSize()); }
 
     double twipsPerPixel() const { return 1440.0 / pixelsPerInch(); }
     double widthTwips() const { return pixelSize().width() * twipsPerPixel(); }

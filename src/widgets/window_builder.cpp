@@ -4,6 +4,7 @@
 #include "hover_help.h"
 #include "model/app_state.h"
 #include "model/cell_model.h"
+#include "window_placement.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -146,11 +147,13 @@ void WindowBuilder::build()
         font.setPointSizeF(design_.fontSize);
         window_.setFont(font);
     }
-    background_ = new QWidget(&window_);
+    // The controls lie on a background that scrolls when the screen has
+    // no room for the whole window.
+    background_ = new QWidget;
     background_->setObjectName(QStringLiteral("Background"));
-    if (design_.fillBackground)
-        background_->setAutoFillBackground(true);
-    window_.setCentralWidget(background_);
+    makeScrollable(window_, background_, design_.size);
+    background_->setAutoFillBackground(design_.fillBackground);
+    keepOnScreen(window_, st_.platform);
     views_ = new CellViews(model_, st_, &window_);
 
     addMenus(window_.menuBar(), design_.menuBar);
@@ -165,8 +168,7 @@ void WindowBuilder::build()
         if (c->look.hidden)
             w->hide();
 
-    window_.setFixedSize(design_.size.width(),
-                         design_.size.height() + window_.menuBar()->sizeHint().height());
+    setContentSize(window_, design_.size, st_.platform.screen);
 }
 
 void WindowBuilder::addMenus(QWidget *bar, const std::vector<MenuDesign> &entries)

@@ -202,7 +202,7 @@ void TestSheetWindow::hoverHelp()
     enter(f.window->button(QStringLiteral("Sort")));
     QVERIFY(help->isVisible());
     // A move over the background hides it, one over a cell does not.
-    QWidget *background = f.window->centralWidget();
+    QWidget *background = f.window->widgets().background();
     const QPoint overCell = f.cell(S::Text113, 20)->geometry().center();
     QTest::mouseMove(background, overCell);
     QMouseEvent overCellMove(QEvent::MouseMove, overCell, background->mapToGlobal(overCell),

@@ -4,16 +4,23 @@
 
 namespace zyt::test {
 
-// A screen of a chosen size and density.
+// A screen of a chosen size and density; windows may cover all of it
+// unless an area is given.
 class FakeScreen final : public ScreenMetrics {
 public:
-    FakeScreen(int width, int height, double dpi) : size_(width, height), dpi_(dpi) {}
+    FakeScreen(int width, int height, double dpi)
+        : size_(width, height), dpi_(dpi), area_(0, 0, width, height)
+    {
+    }
     QSize pixelSize() const override { return size_; }
     double pixelsPerInch() const override { return dpi_; }
+    QRect availableArea() const override { return area_; }
+    void setAvailableArea(const QRect &area) { area_ = area; }
 
 private:
     QSize size_;
     double dpi_;
+    QRect area_;
 };
 
 } // namespace zyt::test

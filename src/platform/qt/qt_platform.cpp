@@ -93,6 +93,12 @@ double QtScreenMetrics::pixelsPerInch() const
     return dpi > 0.0 ? dpi : 96.0;
 }
 
+QRect QtScreenMetrics::availableArea() const
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(QPoint(0, 0), pixelSize());
+}
+
 std::optional<QString> QtFileDialogs::show(const FileDialogRequest &request)
 {
     const std::optional<FileDialogChoice> chosen = showChoice(request);

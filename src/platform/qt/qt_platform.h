@@ -38,6 +38,7 @@ class QtScreenMetrics final : public ScreenMetrics {
 public:
     QSize pixelSize() const override;
     double pixelsPerInch() const override;
+    QRect availableArea() const override;
 };
 
 // The file dialogs as Qt's own, parented to the active window.
