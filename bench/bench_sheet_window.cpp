@@ -4,7 +4,7 @@
 
 namespace {
 
-// The first show of a sheet window builds all its cells.
+// The first show of a sheet window builds the cells of its first page.
 void firstShow(benchmark::State &state)
 {
     zyt::bench::BenchState b;
@@ -12,6 +12,27 @@ void firstShow(benchmark::State &state)
     zyt::Flow_Test_Sheet sheet;
     zyt::bench::timeFirstShows(state,
                                [&] { return std::make_unique<zyt::SheetWindow>(sheet, b.st); });
+}
+
+// Page 2 shown for the first time builds its cells.
+void pageTwoFirstShow(benchmark::State &state)
+{
+    zyt::bench::BenchState b;
+    zyt::fillSheetHelpTexts(b.st.ui);
+    zyt::Flow_Test_Sheet sheet;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto window = std::make_unique<zyt::SheetWindow>(sheet, b.st);
+        window->show();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        window->NextPage_Click();
+        QCoreApplication::processEvents();
+        state.PauseTiming();
+        window.reset();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
 }
 
 // A window built before: showing it again.
@@ -32,4 +53,5 @@ void showAgain(benchmark::State &state)
 } // namespace
 
 BENCHMARK(firstShow)->Unit(benchmark::kMillisecond);
+BENCHMARK(pageTwoFirstShow)->Unit(benchmark::kMillisecond);
 BENCHMARK(showAgain)->Unit(benchmark::kMillisecond);

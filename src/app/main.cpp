@@ -2,6 +2,7 @@
 #include "main/program.h"
 #include "platform/qt/process_end.h"
 #include "platform/qt/qt_platform.h"
+#include "widgets/program_style.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -11,7 +12,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("zyt"));
     app.setApplicationVersion(QStringLiteral(ZYT_VERSION));
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    // Fusion, with the panels of the many cells drawn once and copied.
+    QApplication::setStyle(zyt::programStyle());
     // The program ends through its exit, which closes every window itself.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -364,6 +364,7 @@ WindowDesign makeDesign()
     d.name = QStringLiteral("Main");
     d.size = QSize(WindowWidth, WindowHeight);
     d.fontSize = 8.0;
+    d.paintedCells = true;
     d.menuBar = menus();
     d.grids = {estimatorGrid()};
     d.controls = controls();

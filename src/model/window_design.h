@@ -245,6 +245,9 @@ struct WindowDesign {
     QSize size;          // of the area below the menu bar
     double fontSize = 0; // points; 0: the desktop's
     bool fillBackground = false;
+    // Cells that take no typing are drawn without an editor of their own
+    // until they are clicked: many cheap widgets in place of line editors.
+    bool paintedCells = false;
     std::vector<MenuDesign> menuBar;
     std::vector<ControlDesign> controls;
     std::vector<CellGridDesign> grids;

@@ -76,17 +76,27 @@ SheetWindow::SheetWindow(Flow_Test_Sheet &sheet, AppState &st, MainModel *main, 
 
 void SheetWindow::setVisible(bool visible)
 {
-    if (visible)
-        ensureBuilt();
+    if (visible && !built_) {
+        built_ = true;
+        build();
+    }
     QMainWindow::setVisible(visible);
 }
 
 void SheetWindow::ensureBuilt()
 {
-    if (built_)
-        return;
-    built_ = true;
-    build();
+    if (!built_) {
+        built_ = true;
+        build();
+    }
+    buildPageTwo();
+}
+
+void SheetWindow::buildPageTwo()
+{
+    setUpdatesEnabled(false);
+    widgets_->buildFrame(QStringLiteral("Frame1"));
+    setUpdatesEnabled(true);
 }
 
 QWidget *SheetWindow::cellWidget(Flow_Test_Sheet::Array array, int index) const
@@ -108,6 +118,7 @@ QPushButton *SheetWindow::button(const QString &name) const
 void SheetWindow::build()
 {
     setUpdatesEnabled(false);
+    widgets_->deferFrame(QStringLiteral("Frame1"));
     widgets_->build();
     frame1_ = widgets_->widget<QFrame>(u"Frame1");
     // Everything on page 1 that page 2 lies over.
@@ -141,6 +152,8 @@ void SheetWindow::showPage(bool two)
     pageTwo_ = two;
     if (!built_)
         return;
+    if (two)
+        buildPageTwo();
     for (QWidget *w : covered_)
         w->setVisible(!two);
     frame1_->setVisible(two);

@@ -19,8 +19,9 @@ class WindowBuilder;
 
 // The window of one flow test (Form1 to Form5): a view of its sheet's cells
 // on two pages, with the commands that calculate, sort and clear them. The
-// widgets are built the first time the window shows; until then the window
-// costs nothing and the cells live in the sheet alone. A PTPFA import also
+// widgets are built the first time the window shows, those of page 2 the
+// first time page 2 shows; until then they cost nothing and the cells live
+// in the sheet alone. A PTPFA import also
 // writes into the main window's cells, so a window made without them
 // leaves its PTPFA entry without effect.
 class SheetWindow : public QMainWindow {
@@ -32,10 +33,11 @@ public:
 
     Flow_Test_Sheet &sheet() { return sheet_; }
     bool isBuilt() const { return built_; }
+    // Builds the whole window, both pages.
     void ensureBuilt();
 
-    // The widget of a cell; nullptr before the window was built or for a
-    // blank cell.
+    // The widget of a cell; nullptr before the window (or for a cell of
+    // page 2, page 2) was built, or for a blank cell.
     QWidget *cellWidget(Flow_Test_Sheet::Array array, int index) const;
     QLabel *helpLine() const;
     QFrame *pageTwo() const { return frame1_; }
@@ -65,6 +67,7 @@ protected:
 
 private:
     void build();
+    void buildPageTwo();
     void showPage(bool two);
     void valveCount(int id, const QString &message);
 

@@ -3,6 +3,7 @@
 #include "calc/input_services.h"
 #include "model/app_state.h"
 #include "model/cell_model.h"
+#include "painted_cell.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -92,6 +93,8 @@ QWidget *CellViews::add(int id, const CellRules &rules, QWidget *parent, const Q
         w->setAutoFillBackground(true);
     } else if (layout.info(id).multiline) {
         w = new CellTextEdit(model_, id, st_, parent);
+    } else if (painted_ && PaintedCell::suits(layout.info(id), rules)) {
+        w = new PaintedCell(model_, id, st_, rules, parent);
     } else {
         w = new CellLineEdit(model_, id, st_, rules, parent);
     }
@@ -111,6 +114,8 @@ void CellViews::cellChanged(int id)
     QWidget *w = widget(id);
     if (auto *edit = qobject_cast<CellLineEdit *>(w))
         edit->refresh();
+    else if (auto *painted = qobject_cast<PaintedCell *>(w))
+        painted->refresh();
     else if (auto *text = qobject_cast<CellTextEdit *>(w))
         text->refresh();
 }
@@ -126,14 +131,33 @@ QColor rgbColor(std::uint32_t rgb)
     return QColor(int(rgb >> 16) & 0xFF, int(rgb >> 8) & 0xFF, int(rgb) & 0xFF);
 }
 
+QPalette cellPalette(const QPalette &from, std::uint32_t back, std::uint32_t fore)
+{
+    // A window's cells come in a few colourings: each palette is made once
+    // and shared, for as long as the palette they start from stays the same.
+    struct Made {
+        QPalette from;
+        std::uint32_t back;
+        std::uint32_t fore;
+        QPalette palette;
+    };
+    static std::vector<Made> made;
+    for (const Made &m : made)
+        if (m.back == back && m.fore == fore && m.from == from)
+            return m.palette;
+    QPalette palette = from;
+    palette.setColor(QPalette::Base, rgbColor(back));
+    palette.setColor(QPalette::Window, rgbColor(back));
+    palette.setColor(QPalette::Text, rgbColor(fore));
+    if (made.size() >= 64)
+        made.clear();
+    made.push_back({from, back, fore, palette});
+    return palette;
+}
+
 void applyCellLook(QWidget &cell, const CellLook &look)
 {
-    const auto colour = rgbColor;
-    QPalette palette = cell.palette();
-    palette.setColor(QPalette::Base, colour(look.backColor));
-    palette.setColor(QPalette::Window, colour(look.backColor));
-    palette.setColor(QPalette::Text, colour(look.foreColor));
-    cell.setPalette(palette);
+    cell.setPalette(cellPalette(cell.palette(), look.backColor, look.foreColor));
     if (qobject_cast<QLabel *>(&cell))
         return; // a colour marker: nothing to type, no text
     cell.setFocusPolicy(look.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
@@ -145,7 +169,10 @@ void applyCellLook(QWidget &cell, const CellLook &look)
         font.setPointSizeF(look.fontSize);
     font.setBold(look.fontBold);
     font.setItalic(look.fontItalic);
-    cell.setFont(font);
+    // Most cells show their window's font: setting it on each would only
+    // cost the window's first show.
+    if (font != cell.font())
+        cell.setFont(font);
 
     const Qt::Alignment horizontal = look.alignment == 0   ? Qt::AlignLeft
                                      : look.alignment == 1 ? Qt::AlignRight
@@ -153,6 +180,9 @@ void applyCellLook(QWidget &cell, const CellLook &look)
     if (auto *edit = qobject_cast<QLineEdit *>(&cell)) {
         edit->setReadOnly(look.readOnly);
         edit->setAlignment(horizontal | Qt::AlignVCenter);
+    } else if (auto *painted = qobject_cast<PaintedCell *>(&cell)) {
+        painted->setReadOnly(look.readOnly);
+        painted->setAlignment(horizontal | Qt::AlignVCenter);
     } else if (auto *text = qobject_cast<QPlainTextEdit *>(&cell)) {
         text->setReadOnly(look.readOnly);
     }

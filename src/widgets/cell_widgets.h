@@ -90,8 +90,11 @@ class CellViews : public QObject {
 public:
     CellViews(CellModel &model, AppState &st, QObject *parent = nullptr);
 
-    // A multi-line cell becomes a text editor, any other a line editor.
+    // A multi-line cell becomes a text editor; a cell that takes no typing
+    // is painted when the window asks for that; any other becomes a line
+    // editor.
     QWidget *add(int id, const CellRules &rules, QWidget *parent, const QRect &geometry);
+    void setPaintedCells(bool painted) { painted_ = painted; }
     // nullptr for a cell without a widget.
     QWidget *widget(int id) const
     {
@@ -105,10 +108,14 @@ private:
     CellModel &model_;
     AppState &st_;
     std::vector<QWidget *> widgets_;
+    bool painted_ = false;
 };
 
 // A designed colour (0xRRGGBB) as Qt's.
 QColor rgbColor(std::uint32_t rgb);
+
+// `from` with a cell's background and text colours (0xRRGGBB).
+QPalette cellPalette(const QPalette &from, std::uint32_t back, std::uint32_t fore);
 
 // Shows a cell's look on its widget: colours, read-only state, whether Tab
 // stops on it, font and alignment.

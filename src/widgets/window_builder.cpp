@@ -155,20 +155,65 @@ void WindowBuilder::build()
     background_->setAutoFillBackground(design_.fillBackground);
     keepOnScreen(window_, st_.platform);
     views_ = new CellViews(model_, st_, &window_);
+    views_->setPaintedCells(design_.paintedCells);
 
     addMenus(window_.menuBar(), design_.menuBar);
     made_.reserve(design_.controls.size());
-    for (const ControlDesign &c : design_.controls) {
-        if (QWidget *w = make(c))
-            made_.emplace_back(&c, w);
-    }
-    attachHover();
+    makeControls();
+    attachHover(0, 0);
     chainTabs();
-    for (const auto &[c, w] : made_)
-        if (c->look.hidden)
-            w->hide();
 
     setContentSize(window_, design_.size, st_.platform.screen);
+}
+
+void WindowBuilder::deferFrame(const QString &frame) { deferred_.insert(frame); }
+
+void WindowBuilder::buildFrame(const QString &frame)
+{
+    if (builtFrames_.contains(frame))
+        return;
+    builtFrames_.insert(frame);
+    if (!built_)
+        return; // the build makes it with the rest
+    const size_t from = made_.size();
+    const size_t fromCell = madeCells_.size();
+    makeControls();
+    attachHover(from, fromCell);
+    chainTabs();
+}
+
+bool WindowBuilder::isDeferred(const QString &parent) const
+{
+    // A frame waits while it, or a frame it lies on, waits.
+    QString frame = parent;
+    while (!frame.isEmpty()) {
+        if (deferred_.contains(frame) && !builtFrames_.contains(frame))
+            return true;
+        const auto it = std::find_if(design_.controls.begin(), design_.controls.end(),
+                                     [&frame](const ControlDesign &c) {
+                                         return c.kind == ControlKind::Frame && c.name == frame;
+                                     });
+        frame = it == design_.controls.end() ? QString() : it->parent;
+    }
+    return false;
+}
+
+void WindowBuilder::makeControls()
+{
+    madeControl_.resize(design_.controls.size(), false);
+    for (size_t k = 0; k < design_.controls.size(); ++k) {
+        const ControlDesign &c = design_.controls[k];
+        const QString &parent =
+            c.kind == ControlKind::CellGrid ? design_.grids[size_t(c.grid)].parent : c.parent;
+        if (madeControl_[k] || isDeferred(parent))
+            continue;
+        madeControl_[k] = true;
+        if (QWidget *w = make(c)) {
+            made_.emplace_back(&c, w);
+            if (c.look.hidden)
+                w->hide();
+        }
+    }
 }
 
 void WindowBuilder::addMenus(QWidget *bar, const std::vector<MenuDesign> &entries)
@@ -309,6 +354,7 @@ QWidget *WindowBuilder::makeCell(int array, int index, QWidget *parent, const QR
 {
     const int id = model_.checkedId(array, index);
     QWidget *w = views_->add(id, rules_ ? rules_(array, index) : CellRules{}, parent, geometry);
+    madeCells_.push_back(id);
     if (auto *edit = qobject_cast<CellLineEdit *>(w);
         edit && edit->rules().extra != ExtraRule::None) {
         if (auto rule = extraRules_.constFind(int(edit->rules().extra)); rule != extraRules_.cend())
@@ -395,12 +441,14 @@ void WindowBuilder::bindOption(QRadioButton *radio, const ControlDesign &c)
     });
 }
 
-void WindowBuilder::attachHover()
+void WindowBuilder::attachHover(size_t from, size_t fromCell)
 {
     if (!help_)
         return;
-    help_->background(background_);
-    for (const auto &[c, w] : made_) {
+    if (from == 0)
+        help_->background(background_);
+    for (size_t k = from; k < made_.size(); ++k) {
+        const auto &[c, w] = made_[k];
         if (c->hover == Hover::Show) {
             help_->shows(w, c->help);
         } else if (c->hover == Hover::Hide) {
@@ -414,10 +462,9 @@ void WindowBuilder::attachHover()
     if (design_.cellHover.empty())
         return;
     const CellLayout &layout = model_.layout();
-    for (int id = 0; id < layout.cellCount(); ++id) {
+    for (size_t k = fromCell; k < madeCells_.size(); ++k) {
+        const int id = madeCells_[k];
         QWidget *w = views_->widget(id);
-        if (!w)
-            continue;
         const HoverHelp h = cellHover(design_, layout.arrayOf(id), layout.indexOf(id));
         if (h.action == Hover::Show)
             help_->shows(w, h.help);

@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QStringView>
 
@@ -52,6 +53,12 @@ public:
     // Makes the widgets; a second call does nothing.
     void build();
     bool isBuilt() const { return built_; }
+    // The controls on the frame, and on frames on it, wait for buildFrame:
+    // a part of the window that is not shown at first costs nothing until
+    // it is. To be said before build.
+    void deferFrame(const QString &frame);
+    // Makes the controls of a deferred frame; a second call does nothing.
+    void buildFrame(const QString &frame);
 
     // A control, or a cell by its array name and index; nullptr when there
     // is none or before the build.
@@ -75,8 +82,12 @@ private:
     void makeGrid(const CellGridDesign &grid);
     void bindCheckBox(QCheckBox *check, const ControlDesign &c);
     void bindOption(QRadioButton *radio, const ControlDesign &c);
-    void attachHover();
+    // Makes the controls, skipping those on frames still deferred.
+    void makeControls();
+    // Hover help for what was made from `from` on in made_ and madeCells_.
+    void attachHover(size_t from, size_t fromCell);
     void chainTabs();
+    bool isDeferred(const QString &parent) const;
     void run(const QString &name, int index) const;
     QWidget *parentOf(const QString &frame) const;
 
@@ -96,6 +107,10 @@ private:
     QHash<QString, QAction *> actions_;
     QHash<QString, QButtonGroup *> groups_;
     std::vector<std::pair<const ControlDesign *, QWidget *>> made_;
+    std::vector<int> madeCells_;    // ids, in the order made
+    QSet<QString> deferred_;        // frames whose controls wait
+    QSet<QString> builtFrames_;     // deferred frames made since
+    std::vector<bool> madeControl_; // by place in the design
 };
 
 } // namespace zyt

@@ -144,6 +144,8 @@ void makeScrollable(QMainWindow &window, QWidget *content, QSize size)
     scroller->setWidgetResizable(true);
     content->setMinimumSize(size);
     scroller->setWidget(content);
+    // The content covers the whole view: nothing of the view to paint.
+    scroller->viewport()->setAutoFillBackground(false);
     window.setCentralWidget(scroller);
     window.setFixedSize(fullClientSize(window));
 }

@@ -4,6 +4,8 @@
 #include "model/sheet_design.h"
 #include "scripted_platform.h"
 #include "sheet/sheet_window.h"
+#include "widgets/cell_widgets.h"
+#include "widgets/painted_cell.h"
 #include "widgets/window_builder.h"
 
 #include <QAction>
@@ -52,6 +54,14 @@ struct Fixture {
     {
         return qobject_cast<QLineEdit *>(window->cellWidget(a, i));
     }
+    QWidget *view(S::Array a, int i) const { return window->cellWidget(a, i); }
+    // The text a cell shows, whatever its widget.
+    QString shown(S::Array a, int i) const
+    {
+        if (const QLineEdit *edit = cell(a, i))
+            return edit->text();
+        return qobject_cast<PaintedCell *>(view(a, i))->text();
+    }
     void focus(S::Array a, int i) const
     {
         cell(a, i)->setFocus(Qt::TabFocusReason);
@@ -77,6 +87,7 @@ private slots:
     void pages();
     void closingHides();
     void hoverHelp();
+    void resultsStayCopyable();
     void keyRefusals_data();
     void keyRefusals();
     void emptyLiftGivesFocusBackAndCopies();
@@ -103,6 +114,10 @@ void TestSheetWindow::builtOnlyWhenShown()
     QVERIFY(f.window->isBuilt());
     QVERIFY(f.window->cellWidget(S::Text101, 16));
     QVERIFY(!f.window->cellWidget(S::Text104, 9)); // blank
+    // Page 2's cells come with page 2.
+    QVERIFY(!f.window->cellWidget(S::Text207, 20));
+    f.window->NextPage_Click();
+    QVERIFY(f.window->cellWidget(S::Text207, 20)->isVisible());
 }
 
 void TestSheetWindow::modelAndViewMirror()
@@ -114,6 +129,7 @@ void TestSheetWindow::modelAndViewMirror()
     f.focus(S::Text102, 3);
     QTest::keyClicks(f.cell(S::Text102, 3), QStringLiteral("2.1"));
     QCOMPARE(f.sheet.cell(S::Text102, 3), QStringLiteral("2.1"));
+    f.window->NextPage_Click(); // the comments are on page 2
     f.sheet.setCell(S::Text38, S::Single, QStringLiteral("one\r\ntwo"));
     auto *comments = f.window->cellWidget(S::Text38, S::Single);
     QCOMPARE(comments->property("plainText").toString(), QStringLiteral("one\ntwo"));
@@ -144,14 +160,14 @@ void TestSheetWindow::pages()
     QCOMPARE(QApplication::focusWidget(), f.window->cellWidget(S::Text207, 30));
     // The first three columns stay beside page 2; the ones under it hide.
     for (S::Array a : {S::Text101, S::Text102, S::Text103})
-        QVERIFY(f.cell(a, 20)->isVisible());
-    QVERIFY(!f.cell(S::Text104, 20)->isVisible());
-    QVERIFY(!f.cell(S::Text106, 20)->isVisible());
-    QVERIFY(!f.cell(S::Text103, 9)->isVisible()); // it stands in the Text104 column
+        QVERIFY(f.view(a, 20)->isVisible());
+    QVERIFY(!f.view(S::Text104, 20)->isVisible());
+    QVERIFY(!f.view(S::Text106, 20)->isVisible());
+    QVERIFY(!f.view(S::Text103, 9)->isVisible()); // it stands in the Text104 column
 
     QTest::mouseClick(f.window->button(QStringLiteral("Exit")), Qt::LeftButton);
     QVERIFY(!f.window->pageTwo()->isVisible());
-    QVERIFY(f.cell(S::Text106, 20)->isVisible());
+    QVERIFY(f.view(S::Text106, 20)->isVisible());
     QCOMPARE(QApplication::focusWidget(), f.window->cellWidget(S::Text101, 16));
 }
 
@@ -187,23 +203,23 @@ void TestSheetWindow::hoverHelp()
     enter(f.window->button(QStringLiteral("Command1")));
     QVERIFY(help->isVisible());
     QCOMPARE(help->text(), f.st.ui.Help_Texts.value(QStringLiteral("Help_Calculate")));
-    enter(f.cell(S::Text102, 20)); // leaves the line as it is
+    enter(f.view(S::Text102, 20)); // leaves the line as it is
     QVERIFY(help->isVisible());
     QCOMPARE(help->text(), f.st.ui.Help_Texts.value(QStringLiteral("Help_Calculate")));
-    enter(f.cell(S::Text105, 4));
+    enter(f.view(S::Text105, 4));
     QVERIFY(help->text().contains(u'\n'));
-    enter(f.cell(S::Text109, 2));
+    enter(f.view(S::Text109, 2));
     const QString in = help->text();
-    enter(f.cell(S::Text109, 3));
+    enter(f.view(S::Text109, 3));
     QCOMPARE(help->text(), in);
-    enter(f.cell(S::Text106, 3));
+    enter(f.view(S::Text106, 3));
     QVERIFY(!help->isVisible());
 
     enter(f.window->button(QStringLiteral("Sort")));
     QVERIFY(help->isVisible());
     // A move over the background hides it, one over a cell does not.
     QWidget *background = f.window->widgets().background();
-    const QPoint overCell = f.cell(S::Text113, 20)->geometry().center();
+    const QPoint overCell = f.view(S::Text113, 20)->geometry().center();
     QTest::mouseMove(background, overCell);
     QMouseEvent overCellMove(QEvent::MouseMove, overCell, background->mapToGlobal(overCell),
                              Qt::NoButton, Qt::NoButton, Qt::NoModifier);
@@ -215,6 +231,29 @@ void TestSheetWindow::hoverHelp()
     QVERIFY(!background->childAt(empty));
     QApplication::sendEvent(background, &move);
     QVERIFY(!help->isVisible());
+}
+
+void TestSheetWindow::resultsStayCopyable()
+{
+    Fixture f;
+    QVERIFY(f.open());
+    // A result is drawn without an editor until it is clicked; then its
+    // text can be selected as in any other cell, but not changed.
+    auto *result = qobject_cast<PaintedCell *>(f.view(S::Text102, 20));
+    QVERIFY(result);
+    QVERIFY(!result->editor());
+    QTest::mouseClick(result, Qt::LeftButton, {}, QPoint(5, result->height() / 2));
+    auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    QVERIFY(editor);
+    QCOMPARE(static_cast<QWidget *>(editor), static_cast<QWidget *>(result->editor()));
+    QVERIFY(editor->isReadOnly());
+    QCOMPARE(editor->text(), f.sheet.cell(S::Text102, 20));
+    editor->selectAll();
+    QCOMPARE(editor->selectedText(), f.sheet.cell(S::Text102, 20));
+    QTest::keyClicks(editor, QStringLiteral("9"));
+    QCOMPARE(editor->text(), f.sheet.cell(S::Text102, 20));
+    f.sheet.setCell(S::Text102, 20, QStringLiteral("12.5"));
+    QCOMPARE(editor->text(), QStringLiteral("12.5"));
 }
 
 void TestSheetWindow::keyRefusals_data()
@@ -453,7 +492,7 @@ void TestSheetWindow::calculateTouchesOnlyItsSheet()
         before << other.text(id);
     QTest::mouseClick(f.window->button(QStringLiteral("Command1")), Qt::LeftButton);
     QCOMPARE(f.sheet.cell(S::Text102, 5), QStringLiteral("2.835"));
-    QCOMPARE(f.cell(S::Text102, 5)->text(), QStringLiteral("2.835"));
+    QCOMPARE(f.shown(S::Text102, 5), QStringLiteral("2.835"));
     for (int id = 0; id < other.layout().cellCount(); ++id)
         QCOMPARE(other.text(id), before[id]);
 }

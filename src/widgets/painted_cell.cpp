@@ -1,0 +1,262 @@
+#include "painted_cell.h"
+
+#include "cell_widgets.h"
+#include "model/app_state.h"
+#include "model/cell_model.h"
+#include "program_style.h"
+
+#include <QCoreApplication>
+#include <QFontMetricsF>
+#include <QHBoxLayout>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <QTransform>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+namespace zyt {
+
+namespace {
+
+// A line editor keeps its text this far from its contents' edges.
+constexpr int HorizontalMargin = 2;
+
+// The smallest font a text is made smaller to.
+constexpr double SmallestPoints = 4.0;
+
+void initPanel(QStyleOptionFrame &panel, const QWidget &cell, bool readOnly)
+{
+    panel.initFrom(&cell);
+    panel.rect = cell.contentsRect();
+    panel.lineWidth = cell.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &panel, &cell);
+    panel.midLineWidth = 0;
+    panel.state |= QStyle::State_Sunken;
+    if (readOnly)
+        panel.state |= QStyle::State_ReadOnly;
+    panel.features = QStyleOptionFrame::None;
+}
+
+// The width a line editor takes for a text of that advance: one more
+// pixel, for its caret.
+int neededWidth(qreal advance) { return int(std::lround(advance)) + 1; }
+
+int neededWidth(const QString &text, const QFont &font)
+{
+    return neededWidth(QFontMetricsF(font).horizontalAdvance(text));
+}
+
+QFont withSize(QFont font, double points)
+{
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(points);
+    else
+        font.setPixelSize(std::max(1, int(std::lround(points))));
+    return font;
+}
+
+double sizeOf(const QFont &font)
+{
+    return font.pointSizeF() > 0 ? font.pointSizeF() : double(font.pixelSize());
+}
+
+} // namespace
+
+PaintedCell::PaintedCell(CellModel &model, int id, AppState &st, const CellRules &rules,
+                         QWidget *parent)
+    : QWidget(parent), model_(model), id_(id), st_(st), rules_(rules)
+{
+    setFocusPolicy(Qt::ClickFocus);
+}
+
+bool PaintedCell::suits(const CellInfo &info, const CellRules &rules)
+{
+    const bool shown = info.kind == CellKind::Label || info.kind == CellKind::Header ||
+                       info.kind == CellKind::Result;
+    return shown && info.readOnly && !info.tabStop && !info.multiline && !rules.selectOnFocus &&
+           rules.filter == KeyFilter::None && rules.check == FocusCheck::None &&
+           rules.extra == ExtraRule::None;
+}
+
+QString PaintedCell::text() const { return model_.text(id_); }
+
+void PaintedCell::setAlignment(Qt::Alignment alignment)
+{
+    if (alignment_ == alignment)
+        return;
+    alignment_ = alignment;
+    if (editor_)
+        editor_->setAlignment(alignment);
+    update();
+}
+
+void PaintedCell::setReadOnly(bool readOnly)
+{
+    readOnly_ = readOnly;
+    if (editor_)
+        editor_->setReadOnly(readOnly);
+    update();
+}
+
+void PaintedCell::setTextMargins(const QMargins &margins)
+{
+    if (margins_ == margins)
+        return;
+    margins_ = margins;
+    fittedValid_ = false;
+    if (editor_)
+        editor_->setTextMargins(margins);
+    update();
+}
+
+void PaintedCell::refresh()
+{
+    fittedValid_ = false;
+    if (editor_)
+        editor_->refresh();
+    update();
+}
+
+QRect PaintedCell::lineArea() const
+{
+    QStyleOptionFrame panel;
+    initPanel(panel, *this, readOnly_);
+    const QRect r =
+        style()->subElementRect(QStyle::SE_LineEditContents, &panel, this).marginsRemoved(margins_);
+    return r.adjusted(HorizontalMargin, 0, -HorizontalMargin, 0);
+}
+
+void PaintedCell::layText() const
+{
+    if (fittedValid_)
+        return;
+    fittedValid_ = true;
+    fitted_ = font();
+    const QString t = text();
+    shown_.setText(t);
+    shown_.setTextFormat(Qt::PlainText);
+    shown_.prepare(QTransform(), fitted_);
+    needed_ = t.isEmpty() ? 0 : neededWidth(shown_.size().width());
+    const int room = lineArea().width();
+    if (needed_ <= room || room <= 0)
+        return;
+    // Smaller until it fits: first in proportion, then step by step.
+    double size = std::max(SmallestPoints, sizeOf(fitted_) * room / needed_);
+    while (size > SmallestPoints && neededWidth(t, withSize(fitted_, size)) > room)
+        size = std::max(SmallestPoints, size - std::max(0.25, size * 0.04));
+    fitted_ = withSize(fitted_, size);
+    shown_.prepare(QTransform(), fitted_);
+    needed_ = neededWidth(shown_.size().width());
+}
+
+QFont PaintedCell::textFont() const
+{
+    layText();
+    return fitted_;
+}
+
+QRect PaintedCell::textRect() const
+{
+    const QRect area = lineArea();
+    const int height = QFontMetrics(textFont()).height();
+    return {area.x(), area.y() + (area.height() - height + 1) / 2, area.width(), height};
+}
+
+void PaintedCell::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    QStyleOptionFrame panel;
+    initPanel(panel, *this, readOnly_);
+    if (qobject_cast<const ProgramStyle *>(style()))
+        style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &p, this);
+    else
+        drawLineEditPanel(*style(), panel, p, this);
+    if (editor_ || model_.text(id_).isEmpty())
+        return;
+
+    // Placed as a line editor places a text that fits.
+    layText();
+    const QRect line = textRect();
+    p.setClipRect(lineArea().adjusted(-HorizontalMargin, 0, HorizontalMargin, 0));
+    int scroll = 0;
+    if (needed_ <= line.width()) {
+        switch (alignment_ & Qt::AlignHorizontal_Mask) {
+        case Qt::AlignRight:
+            scroll = needed_ - line.width() + 1;
+            break;
+        case Qt::AlignHCenter:
+            scroll = (needed_ - line.width()) / 2;
+            break;
+        default:
+            break;
+        }
+    }
+    p.setFont(fitted_);
+    p.setPen(palette().color(QPalette::Text));
+    p.drawStaticText(QPoint(line.x() - scroll, line.y()), shown_);
+}
+
+void PaintedCell::makeEditor()
+{
+    if (editor_)
+        return;
+    editor_ = new CellLineEdit(model_, id_, st_, rules_, this);
+    editor_->setReadOnly(readOnly_);
+    editor_->setAlignment(alignment_);
+    editor_->setTextMargins(margins_);
+    editor_->setFocusPolicy(focusPolicy());
+    editor_->setMinimumSize(1, 1);
+    // A layout keeps it over the cell, whatever the cell's size.
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(editor_);
+    setFocusProxy(editor_);
+    editor_->show();
+    update();
+}
+
+void PaintedCell::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    makeEditor();
+    editor_->setFocus(event->reason());
+}
+
+void PaintedCell::mousePressEvent(QMouseEvent *event)
+{
+    // The press that brought the editor goes on to it, as the presses after
+    // it do by themselves.
+    makeEditor();
+    forward(*event);
+}
+
+void PaintedCell::mouseMoveEvent(QMouseEvent *event) { forward(*event); }
+
+void PaintedCell::mouseReleaseEvent(QMouseEvent *event) { forward(*event); }
+
+void PaintedCell::forward(const QMouseEvent &event)
+{
+    if (!editor_)
+        return;
+    // The editor lies over the whole cell: the same place is the same point.
+    const std::unique_ptr<QMouseEvent> copy(event.clone());
+    QCoreApplication::sendEvent(editor_, copy.get());
+}
+
+void PaintedCell::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        fittedValid_ = false;
+    QWidget::changeEvent(event);
+}
+
+void PaintedCell::resizeEvent(QResizeEvent *event)
+{
+    fittedValid_ = false;
+    QWidget::resizeEvent(event);
+}
+
+} // namespace zyt

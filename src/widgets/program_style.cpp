@@ -1,0 +1,151 @@
+#include "program_style.h"
+
+#include <QApplication>
+#include <QHash>
+#include <QPainter>
+#include <QPixmap>
+#include <QStyleFactory>
+#include <QStyleOptionFrame>
+#include <QVariant>
+#include <QWidget>
+
+#include <cmath>
+
+namespace zyt {
+
+namespace {
+
+const char *const DesignedSize = "zytDesignedFontSize";
+
+constexpr qsizetype MaxPanels = 512;
+
+struct PanelKey {
+    QSize size;
+    qreal ratio;
+    QRgb base;
+    QRgb window;
+    QRgb highlight;
+    uint state;
+    int lineWidth;
+    const QStyle *style;
+
+    bool operator==(const PanelKey &) const = default;
+};
+
+size_t qHash(const PanelKey &k, size_t seed = 0)
+{
+    return qHashMulti(seed, k.size.width(), k.size.height(), k.ratio, k.base, k.window, k.highlight,
+                      k.state, k.lineWidth, k.style);
+}
+
+double fontSize(const QFont &font)
+{
+    return font.pointSizeF() > 0 ? font.pointSizeF() : double(font.pixelSize());
+}
+
+// The panels drawn so far; they go with the application.
+class PanelCache final : public QObject {
+public:
+    QHash<PanelKey, QPixmap> panels;
+};
+
+QHash<PanelKey, QPixmap> &panelCache()
+{
+    static PanelCache *cache = nullptr;
+    if (!cache) {
+        cache = new PanelCache;
+        cache->setParent(QCoreApplication::instance());
+        QObject::connect(cache, &QObject::destroyed, [] { cache = nullptr; });
+    }
+    return cache->panels;
+}
+
+} // namespace
+
+ProgramStyle::ProgramStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+
+void ProgramStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option,
+                                 QPainter *painter, const QWidget *widget) const
+{
+    const auto *frame = qstyleoption_cast<const QStyleOptionFrame *>(option);
+    if (element == PE_PanelLineEdit && frame && painter) {
+        drawLineEditPanel(*baseStyle(), *frame, *painter, widget);
+        return;
+    }
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+}
+
+int ProgramStyle::pixelMetric(PixelMetric metric, const QStyleOption *option,
+                              const QWidget *widget) const
+{
+    const int size = QProxyStyle::pixelMetric(metric, option, widget);
+    switch (metric) {
+    case PM_IndicatorWidth:
+    case PM_IndicatorHeight:
+    case PM_ExclusiveIndicatorWidth:
+    case PM_ExclusiveIndicatorHeight:
+        break;
+    default:
+        return size;
+    }
+    const double designed = widget ? widget->property(DesignedSize).toDouble() : 0.0;
+    if (designed <= 0.0)
+        return size;
+    const double factor = fontSize(widget->font()) / designed;
+    return factor > 1.0 ? int(std::lround(size * factor)) : size;
+}
+
+ProgramStyle *programStyle()
+{
+    static ProgramStyle *style = [] {
+        auto *made = new ProgramStyle;
+        made->setParent(qApp);
+        return made;
+    }();
+    return style;
+}
+
+void keepDesignedFontSize(QWidget &control)
+{
+    control.setProperty(DesignedSize, fontSize(control.font()));
+}
+
+void drawLineEditPanel(const QStyle &style, const QStyleOptionFrame &panel, QPainter &painter,
+                       const QWidget *widget)
+{
+    // An editor inside a combo or spin box leaves its panel to its holder.
+    const QWidget *holder = widget ? widget->parentWidget() : nullptr;
+    if (holder && (holder->inherits("QComboBox") || holder->inherits("QAbstractSpinBox"))) {
+        style.drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, widget);
+        return;
+    }
+    // Everything the panel's drawing reads.
+    const QPalette &palette = panel.palette;
+    const PanelKey key{panel.rect.size(),
+                       painter.device() ? painter.device()->devicePixelRatioF() : 1.0,
+                       palette.color(QPalette::Base).rgba(),
+                       palette.color(QPalette::Window).rgba(),
+                       palette.color(QPalette::Highlight).rgba(),
+                       uint(panel.state),
+                       panel.lineWidth,
+                       &style};
+    QHash<PanelKey, QPixmap> &panels = panelCache();
+    auto found = panels.constFind(key);
+    if (found == panels.cend()) {
+        QPixmap pixmap((QSizeF(key.size) * key.ratio).toSize());
+        pixmap.setDevicePixelRatio(key.ratio);
+        pixmap.fill(Qt::transparent);
+        QPainter on(&pixmap);
+        QStyleOptionFrame at(panel);
+        at.rect.moveTopLeft(QPoint(0, 0));
+        style.drawPrimitive(QStyle::PE_PanelLineEdit, &at, &on, widget);
+        on.end();
+        // Sizes and colourings are few; a flood of them starts afresh.
+        if (panels.size() >= MaxPanels)
+            panels.clear();
+        found = panels.insert(key, pixmap);
+    }
+    painter.drawPixmap(panel.rect.topLeft(), *found);
+}
+
+} // namespace zyt
