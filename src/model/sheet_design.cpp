@@ -116,7 +116,8 @@ WindowDesign makeDesign()
         const int x = columnX(m.array - S::Text101) + CellWidth - MarkWidth;
         d.controls.push_back(
             label("Label2", int(&m - helpMarks), {}, QRect(x, rowY(m.index), MarkWidth, RowHeight))
-                .colored(Red));
+                .colored(Red)
+                .marking());
     }
     const int pageTwoLeft = columnX(PageTwoColumn);
     const ControlDesign controls[] = {

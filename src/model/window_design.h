@@ -57,6 +57,9 @@ struct ControlLook {
     bool box = false;        // a line drawn round it
     bool fill = false;       // its background painted even without a colour of its own
     bool hidden = false;
+    // A small coloured mark at the right end of a cell, or just beyond it:
+    // the cell keeps its text clear of it.
+    bool mark = false;
 };
 
 // One control. A control array's elements share the name and carry their
@@ -138,6 +141,11 @@ struct ControlDesign {
     ControlDesign &hidden()
     {
         look.hidden = true;
+        return *this;
+    }
+    ControlDesign &marking()
+    {
+        look.mark = true;
         return *this;
     }
     ControlDesign &withItems(const QStringList &list)

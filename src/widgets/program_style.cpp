@@ -1,6 +1,7 @@
 #include "program_style.h"
 
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QHash>
 #include <QPainter>
 #include <QPixmap>
@@ -18,6 +19,9 @@ namespace {
 const char *const DesignedSize = "zytDesignedFontSize";
 
 constexpr qsizetype MaxPanels = 512;
+
+// The smallest size a caption is made smaller to.
+constexpr double SmallestSize = 4.0;
 
 struct PanelKey {
     QSize size;
@@ -93,6 +97,53 @@ int ProgramStyle::pixelMetric(PixelMetric metric, const QStyleOption *option,
         return size;
     const double factor = fontSize(widget->font()) / designed;
     return factor > 1.0 ? int(std::lround(size * factor)) : size;
+}
+
+void ProgramStyle::drawItemText(QPainter *painter, const QRect &rect, int flags,
+                                const QPalette &palette, bool enabled, const QString &text,
+                                QPalette::ColorRole textRole) const
+{
+    if (!painter || (flags & Qt::TextWordWrap) || text.contains(u'\n')) {
+        QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, text, textRole);
+        return;
+    }
+    // The access key's marker takes no room.
+    QString shown = text;
+    if (flags & (Qt::TextShowMnemonic | Qt::TextHideMnemonic))
+        shown.replace(QStringLiteral("&&"), QStringLiteral("\x01"))
+            .remove(u'&')
+            .replace(u'\x01', u'&');
+    const QFont font = fittedFont(painter->font(), shown, rect.width());
+    if (font == painter->font()) {
+        QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, text, textRole);
+        return;
+    }
+    painter->save();
+    painter->setFont(font);
+    QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, text, textRole);
+    painter->restore();
+}
+
+QFont fittedFont(const QFont &font, const QString &text, int width)
+{
+    auto needed = [&text](const QFont &f) {
+        return int(std::ceil(QFontMetricsF(f).horizontalAdvance(text)));
+    };
+    if (text.isEmpty() || width <= 0 || needed(font) <= width)
+        return font;
+    const double start = fontSize(font);
+    double size = std::max(SmallestSize, start * width / needed(font));
+    QFont smaller = font;
+    auto sized = [&smaller, &font](double s) {
+        if (font.pointSizeF() > 0)
+            smaller.setPointSizeF(s);
+        else
+            smaller.setPixelSize(std::max(1, int(std::lround(s))));
+        return smaller;
+    };
+    while (size > SmallestSize && needed(sized(size)) > width)
+        size = std::max(SmallestSize, size - std::max(0.25, size * 0.04));
+    return sized(size);
 }
 
 ProgramStyle *programStyle()

@@ -7,11 +7,13 @@ class QStyleOptionFrame;
 
 namespace zyt {
 
-// The program's look: the Fusion style with two changes. A line editor's
+// The program's look: the Fusion style with three changes. A line editor's
 // panel is drawn once for every size and colouring and then copied, since a
 // window shows hundreds of them. The squares of check boxes and options
 // grow with their control's font as the screen fitting enlarges it, where
-// the control's designed font size was kept (keepDesignedFontSize).
+// the control's designed font size was kept (keepDesignedFontSize). And a
+// one-line caption (of a button, a check box, an option) that would not fit
+// its control is drawn whole in a smaller font, never cut.
 class ProgramStyle final : public QProxyStyle {
     Q_OBJECT
 
@@ -22,6 +24,9 @@ public:
                        const QWidget *widget = nullptr) const override;
     int pixelMetric(PixelMetric metric, const QStyleOption *option = nullptr,
                     const QWidget *widget = nullptr) const override;
+    void drawItemText(QPainter *painter, const QRect &rect, int flags, const QPalette &palette,
+                      bool enabled, const QString &text,
+                      QPalette::ColorRole textRole = QPalette::NoRole) const override;
 };
 
 // One for the whole program, made on first use and owned by the
@@ -30,6 +35,10 @@ ProgramStyle *programStyle();
 
 // Keeps the control's font size as it is now, its designed one.
 void keepDesignedFontSize(QWidget &control);
+
+// The font, made smaller as needed, in which a one-line text is `width`
+// pixels wide at most; the font itself when the text fits.
+QFont fittedFont(const QFont &font, const QString &text, int width);
 
 // A line editor's panel by `style`, from the copy drawn before for the same
 // size and colouring when there is one.

@@ -1,9 +1,11 @@
 #include "window_builder.h"
 
+#include "cell_marks.h"
 #include "cell_widgets.h"
 #include "hover_help.h"
 #include "model/app_state.h"
 #include "model/cell_model.h"
+#include "program_style.h"
 #include "window_placement.h"
 
 #include <QButtonGroup>
@@ -91,6 +93,15 @@ void applyLook(QWidget &w, const ControlDesign &c)
     if (look.box)
         if (auto *frame = qobject_cast<QFrame *>(&w))
             frame->setFrameShape(QFrame::Box);
+}
+
+// A control whose caption and check square follow its font as the screen
+// fitting enlarges it, and whose caption is drawn whole.
+void followFont(QWidget &control)
+{
+    if (control.style() != programStyle())
+        control.setStyle(programStyle());
+    keepDesignedFontSize(control);
 }
 
 // Calls `visit` with every entry of a menu tree.
@@ -201,6 +212,8 @@ bool WindowBuilder::isDeferred(const QString &parent) const
 void WindowBuilder::makeControls()
 {
     madeControl_.resize(design_.controls.size(), false);
+    const size_t from = made_.size();
+    const size_t fromCell = madeCells_.size();
     for (size_t k = 0; k < design_.controls.size(); ++k) {
         const ControlDesign &c = design_.controls[k];
         const QString &parent =
@@ -214,6 +227,27 @@ void WindowBuilder::makeControls()
                 w->hide();
         }
     }
+    clearMarks(from, fromCell);
+}
+
+void WindowBuilder::clearMarks(size_t from, size_t fromCell)
+{
+    // The marks made now, by the cells made so far.
+    const CellLayout &layout = model_.layout();
+    std::vector<QWidget *> marks;
+    for (size_t k = from; k < made_.size(); ++k)
+        if (made_[k].first->look.mark)
+            marks.push_back(made_[k].second);
+    for (size_t k = fromCell; k < madeCells_.size(); ++k)
+        if (layout.info(madeCells_[k]).kind == CellKind::Marker)
+            marks.push_back(views_->widget(madeCells_[k]));
+    if (marks.empty())
+        return;
+    std::vector<QWidget *> cells;
+    for (const int id : madeCells_)
+        if (layout.info(id).kind != CellKind::Marker && !layout.info(id).multiline)
+            cells.push_back(views_->widget(id));
+    keepTextClearOfMarks(cells, marks);
 }
 
 void WindowBuilder::addMenus(QWidget *bar, const std::vector<MenuDesign> &entries)
@@ -323,14 +357,17 @@ QWidget *WindowBuilder::make(const ControlDesign &c)
     case ControlKind::WrappedButton:
         if (auto *button = qobject_cast<QAbstractButton *>(w))
             connect(button, &QAbstractButton::clicked, this, [this, &c] { run(c.name, c.index); });
+        followFont(*w);
         break;
     case ControlKind::CheckBox:
         if (auto *check = qobject_cast<QCheckBox *>(w))
             bindCheckBox(check, c);
+        followFont(*w);
         break;
     case ControlKind::OptionButton:
         if (auto *option = qobject_cast<QRadioButton *>(w))
             bindOption(option, c);
+        followFont(*w);
         break;
     case ControlKind::ComboBox:
         if (auto *combo = qobject_cast<QComboBox *>(w))

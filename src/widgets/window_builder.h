@@ -84,6 +84,8 @@ private:
     void bindOption(QRadioButton *radio, const ControlDesign &c);
     // Makes the controls, skipping those on frames still deferred.
     void makeControls();
+    // The cells keep their text clear of the marks made from `from` on.
+    void clearMarks(size_t from, size_t fromCell);
     // Hover help for what was made from `from` on in made_ and madeCells_.
     void attachHover(size_t from, size_t fromCell);
     void chainTabs();
