@@ -1,6 +1,9 @@
+#include "compare/compare_window.h"
+#include "compare/graph_window.h"
 #include "fake_screen.h"
 #include "main/main_window.h"
 #include "main/program.h"
+#include "report/report_window.h"
 #include "scripted_platform.h"
 #include "sheet/sheet_window.h"
 #include "widgets/window_placement.h"
@@ -86,9 +89,15 @@ void TestSmallScreens::windowsFitTheScreen()
         program.FullScrRes_Click();
     program.mainWindow().show();
     program.openSheet(0);
+    program.Command50_Click();
+    program.Command33_Click();
+    program.form60().show();
 
     for (QMainWindow *w : {static_cast<QMainWindow *>(&program.mainWindow()),
-                           static_cast<QMainWindow *>(&program.sheetWindow(0))}) {
+                           static_cast<QMainWindow *>(&program.sheetWindow(0)),
+                           static_cast<QMainWindow *>(&program.form50()),
+                           static_cast<QMainWindow *>(&program.form60()),
+                           static_cast<QMainWindow *>(&program.form70())}) {
         QVERIFY2(area.contains(w->frameGeometry()),
                  qPrintable(w->objectName() + u' ' + QString::number(w->frameGeometry().top())));
         everyControlReachable(*w);
