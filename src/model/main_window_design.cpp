@@ -364,7 +364,7 @@ WindowDesign makeDesign()
     d.name = QStringLiteral("Main");
     d.size = QSize(WindowWidth, WindowHeight);
     d.fontSize = 8.0;
-    d.paintedCells = true;
+    d.paintedCells = PaintedCells::ReadOnly;
     d.menuBar = menus();
     d.grids = {estimatorGrid()};
     d.controls = controls();

@@ -83,7 +83,7 @@ WindowDesign makeDesign()
     d.size = QSize(WindowWidth, WindowHeight);
     d.fontSize = 8.0;
     d.fillBackground = true;
-    d.paintedCells = true;
+    d.paintedCells = PaintedCells::All;
 
     d.menuBar = {
         menu("File", "&File",

@@ -203,6 +203,9 @@ struct CellGridDesign {
 // Tops of rows first to last, `pitch` apart, row 0 at `top`.
 std::vector<int> evenRows(int first, int last, int top, int pitch);
 
+// None, those that take no typing and have no rule, or all.
+enum class PaintedCells : std::uint8_t { None, ReadOnly, All };
+
 // An entry of the menu bar or of a menu.
 struct MenuDesign {
     enum class Kind : std::uint8_t { Command, Menu, Separator };
@@ -253,9 +256,10 @@ struct WindowDesign {
     QSize size;          // of the area below the menu bar
     double fontSize = 0; // points; 0: the desktop's
     bool fillBackground = false;
-    // Cells that take no typing are drawn without an editor of their own
-    // until they are clicked: many cheap widgets in place of line editors.
-    bool paintedCells = false;
+    // Which one-line cells are drawn without an editor of their own until
+    // they get the focus or a click: many cheap widgets in place of line
+    // editors.
+    PaintedCells paintedCells = PaintedCells::None;
     std::vector<MenuDesign> menuBar;
     std::vector<ControlDesign> controls;
     std::vector<CellGridDesign> grids;

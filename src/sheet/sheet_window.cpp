@@ -16,6 +16,7 @@
 #include "sort_clear.h"
 #include "widgets/cell_widgets.h"
 #include "widgets/hover_help.h"
+#include "widgets/painted_cell.h"
 #include "widgets/window_builder.h"
 
 #include <QCloseEvent>
@@ -105,6 +106,14 @@ QWidget *SheetWindow::cellWidget(Flow_Test_Sheet::Array array, int index) const
     return id < 0 ? nullptr : widgets_->cellWidget(id);
 }
 
+QLineEdit *SheetWindow::cellEditor(Flow_Test_Sheet::Array array, int index) const
+{
+    QWidget *w = cellWidget(array, index);
+    if (auto *painted = qobject_cast<PaintedCell *>(w))
+        return painted->openEditor();
+    return qobject_cast<QLineEdit *>(w);
+}
+
 QLabel *SheetWindow::helpLine() const
 {
     return widgets_->helpLine() ? widgets_->helpLine()->label() : nullptr;
@@ -163,7 +172,9 @@ void SheetWindow::showPage(bool two)
 
 void SheetWindow::focusCell(Flow_Test_Sheet::Array array, int index)
 {
-    QWidget *w = cellWidget(array, index);
+    QWidget *w = cellEditor(array, index);
+    if (!w)
+        w = cellWidget(array, index);
     if (!w)
         return;
     const bool active = isActiveWindow();

@@ -9,6 +9,7 @@
 
 class QFrame;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 
 namespace zyt {
@@ -39,6 +40,9 @@ public:
     // The widget of a cell; nullptr before the window (or for a cell of
     // page 2, page 2) was built, or for a blank cell.
     QWidget *cellWidget(Flow_Test_Sheet::Array array, int index) const;
+    // The line editor of a one-line cell, made now for a cell drawn until
+    // used; nullptr when the cell has no widget or is no line.
+    QLineEdit *cellEditor(Flow_Test_Sheet::Array array, int index) const;
     QLabel *helpLine() const;
     QFrame *pageTwo() const { return frame1_; }
     bool pageTwoShowing() const { return pageTwo_; }

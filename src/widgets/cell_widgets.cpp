@@ -93,7 +93,8 @@ QWidget *CellViews::add(int id, const CellRules &rules, QWidget *parent, const Q
         w->setAutoFillBackground(true);
     } else if (layout.info(id).multiline) {
         w = new CellTextEdit(model_, id, st_, parent);
-    } else if (painted_ && PaintedCell::suits(layout.info(id), rules)) {
+    } else if (painted_ == PaintedCells::All ||
+               (painted_ == PaintedCells::ReadOnly && PaintedCell::suits(layout.info(id), rules))) {
         w = new PaintedCell(model_, id, st_, rules, parent);
     } else {
         w = new CellLineEdit(model_, id, st_, rules, parent);
@@ -183,6 +184,8 @@ void applyCellLook(QWidget &cell, const CellLook &look)
     } else if (auto *painted = qobject_cast<PaintedCell *>(&cell)) {
         painted->setReadOnly(look.readOnly);
         painted->setAlignment(horizontal | Qt::AlignVCenter);
+        if (QWidget *editor = painted->editor())
+            editor->setFocusPolicy(cell.focusPolicy());
     } else if (auto *text = qobject_cast<QPlainTextEdit *>(&cell)) {
         text->setReadOnly(look.readOnly);
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/cell_rules.h"
+#include "model/window_design.h"
 
 #include <QColor>
 #include <QLineEdit>
@@ -90,11 +91,11 @@ class CellViews : public QObject {
 public:
     CellViews(CellModel &model, AppState &st, QObject *parent = nullptr);
 
-    // A multi-line cell becomes a text editor; a cell that takes no typing
-    // is painted when the window asks for that; any other becomes a line
+    // A multi-line cell becomes a text editor; a one-line cell is painted
+    // until used where the window asks for that, else it becomes a line
     // editor.
     QWidget *add(int id, const CellRules &rules, QWidget *parent, const QRect &geometry);
-    void setPaintedCells(bool painted) { painted_ = painted; }
+    void setPaintedCells(PaintedCells painted) { painted_ = painted; }
     // nullptr for a cell without a widget.
     QWidget *widget(int id) const
     {
@@ -108,7 +109,7 @@ private:
     CellModel &model_;
     AppState &st_;
     std::vector<QWidget *> widgets_;
-    bool painted_ = false;
+    PaintedCells painted_ = PaintedCells::None;
 };
 
 // A designed colour (0xRRGGBB) as Qt's.

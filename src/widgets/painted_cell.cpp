@@ -5,7 +5,9 @@
 #include "model/cell_model.h"
 #include "program_style.h"
 
+#include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QDragEnterEvent>
 #include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QMouseEvent>
@@ -70,6 +72,9 @@ PaintedCell::PaintedCell(CellModel &model, int id, AppState &st, const CellRules
     : QWidget(parent), model_(model), id_(id), st_(st), rules_(rules)
 {
     setFocusPolicy(Qt::ClickFocus);
+    // Free text may be dropped in, as into its editor.
+    const CellInfo &info = model.layout().info(id);
+    setAcceptDrops(!info.numeric && rules.filter == KeyFilter::None);
 }
 
 bool PaintedCell::suits(const CellInfo &info, const CellRules &rules)
@@ -95,10 +100,23 @@ void PaintedCell::setAlignment(Qt::Alignment alignment)
 
 void PaintedCell::setReadOnly(bool readOnly)
 {
+    if (readOnly_ != readOnly || !testAttribute(Qt::WA_SetCursor)) {
+        if (readOnly)
+            unsetCursor();
+        else
+            setCursor(Qt::IBeamCursor);
+    }
     readOnly_ = readOnly;
     if (editor_)
         editor_->setReadOnly(readOnly);
     update();
+}
+
+void PaintedCell::setExtraRule(std::function<void(CellLineEdit &)> rule)
+{
+    extra_ = std::move(rule);
+    if (editor_)
+        editor_->setExtraRule(extra_);
 }
 
 void PaintedCell::setTextMargins(const QMargins &margins)
@@ -199,37 +217,41 @@ void PaintedCell::paintEvent(QPaintEvent *)
     p.drawStaticText(QPoint(line.x() - scroll, line.y()), shown_);
 }
 
-void PaintedCell::makeEditor()
+CellLineEdit *PaintedCell::openEditor()
 {
     if (editor_)
-        return;
+        return editor_;
     editor_ = new CellLineEdit(model_, id_, st_, rules_, this);
     editor_->setReadOnly(readOnly_);
     editor_->setAlignment(alignment_);
     editor_->setTextMargins(margins_);
     editor_->setFocusPolicy(focusPolicy());
     editor_->setMinimumSize(1, 1);
+    if (extra_)
+        editor_->setExtraRule(extra_);
     // A layout keeps it over the cell, whatever the cell's size.
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(editor_);
+    // Tab reaches the editor where it reached the cell.
+    QWidget::setTabOrder(this, editor_);
     setFocusProxy(editor_);
     editor_->show();
     update();
+    return editor_;
 }
 
 void PaintedCell::focusInEvent(QFocusEvent *event)
 {
     QWidget::focusInEvent(event);
-    makeEditor();
-    editor_->setFocus(event->reason());
+    openEditor()->setFocus(event->reason());
 }
 
 void PaintedCell::mousePressEvent(QMouseEvent *event)
 {
     // The press that brought the editor goes on to it, as the presses after
     // it do by themselves.
-    makeEditor();
+    openEditor();
     forward(*event);
 }
 
@@ -237,19 +259,37 @@ void PaintedCell::mouseMoveEvent(QMouseEvent *event) { forward(*event); }
 
 void PaintedCell::mouseReleaseEvent(QMouseEvent *event) { forward(*event); }
 
-void PaintedCell::forward(const QMouseEvent &event)
+void PaintedCell::contextMenuEvent(QContextMenuEvent *event)
+{
+    openEditor();
+    forward(*event);
+}
+
+void PaintedCell::dragEnterEvent(QDragEnterEvent *event)
+{
+    // The drag's next move finds the editor and goes on there.
+    if (!readOnly_)
+        openEditor();
+    event->ignore();
+}
+
+void PaintedCell::forward(const QEvent &event)
 {
     if (!editor_)
         return;
     // The editor lies over the whole cell: the same place is the same point.
-    const std::unique_ptr<QMouseEvent> copy(event.clone());
+    const std::unique_ptr<QEvent> copy(event.clone());
     QCoreApplication::sendEvent(editor_, copy.get());
 }
 
 void PaintedCell::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
         fittedValid_ = false;
+        // A font the fitting gave the editor gives way to the cell's new one.
+        if (editor_ && event->type() == QEvent::FontChange && editor_->font() != font())
+            editor_->setFont(font());
+    }
     QWidget::changeEvent(event);
 }
 

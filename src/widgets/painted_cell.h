@@ -7,6 +7,8 @@
 #include <QStaticText>
 #include <QWidget>
 
+#include <functional>
+
 class QLineEdit;
 
 namespace zyt {
@@ -16,12 +18,14 @@ class CellLineEdit;
 class CellModel;
 struct CellInfo;
 
-// A cell nobody types into (a caption or a result), drawn by itself: a
-// window shows hundreds of them, and a line editor each would cost the
-// window's first show more than a frame. It looks like the line editor it
-// stands for; its text is drawn whole, in a smaller font when it would not
-// fit otherwise. A click or the focus puts a line editor over it, so its
-// text can still be selected and copied.
+// A one-line cell drawn by itself until it is used: a window shows hundreds
+// of cells, and a line editor each would cost the window's first show more
+// than a frame. It looks like the line editor it stands for; a text that
+// would not fit is drawn whole in a smaller font. The focus, a click or a
+// drag puts the cell's own line editor over it, with the cell's rules, and
+// from then on the editor takes the keys and the focus in the cell's place
+// (its place in the Tab order included), so the cell behaves as one made
+// with its editor from the start.
 class PaintedCell : public QWidget {
     Q_OBJECT
 
@@ -29,8 +33,8 @@ public:
     PaintedCell(CellModel &model, int id, AppState &st, const CellRules &rules,
                 QWidget *parent = nullptr);
 
-    // Whether a cell is drawn this way: one that takes no typing, no Tab
-    // and no rule but the mouse flag.
+    // A cell that takes no typing, no Tab and no rule but the mouse flag:
+    // drawn this way also where editable cells are not.
     static bool suits(const CellInfo &info, const CellRules &rules);
 
     int cellId() const { return id_; }
@@ -49,6 +53,10 @@ public:
     QFont textFont() const;
     // The line editor over the cell; nullptr until the cell was first used.
     CellLineEdit *editor() const { return editor_; }
+    // The line editor, made now when the cell has none yet.
+    CellLineEdit *openEditor();
+    // Runs after the cell's check when the focus leaves its editor.
+    void setExtraRule(std::function<void(CellLineEdit &)> rule);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -56,6 +64,8 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
     void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
@@ -65,8 +75,7 @@ private:
     QRect lineArea() const;
     // Fits the font to the text and lays the text out once for the paints.
     void layText() const;
-    void makeEditor();
-    void forward(const QMouseEvent &event);
+    void forward(const QEvent &event);
 
     CellModel &model_;
     int id_;
@@ -76,6 +85,7 @@ private:
     bool readOnly_ = true;
     QMargins margins_;
     CellLineEdit *editor_ = nullptr;
+    std::function<void(CellLineEdit &)> extra_;
     // The fitted font, the width the text takes in it and the text laid
     // out, kept until the text, the font or the size changes.
     mutable QFont fitted_;

@@ -5,6 +5,7 @@
 #include "hover_help.h"
 #include "model/app_state.h"
 #include "model/cell_model.h"
+#include "painted_cell.h"
 #include "program_style.h"
 #include "window_placement.h"
 
@@ -390,12 +391,15 @@ QWidget *WindowBuilder::make(const ControlDesign &c)
 QWidget *WindowBuilder::makeCell(int array, int index, QWidget *parent, const QRect &geometry)
 {
     const int id = model_.checkedId(array, index);
-    QWidget *w = views_->add(id, rules_ ? rules_(array, index) : CellRules{}, parent, geometry);
+    const CellRules rules = rules_ ? rules_(array, index) : CellRules{};
+    QWidget *w = views_->add(id, rules, parent, geometry);
     madeCells_.push_back(id);
-    if (auto *edit = qobject_cast<CellLineEdit *>(w);
-        edit && edit->rules().extra != ExtraRule::None) {
-        if (auto rule = extraRules_.constFind(int(edit->rules().extra)); rule != extraRules_.cend())
+    if (auto rule = extraRules_.constFind(int(rules.extra));
+        rules.extra != ExtraRule::None && rule != extraRules_.cend()) {
+        if (auto *edit = qobject_cast<CellLineEdit *>(w))
             edit->setExtraRule(*rule);
+        else if (auto *painted = qobject_cast<PaintedCell *>(w))
+            painted->setExtraRule(*rule);
     }
     return w;
 }

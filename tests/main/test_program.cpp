@@ -211,10 +211,10 @@ void TestProgram::openingSheets()
     QVERIFY(w.isVisible());
     QCOMPARE(w.windowTitle(), f.program->st.ui.App_Title + QStringLiteral(" -- Flow Test 3"));
     QVERIFY(QTest::qWaitForWindowActive(&w));
-    QCOMPARE(QApplication::focusWidget(), w.cellWidget(S::Text108, 7));
+    QCOMPARE(QApplication::focusWidget(), w.cellEditor(S::Text108, 7));
     // The test pressure is selected as a Tab into it would select it, so a
     // typed digit replaces it.
-    auto *pressure = qobject_cast<QLineEdit *>(w.cellWidget(S::Text108, 7));
+    QLineEdit *pressure = w.cellEditor(S::Text108, 7);
     QCOMPARE(pressure->selectedText(), QStringLiteral("28"));
     QTest::keyClick(pressure, Qt::Key_3);
     QCOMPARE(f.program->sheets[2]->cell(S::Text108, 7), QStringLiteral("3"));

@@ -50,17 +50,15 @@ struct Fixture {
         window->activateWindow();
         return QTest::qWaitForWindowActive(window.get());
     }
-    QLineEdit *cell(S::Array a, int i) const
-    {
-        return qobject_cast<QLineEdit *>(window->cellWidget(a, i));
-    }
+    // The cell's line editor, made now if the cell is still drawn only.
+    QLineEdit *cell(S::Array a, int i) const { return window->cellEditor(a, i); }
     QWidget *view(S::Array a, int i) const { return window->cellWidget(a, i); }
     // The text a cell shows, whatever its widget.
     QString shown(S::Array a, int i) const
     {
-        if (const QLineEdit *edit = cell(a, i))
-            return edit->text();
-        return qobject_cast<PaintedCell *>(view(a, i))->text();
+        if (const auto *painted = qobject_cast<PaintedCell *>(view(a, i)))
+            return painted->text();
+        return qobject_cast<QLineEdit *>(view(a, i))->text();
     }
     void focus(S::Array a, int i) const
     {
@@ -87,7 +85,7 @@ private slots:
     void pages();
     void closingHides();
     void hoverHelp();
-    void resultsStayCopyable();
+    void cellsDrawnUntilUsed();
     void keyRefusals_data();
     void keyRefusals();
     void emptyLiftGivesFocusBackAndCopies();
@@ -157,7 +155,7 @@ void TestSheetWindow::pages()
     QTest::mouseClick(f.window->button(QStringLiteral("NextPage")), Qt::LeftButton);
     QVERIFY(f.window->pageTwoShowing());
     QVERIFY(f.window->pageTwo()->isVisible());
-    QCOMPARE(QApplication::focusWidget(), f.window->cellWidget(S::Text207, 30));
+    QCOMPARE(QApplication::focusWidget(), f.cell(S::Text207, 30));
     // The first three columns stay beside page 2; the ones under it hide.
     for (S::Array a : {S::Text101, S::Text102, S::Text103})
         QVERIFY(f.view(a, 20)->isVisible());
@@ -168,7 +166,7 @@ void TestSheetWindow::pages()
     QTest::mouseClick(f.window->button(QStringLiteral("Exit")), Qt::LeftButton);
     QVERIFY(!f.window->pageTwo()->isVisible());
     QVERIFY(f.view(S::Text106, 20)->isVisible());
-    QCOMPARE(QApplication::focusWidget(), f.window->cellWidget(S::Text101, 16));
+    QCOMPARE(QApplication::focusWidget(), f.cell(S::Text101, 16));
 }
 
 void TestSheetWindow::closingHides()
@@ -233,7 +231,7 @@ void TestSheetWindow::hoverHelp()
     QVERIFY(!help->isVisible());
 }
 
-void TestSheetWindow::resultsStayCopyable()
+void TestSheetWindow::cellsDrawnUntilUsed()
 {
     Fixture f;
     QVERIFY(f.open());
@@ -254,6 +252,35 @@ void TestSheetWindow::resultsStayCopyable()
     QCOMPARE(editor->text(), f.sheet.cell(S::Text102, 20));
     f.sheet.setCell(S::Text102, 20, QStringLiteral("12.5"));
     QCOMPARE(editor->text(), QStringLiteral("12.5"));
+
+    // Tab and Backtab walk cells not used yet as cells with editors: each
+    // gets its editor, with its text selected, in its place in the order.
+    f.focus(S::Text101, 22);
+    auto *intake = qobject_cast<PaintedCell *>(f.view(S::Text106, 22));
+    auto *exhaust = qobject_cast<PaintedCell *>(f.view(S::Text107, 22));
+    QVERIFY(intake && !intake->editor() && exhaust && !exhaust->editor());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QVERIFY(intake->editor());
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(intake->editor()));
+    QCOMPARE(intake->editor()->selectedText(), f.sheet.cell(S::Text106, 22));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(exhaust->editor()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(intake->editor()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), f.cell(S::Text101, 23));
+    // Its rules came with it: a letter is refused.
+    QTest::keyClicks(exhaust->editor(), QStringLiteral("x"));
+    QCOMPARE(f.platform.beeps, 1);
+
+    // A click on a cell not used yet puts the caret where it was clicked.
+    auto *lift = qobject_cast<PaintedCell *>(f.view(S::Text101, 25));
+    QVERIFY(lift && !lift->editor());
+    QTest::mouseClick(lift, Qt::LeftButton, {}, QPoint(lift->width() - 4, lift->height() / 2));
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(lift->editor()));
+    QVERIFY(lift->editor()->selectedText().isEmpty());
+    QCOMPARE(f.st.ui.Skip_Focus_Select, 0);
 }
 
 void TestSheetWindow::keyRefusals_data()
