@@ -48,6 +48,16 @@ FileText fileText(const RecordWriter &records)
     return FileText{records.text(), records.Write_Count()};
 }
 
+FileReadStatus readFileLines(const QString &path, QStringList &lines)
+{
+    lines.clear();
+    QByteArray bytes;
+    const FileReadStatus status = readWholeFile(path, bytes);
+    if (status == FileReadStatus::Ok)
+        lines = splitLines(decodeFileText(bytes));
+    return status;
+}
+
 bool readFile(const FileKind &kind, FileServices services, const std::optional<QString> &path,
               const LinesReader &reader)
 {
@@ -57,12 +67,12 @@ bool readFile(const FileKind &kind, FileServices services, const std::optional<Q
         return false;
     }
     services.files.File_Name = *name;
-    QByteArray bytes;
-    if (readWholeFile(*name, bytes) != FileReadStatus::Ok) {
+    QStringList lines;
+    if (readFileLines(*name, lines) != FileReadStatus::Ok) {
         services.platform.message(kind.failure);
         return false;
     }
-    const ReadOutcome outcome = reader(splitLines(decodeFileText(bytes)), *name);
+    const ReadOutcome outcome = reader(lines, *name);
     if (!path && outcome.showCount && !kind.countText.isEmpty())
         showCount(kind, services, outcome.count);
     return outcome.read;
@@ -78,7 +88,11 @@ bool writeFile(const FileKind &kind, FileServices services, const std::optional<
     }
     services.files.File_Name = *name;
     const std::optional<FileText> text = writer();
-    if (!text || !writeFileAtomically(*name, encodeFileText(text->text))) {
+    // A file the readers would refuse as too large is never written: saved,
+    // it would be lost on the next load (and an autosave so written would
+    // give the next start the defaults).
+    const QByteArray bytes = text ? encodeFileText(text->text) : QByteArray();
+    if (!text || bytes.size() > MaxTextFileSize || !writeFileAtomically(*name, bytes)) {
         services.platform.message(kind.failure);
         return false;
     }

@@ -2,6 +2,7 @@
 
 #include "model/file_state.h"
 #include "platform/message_boxes.h"
+#include "text_files.h"
 
 #include <QString>
 #include <QStringList>
@@ -74,6 +75,11 @@ FileText fileText(const RecordWriter &records);
 // shows and no file is touched).
 using TextWriter = std::function<std::optional<FileText>()>;
 
+// The lines of the file at `path`, read whole within the size limit
+// (MaxTextFileSize); the status says why there are none. For a caller that
+// meets a failure its own way; readFile shows the kind's box.
+FileReadStatus readFileLines(const QString &path, QStringList &lines);
+
 // Reads the file at `path`, or at the path chosen in the Open dialog when
 // `path` is nothing (a cancel shows the failure box), into `reader`. Sets
 // File_Name to the path before reading. A file that is missing, no regular
@@ -85,7 +91,9 @@ bool readFile(const FileKind &kind, FileServices services, const std::optional<Q
 
 // Writes the text `writer` builds to `path`, or to the path chosen in the
 // Save dialog when `path` is nothing, in one step: on any failure the
-// failure box shows and a file already there stays as it was. Sets
+// failure box shows and a file already there stays as it was. A text whose
+// bytes would pass the readers' size limit is such a failure: it is never
+// written, since no reader of the program would take the file back. Sets
 // File_Name to the path before the text is built. The count box follows only
 // a file chosen in the dialog. True when the file was written.
 bool writeFile(const FileKind &kind, FileServices services, const std::optional<QString> &path,

@@ -34,6 +34,7 @@ private slots:
     void reads();
     void writes_data();
     void writes();
+    void writesOnlyWhatTheReadersTake();
 };
 
 void TestFileCommand::reads_data()
@@ -192,6 +193,33 @@ void TestFileCommand::writes()
     QCOMPARE(QDir(f.folder()).entryList(QDir::Files), QStringList{"out.knd"});
     if (source != u"name")
         QCOMPARE(f.platform.dialogs.value(0).kind, FileDialogKind::Save);
+}
+
+void TestFileCommand::writesOnlyWhatTheReadersTake()
+{
+    // Counted in the bytes written: the last character needs two in UTF-8.
+    const QString atLimit = QString(MaxTextFileSize - 2, u'x') + u'\u0100';
+    FilesFixture f;
+    const QString path = f.path(QStringLiteral("out.knd"));
+    const auto write = [&](const QString &text) {
+        return writeFile(kind(""), fileServices(f.st), path, [&] {
+            return std::optional<FileText>(FileText{text, 1});
+        });
+    };
+    QVERIFY(write(atLimit));
+    QStringList back;
+    QVERIFY(readFile(kind(""), fileServices(f.st), path, [&](const QStringList &lines, auto &) {
+        back = lines;
+        return ReadOutcome{};
+    }));
+    QCOMPARE(back, QStringList{atLimit});
+
+    // One byte more: refused before the file is touched.
+    f.platform.answer(AnswerOk);
+    QVERIFY(!write(atLimit + u'x'));
+    QCOMPARE_BOXES(f.platform.shown, {failure});
+    QCOMPARE(FilesFixture::read(path).size(), MaxTextFileSize);
+    QCOMPARE(QDir(f.folder()).entryList(QDir::Files), QStringList{"out.knd"});
 }
 
 QTEST_APPLESS_MAIN(TestFileCommand)

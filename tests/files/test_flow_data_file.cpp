@@ -486,6 +486,8 @@ void TestFlowDataFile::saveFails_data()
     QTest::addColumn<QString>("kind");
     QTest::newRow("dialog cancelled") << "cancel";
     QTest::newRow("full disk") << "full";
+    // Written, no reader of the program would take the file back.
+    QTest::newRow("past the readers' size limit") << "large";
 }
 
 void TestFlowDataFile::saveFails()
@@ -502,6 +504,8 @@ void TestFlowDataFile::saveFails()
     f.platform.answer(AnswerOk);
     S sheet;
     sheet.setCell(S::Text102, 0, QString(4000, u'x'));
+    if (kind == u"large")
+        sheet.setCell(S::Text38, S::Single, QString(5 * 1024 * 1024, u'c'));
 
     rlimit limit{};
     QCOMPARE(getrlimit(RLIMIT_FSIZE, &limit), 0);
