@@ -2,11 +2,16 @@
 
 #include "calc/formats.h"
 #include "model/app_state.h"
+#include "model/cell_model.h"
 #include "platform/platform.h"
 #include "record_lines.h"
 #include "text_files.h"
 
 namespace zyt {
+
+// A comments box typed full, the rest of its file included, must stay
+// inside the readers' limit.
+static_assert(3 * qint64(MaxCommentLength) + 1024 * 1024 <= MaxTextFileSize);
 
 namespace {
 

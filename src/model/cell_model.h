@@ -14,6 +14,11 @@ namespace zyt {
 // no text box: it has no text, and number, font and alignment walks pass it by.
 enum class CellKind : std::uint8_t { Label, Input, Result, Header, Blank, Check, Marker };
 
+// The most characters typing or pasting puts into a comments box. At three
+// bytes a character (UTF-8) its file still stays well inside the size the
+// file readers take, so a comment typed can always be saved and read back.
+inline constexpr int MaxCommentLength = 1'000'000;
+
 // What a window shows in one cell and how it may be edited.
 struct CellInfo {
     QString defaultText;

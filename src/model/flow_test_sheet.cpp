@@ -442,6 +442,7 @@ CellLayout buildLayout()
     comments.kind = CellKind::Input;
     comments.readOnly = false;
     comments.multiline = true;
+    comments.maxLength = MaxCommentLength;
     comments.alignment = 0;
     layout.addCell(S::Text38, CellLayout::Single, comments);
     CellInfo path;

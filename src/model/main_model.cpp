@@ -192,6 +192,7 @@ CellLayout buildLayout()
     layout.addCell(M::Text33, M::Single, name);
     CellInfo comments = freeText("C O M M E N T S", Black, LightCyan);
     comments.multiline = true;
+    comments.maxLength = MaxCommentLength;
     layout.addCell(M::Text38, M::Single, comments);
 
     layout.addCell(M::Check1, M::Single, check("0", LightGreen));

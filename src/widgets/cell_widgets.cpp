@@ -8,10 +8,14 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMimeData>
 #include <QScrollBar>
+#include <QTextCursor>
+#include <QTextDocument>
 
 namespace zyt {
 
@@ -386,7 +390,8 @@ void CellLineEdit::mouseReleaseEvent(QMouseEvent *event)
 }
 
 CellTextEdit::CellTextEdit(CellModel &model, int id, AppState &st, QWidget *parent)
-    : QPlainTextEdit(parent), model_(model), id_(id), st_(st)
+    : QPlainTextEdit(parent), model_(model), id_(id), st_(st),
+      maxLength_(model.layout().info(id).maxLength)
 {
     setTabChangesFocus(true);
     refresh();
@@ -427,6 +432,48 @@ void CellTextEdit::mouseReleaseEvent(QMouseEvent *event)
 {
     st_.ui.Skip_Focus_Select = 0;
     QPlainTextEdit::mouseReleaseEvent(event);
+}
+
+bool CellTextEdit::roomFor(qsizetype inserted)
+{
+    if (maxLength_ <= 0 || inserted <= 0)
+        return true;
+    // A text longer than the limit may come from a file; it can shrink, not
+    // grow.
+    const QTextCursor cursor = textCursor();
+    const qsizetype kept =
+        document()->characterCount() - 1 - (cursor.selectionEnd() - cursor.selectionStart());
+    if (kept + inserted <= maxLength_)
+        return true;
+    st_.platform.beep();
+    return false;
+}
+
+void CellTextEdit::keyPressEvent(QKeyEvent *event)
+{
+    // A character or a line break adds to the text; other keys do not.
+    const int code = keyCode(*event);
+    if (!isReadOnly() && (code >= 32 || code == u'\r') && !roomFor(event->text().size())) {
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void CellTextEdit::insertFromMimeData(const QMimeData *source)
+{
+    if (source && source->hasText() && !roomFor(source->text().size()))
+        return;
+    QPlainTextEdit::insertFromMimeData(source);
+}
+
+void CellTextEdit::inputMethodEvent(QInputMethodEvent *event)
+{
+    if (!isReadOnly() && !roomFor(event->commitString().size())) {
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::inputMethodEvent(event);
 }
 
 } // namespace zyt

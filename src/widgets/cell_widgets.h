@@ -75,11 +75,20 @@ protected:
     void focusInEvent(QFocusEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    // Typing, pasting, dropping and input methods keep to the cell's length.
+    void keyPressEvent(QKeyEvent *event) override;
+    void insertFromMimeData(const QMimeData *source) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
 
 private:
+    // True when `inserted` characters fit in place of the selection; beeps
+    // when they do not.
+    bool roomFor(qsizetype inserted);
+
     CellModel &model_;
     int id_;
     AppState &st_;
+    int maxLength_ = 0; // characters, a line break one; no limit when 0
     bool updating_ = false;
 };
 
