@@ -121,14 +121,12 @@ ReadEnd readFlowDataLines(Flow_Test_Sheet &sheet, const QStringList &lines,
             // that begins like a comments record too.
             comments += QLatin1StringView("\r\n");
             comments += line;
-            sheet.setCell(S::Text38, S::Single, comments);
             continue;
         }
         const RecordLine r(line);
         if (r.startsWith(QLatin1StringView("comments ="))) {
             In_Comments = true;
             comments = r.value();
-            sheet.setCell(S::Text38, S::Single, comments);
             continue;
         }
         const Key *key = nullptr;
@@ -168,6 +166,11 @@ ReadEnd readFlowDataLines(Flow_Test_Sheet &sheet, const QStringList &lines,
             return ReadEnd::Stopped;
         }
     }
+    // The comments go into their box once, whole: a box shown refills
+    // itself on every change, so line by line would cost the square of the
+    // comment's length.
+    if (In_Comments)
+        sheet.setCell(S::Text38, S::Single, comments);
     return ReadEnd::Completed;
 }
 

@@ -134,7 +134,6 @@ public:
             if (In_Comments) {
                 comments += QLatin1StringView("\r\n");
                 comments += line;
-                w_.main.setCell(M::Text38, comments);
                 continue;
             }
             const RecordLine r(line);
@@ -143,7 +142,6 @@ public:
                 // the window had must not stay in front of the file's lines.
                 In_Comments = true;
                 comments = r.value();
-                w_.main.setCell(M::Text38, comments);
                 continue;
             }
             bool handled = false;
@@ -163,6 +161,9 @@ public:
                 return ReadEnd::Stopped;
             }
         }
+        // Set once, whole: the box refills itself on every change.
+        if (In_Comments)
+            w_.main.setCell(M::Text38, comments);
         return ReadEnd::Completed;
     }
 

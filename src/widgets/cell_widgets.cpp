@@ -394,18 +394,29 @@ CellTextEdit::CellTextEdit(CellModel &model, int id, AppState &st, QWidget *pare
       maxLength_(model.layout().info(id).maxLength)
 {
     setTabChangesFocus(true);
+    // Lines break between words only: breaking a word that does not fit
+    // searches it anew for every row, which freezes the box for minutes over
+    // one line of a few million letters.
+    setWordWrapMode(QTextOption::WordWrap);
     refresh();
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
         if (updating_)
             return;
         QString text = toPlainText();
         text.replace(u'\n', QStringLiteral("\r\n"));
+        // The model's change comes back to refresh(); the box holds that
+        // text already, and comparing it again would cost a pass over the
+        // whole comment on every key.
+        updating_ = true;
         model_.setText(id_, text);
+        updating_ = false;
     });
 }
 
 void CellTextEdit::refresh()
 {
+    if (updating_)
+        return;
     QString text = model_.text(id_);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     if (toPlainText() == text)

@@ -448,10 +448,16 @@ void TestFlowDataFile::comments()
     FilesFixture f;
     S sheet;
     sheet.setCell(S::Text38, S::Single, QStringLiteral("before"));
+    const int box = sheet.layout().id(S::Text38, S::Single);
+    QSignalSpy changes(&sheet, &CellModel::cellChanged);
     int Read_Count = 0;
     QCOMPARE(readFlowDataLines(sheet, lines, f.st.numbers, f.st.platform, Read_Count),
              ReadEnd::Completed);
     QCOMPARE(sheet.comments(), comments);
+    // Set once, whole: a box shown refills itself on every change.
+    const auto boxChanges = std::count_if(changes.cbegin(), changes.cend(),
+                                          [&](const QList<QVariant> &c) { return c[0] == box; });
+    QCOMPARE(boxChanges, 1);
     QCOMPARE(sheet.cell(S::Text101, 16), QStringLiteral("0"));
 }
 

@@ -9,7 +9,10 @@
 #include "test_hooks.h"
 
 #include <QDir>
+#include <QSignalSpy>
 #include <QTest>
+
+#include <algorithm>
 
 #include <memory>
 
@@ -536,7 +539,13 @@ void TestMainDataFile::commaLocale()
                                    "Text104_3 = 4.125\r\nText101_8 = 10,5\r\nLogo_Top = 7.25\r\n"
                                    "Comments = \r\nv. 2\r\n");
     Models w = f.windows();
+    const int box = f.main.layout().id(M::Text38, M::Single);
+    QSignalSpy changes(&f.main, &CellModel::cellChanged);
     QVERIFY(Load_Main_Data_File(w, f.st, f.hooks));
+    // The comments box is set once, whole, not line by line.
+    QCOMPARE(std::count_if(changes.cbegin(), changes.cend(),
+                           [&](const QList<QVariant> &c) { return c[0] == box; }),
+             1);
     QVERIFY(f.platform.shown.isEmpty());
     // Numbers take the comma; names, addresses and comments stay as written.
     QCOMPARE(f.main.cell(M::Text104, 3), QStringLiteral("4,125"));
