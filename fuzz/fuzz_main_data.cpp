@@ -62,7 +62,7 @@ bool knownBox(const QString &text)
           "Error Loading Flow Data File", "Caution - ", "Problem Calculating"})
         if (text.startsWith(QLatin1StringView(prefix)))
             return true;
-    return false;
+    return text.endsWith(u" Skipped without a Message.");
 }
 
 bool isCheck(const QString &value) { return value == u"0" || value == u"1"; }

@@ -151,16 +151,20 @@ public:
                 // One record that cannot be applied (a logo file moved away,
                 // say) must not cost the rest of the saved state: report it
                 // and read on.
-                cannotApply(e, count, line);
+                if (bad_.first())
+                    cannotApply(e, count, line);
                 continue;
             }
-            if (!handled && !boxes::recordNotHandled(st_.platform, boxes::MainTitle, line)) {
+            if (handled || !bad_.first())
+                continue;
+            if (!boxes::recordNotHandled(st_.platform, boxes::MainTitle, line)) {
                 boxes::failure(st_.platform,
                                QStringLiteral("Error Loading Main Data File --- If you have "
                                               "Not edited the file Please Contact us!"));
                 return ReadEnd::Stopped;
             }
         }
+        bad_.showSkipped(st_.platform, st_.numbers, boxes::MainTitle);
         // Set once, whole: the box refills itself on every change.
         if (In_Comments)
             w_.main.setCell(M::Text38, comments);
@@ -313,7 +317,7 @@ private:
         const QString text =
             QStringLiteral("Error Number %1 -- ").arg(e.number()) + e.description() +
             QStringLiteral("\r\n\r\n") + boxes::invalidRecord(st_.numbers, count, line) +
-            QStringLiteral("\r\n\r\nError Loading MAIN Data File --- If you have Not edited the "
+            QStringLiteral("\r\n\r\nThis Record has been Skipped --- If you have Not edited the "
                            "file Please Contact Customer Support!");
         st_.platform.message(
             MsgRequest{text, MsgButtons::Ok, MsgIcon::Exclamation, boxes::VornTitle});
@@ -322,6 +326,7 @@ private:
     Models &w_;
     AppState &st_;
     ProgramHooks &hooks_;
+    boxes::BadRecordTally bad_;
 };
 
 } // namespace

@@ -23,4 +23,17 @@ QString invalidRecord(const NumberStyle &numbers, int lineCount, QStringView lin
            QStringLiteral("   Data --> ") + displayLine(line);
 }
 
+void BadRecordTally::showSkipped(const Platform &platform, const NumberStyle &numbers,
+                                 const std::optional<QString> &title) const
+{
+    const int more = count_ - 1;
+    if (more <= 0)
+        return;
+    const QString text =
+        more == 1 ? QStringLiteral("1 more Bad Record was Skipped without a Message.")
+                  : Format_Thousands(more, numbers) +
+                        QStringLiteral(" more Bad Records were Skipped without a Message.");
+    platform.message(MsgRequest{text, MsgButtons::Ok, MsgIcon::Exclamation, title});
+}
+
 } // namespace zyt::recordBoxes

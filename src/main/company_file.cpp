@@ -2,6 +2,7 @@
 
 #include "calc/formats.h"
 #include "files/file_command.h"
+#include "files/record_boxes.h"
 #include "files/record_lines.h"
 #include "files/text_files.h"
 #include "model/app_state.h"
@@ -46,6 +47,7 @@ void readCompanyLines(MainModel &Main, const QStringList &lines, const NumberSty
                       const Platform &platform)
 {
     int Read_Count = 0;
+    recordBoxes::BadRecordTally bad;
     for (const QString &line : lines) {
         ++Read_Count;
         const Key *match = nullptr;
@@ -59,11 +61,13 @@ void readCompanyLines(MainModel &Main, const QStringList &lines, const NumberSty
             Main.setCell(match->field, line.mid(match->key.size()));
             continue;
         }
-        platform.message(QStringLiteral("Bad or Invalid Record Read #") +
-                             Format_Int(Read_Count, numbers) + QStringLiteral(" ->>> ") +
-                             displayLine(line),
-                         MsgButtons::Ok, MsgIcon::Exclamation);
+        if (bad.first())
+            platform.message(QStringLiteral("Bad or Invalid Record Read #") +
+                                 Format_Int(Read_Count, numbers) + QStringLiteral(" ->>> ") +
+                                 displayLine(line),
+                             MsgButtons::Ok, MsgIcon::Exclamation);
     }
+    bad.showSkipped(platform, numbers, std::nullopt);
 }
 
 RecordWriter writeCompanyRecords(const MainModel &Main)

@@ -37,7 +37,7 @@ Box notHandledBox(const QString &line)
 Box cannotApplyBox(int number, const char *description, int count, const QString &line)
 {
     return Box{QStringLiteral("Error Number %1 -- %2\r\n\r\nInvalid Input Record # - %3   Data --> "
-                              "%4\r\n\r\nError Loading MAIN Data File --- If you have Not edited "
+                              "%4\r\n\r\nThis Record has been Skipped --- If you have Not edited "
                               "the file Please Contact Customer Support!")
                    .arg(number)
                    .arg(QLatin1StringView(description))
@@ -130,6 +130,8 @@ private slots:
     void cancelEndsTheLoad();
     void cannotApply_data();
     void cannotApply();
+    void thousandsOfBadRecords_data();
+    void thousandsOfBadRecords();
     void metricSwitchRunsOnChangeOnly_data();
     void metricSwitchRunsOnChangeOnly();
     void preloads();
@@ -433,6 +435,39 @@ void TestMainDataFile::cannotApply()
     QCOMPARE(f.main.cell(M::Text38), QStringLiteral("x"));
     QCOMPARE(f.main.cell(M::Option4), QStringLiteral("1"));
     QCOMPARE(f.settings(), start);
+}
+
+void TestMainDataFile::thousandsOfBadRecords_data()
+{
+    QTest::addColumn<QString>("bad"); // %1 is the record's number
+    QTest::addColumn<bool>("known");  // a known key that cannot be applied
+    QTest::newRow("records not handled") << "Junk %1" << false;
+    QTest::newRow("records that cannot be applied") << "Option4 = %1" << true;
+}
+
+void TestMainDataFile::thousandsOfBadRecords()
+{
+    QFETCH(QString, bad);
+    QFETCH(bool, known);
+    // The first bad record's box, then one box for the other 9,999: not a
+    // box each before the main window shows, at every start.
+    MainFixture f;
+    QStringList lines{QStringLiteral("Comp_Name = Before")};
+    for (int k = 3; k < 10003; ++k)
+        lines << bad.arg(k);
+    lines << QStringLiteral("Comp_City = After") << QStringLiteral("Comments = kept");
+    f.platform.answer(AnswerOk, 2);
+    QCOMPARE(f.read(lines), ReadEnd::Completed);
+    const QString first = bad.arg(3);
+    QCOMPARE_BOXES(
+        f.platform.shown,
+        {known ? cannotApplyBox(340, "Control array element does not exist", 2, first)
+               : notHandledBox(first),
+         Box{QStringLiteral("9,999 more Bad Records were Skipped without a Message."),
+             MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("MAIN - Error Message")}});
+    QCOMPARE(f.main.cell(M::Text94), QStringLiteral("Before"));
+    QCOMPARE(f.main.cell(M::Text96), QStringLiteral("After"));
+    QCOMPARE(f.main.cell(M::Text38), QStringLiteral("kept"));
 }
 
 void TestMainDataFile::metricSwitchRunsOnChangeOnly_data()
