@@ -3,6 +3,7 @@
 #include "calc/calculate_sheet.h"
 #include "calc/formats.h"
 #include "file_command.h"
+#include "folder_names.h"
 #include "model/app_state.h"
 #include "model/flow_test_sheet.h"
 #include "record_boxes.h"
@@ -224,9 +225,20 @@ bool Load_Flow_Data_File(Flow_Test_Sheet &sheet, const QString &name, AppState &
         return ReadOutcome{true, Read_Count, true};
     };
     std::optional<QString> path;
-    if (!name.isEmpty())
-        path = resolveFileIn(st.platform.programFolder(), name);
+    if (!name.isEmpty()) {
+        if (!preloadNameAccepted(name, st.platform))
+            return false;
+        path = fileInFolder(st.platform.programFolder(), name);
+    }
     return readFile(LoadKind, fileServices(st), path, apply);
+}
+
+bool preloadNameAccepted(const QString &name, const Platform &platform)
+{
+    if (fileInFolder(platform.programFolder(), name))
+        return true;
+    platform.message(LoadKind.failure);
+    return false;
 }
 
 bool Save_Flow_Data_File(const Flow_Test_Sheet &sheet, AppState &st)

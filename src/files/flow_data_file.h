@@ -16,12 +16,18 @@ class RecordWriter;
 
 // Loads a flow data file into the sheet and recalculates it. An empty name
 // asks with the Open dialog and ends with the count of records read; a name
-// is taken relative to the program's folder and shows no count. Every
+// is taken relative to the program's folder, and one leading out of it is
+// refused like a missing file; a load by name shows no count. Every
 // failure shows its own box. True when a file was read, even when a bad
 // record stopped it part way (the sheet then holds what was read before);
 // false when nothing was read and the sheet is unchanged. Sets File_Name to
 // the path read. Never touches the sheet's path line Text39.
 bool Load_Flow_Data_File(Flow_Test_Sheet &sheet, const QString &name, AppState &st);
+
+// True when `name` is one a load by name takes: a file inside the program's
+// folder (fileInFolder). Any other shows the load's failure box, "Flow Data
+// File has Not been Loaded".
+bool preloadNameAccepted(const QString &name, const Platform &platform);
 
 // Asks with the Save dialog and writes the sheet's input cells and comments,
 // then shows the count of records written. True when the file was written;

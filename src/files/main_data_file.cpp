@@ -3,6 +3,7 @@
 #include "autosave_folder.h"
 #include "calc/formats.h"
 #include "file_command.h"
+#include "folder_names.h"
 #include "model/app_state.h"
 #include "model/compare_model.h"
 #include "model/flow_test_sheet.h"
@@ -59,6 +60,7 @@ RuntimeError noSuchElement()
 RuntimeError badProperty() { return RuntimeError(380, QStringLiteral("Invalid property value")); }
 RuntimeError fileNotFound() { return RuntimeError(53, QStringLiteral("File not found")); }
 RuntimeError badPicture() { return RuntimeError(481, QStringLiteral("Invalid picture")); }
+RuntimeError outsideFolder() { return RuntimeError(75, QStringLiteral("Path/File access error")); }
 
 struct EstimatorKey {
     QLatin1StringView key;
@@ -283,6 +285,10 @@ private:
     {
         if (name.size() <= 4)
             return;
+        // A name leading out of the program's folder is neither read nor
+        // kept (the next save would write it back).
+        if (!preloadNameAccepted(name, st_.platform))
+            return;
         w_.main.setCell(M::Text1, k, name);
         if (Flow_Test_Sheet *sheet = w_.sheets[size_t(k)])
             Load_Flow_Data_File(*sheet, name, st_);
@@ -290,13 +296,20 @@ private:
 
     void logo(const QString &name)
     {
+        // A name leading out of the program's folder is neither opened nor
+        // kept.
+        std::optional<QString> path;
+        if (!name.isEmpty()) {
+            path = fileInFolder(st_.platform.programFolder(), name);
+            if (!path)
+                throw outsideFolder();
+        }
         st_.graph.Logo_File = name;
         if (name.size() <= 6)
             return;
-        const QString path = resolveFileIn(st_.platform.programFolder(), name);
-        if (!QFileInfo(path).isFile())
+        if (!QFileInfo(*path).isFile())
             throw fileNotFound();
-        if (!hooks_.loadLogoPicture(path))
+        if (!hooks_.loadLogoPicture(*path))
             throw badPicture();
         w_.graph.Picture2_Visible = true;
         w_.graph.Logo_Caption = QStringLiteral("Logo -- Is ON");

@@ -7,6 +7,7 @@
 #include "compare/graph_window.h"
 #include "estimator.h"
 #include "files/flow_data_file.h"
+#include "files/folder_names.h"
 #include "help_menu.h"
 #include "main_window.h"
 #include "metric_switch.h"
@@ -24,7 +25,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCursor>
-#include <QDir>
 
 #include <charconv>
 #include <cmath>
@@ -392,17 +392,18 @@ void Program::Command45_Click(int k)
     if (!chosen)
         return; // a cancel ends the command without a word
     st.files.File_Name = *chosen;
-    // The preload reads names below the program's folder only, so a file
-    // elsewhere is refused rather than stored as a name that cannot load.
-    const QString relative = QDir(folder).relativeFilePath(*chosen);
-    if (relative.startsWith(QStringLiteral("..")) || QDir::isAbsolutePath(relative)) {
+    // The preload reads names inside the program's folder only, so a file
+    // elsewhere (or a link leading there) is refused rather than stored as a
+    // name that cannot load.
+    const std::optional<QString> relative = nameInFolder(folder, *chosen);
+    if (!relative) {
         st.platform.message(
             QStringLiteral("NOTE: Whatever File Name you enter MUST be in the Same Folder "
                            "as the ZYT Program"),
             MsgButtons::Ok, MsgIcon::Exclamation);
         return;
     }
-    main.setCell(MainModel::Text1, k, relative);
+    main.setCell(MainModel::Text1, k, *relative);
 }
 
 void Program::Command46_Click()

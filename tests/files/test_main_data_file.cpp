@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -137,6 +138,8 @@ private slots:
     void preloads();
     void logo_data();
     void logo();
+    void namesOutsideTheFolder_data();
+    void namesOutsideTheFolder();
     void commaLocale();
 };
 
@@ -206,7 +209,8 @@ void TestMainDataFile::autosaveRestoresEverything()
         a.main.setCell(c, i, QStringLiteral("%1.5").arg(++n));
     a.main.setCell(M::Text38, QStringLiteral("Engine for the\r\n  spring race"));
     a.st.graph.Logo_On = 1;
-    a.st.graph.Logo_File = a.write(QStringLiteral("logo.bmp"), "BM");
+    a.write(QStringLiteral("logo.bmp"), "BM");
+    a.st.graph.Logo_File = QStringLiteral("logo.bmp");
     a.form60.Picture1_DrawStyle = 2;
     a.form60.Picture2_Top = 12.5;
     a.form60.Picture2_Left = 300;
@@ -562,6 +566,47 @@ void TestMainDataFile::logo()
         QCOMPARE_BOXES(f.platform.shown, {cannotApplyBox(481, "Invalid picture", 2, line)});
     else
         QVERIFY(f.platform.shown.isEmpty());
+}
+
+void TestMainDataFile::namesOutsideTheFolder_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("absolute") << "/etc/passwd";
+    QTest::newRow("up and out") << "../../../../etc/passwd";
+    QTest::newRow("the process's environment") << "/proc/self/environ";
+    QTest::newRow("a link leading out") << "out.dat";
+}
+
+void TestMainDataFile::namesOutsideTheFolder()
+{
+    QFETCH(QString, name);
+    // Neither read, nor shown, nor written back by the next save.
+    MainFixture f;
+    QTemporaryDir outside;
+    const QString secret = outside.filePath(QStringLiteral("secret.dat"));
+    QFile file(secret);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("Text102_0 = Secret\r\n") > 0);
+    file.close();
+    QVERIFY(QFile::link(secret, f.path(QStringLiteral("out.dat"))));
+    QStringList asked;
+    f.hooks.onLoadLogo = [&](const QString &p) {
+        asked << p;
+        return true;
+    };
+    const QString logoLine = QStringLiteral("Logo_Name = ") + name;
+    f.platform.answer(AnswerOk, 2);
+    QCOMPARE(f.read({QStringLiteral("Logo_SW = 1"), QStringLiteral("Flow1 = ") + name, logoLine,
+                     QStringLiteral("Comments = after")}),
+             ReadEnd::Completed);
+    QCOMPARE_BOXES(f.platform.shown, {failureBox("Flow Data File has Not been Loaded"),
+                                      cannotApplyBox(75, "Path/File access error", 3, logoLine)});
+    QCOMPARE(f.main.cell(M::Text1, 0), QStringLiteral("No"));
+    QCOMPARE(f.sheets[0]->cell(S::Text102, 0), S().cell(S::Text102, 0));
+    QCOMPARE(f.st.graph.Logo_File, QString());
+    QVERIFY(asked.isEmpty());
+    QCOMPARE(f.main.cell(M::Text38), QStringLiteral("after"));
+    const QString written = writeMainDataRecords(f.windows(), f.st.graph, f.st.numbers).text();
+    QVERIFY(!written.contains(name));
 }
 
 void TestMainDataFile::commaLocale()
