@@ -41,4 +41,26 @@ int removeAutosaveLeftovers(const QString &folder, const QDateTime &before)
     return removed;
 }
 
+std::optional<QString> moveAutosaveAside(const QString &path)
+{
+    const QFileInfo info(path);
+    // Not the leftovers' form (the autosave's name, a dot and six letters),
+    // which start-up removes.
+    const QString stem = info.completeBaseName() + QStringLiteral("-unread");
+    const QString suffix = u'.' + info.suffix();
+    for (int k = 1; k <= 100; ++k) {
+        const QString target =
+            info.dir().filePath(k == 1 ? stem + suffix : stem + u'-' + QString::number(k) + suffix);
+        const QFileInfo taken(target);
+        if (taken.exists() || taken.isSymLink())
+            continue;
+        // A rename, no copy; it fails rather than replace a file made
+        // meanwhile.
+        if (QDir().rename(path, target))
+            return target;
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
 } // namespace zyt

@@ -3,6 +3,8 @@
 #include <QDateTime>
 #include <QString>
 
+#include <optional>
+
 namespace zyt {
 
 struct Platform;
@@ -18,5 +20,12 @@ QString autosaveFileToRead(const Platform &platform);
 // Only regular files last changed before `before` go, so the save of another
 // copy of the program under way is left alone. Returns how many went.
 int removeAutosaveLeftovers(const QString &folder, const QDateTime &before);
+
+// Moves an autosave file start-up could not read to a free name beside it,
+// "zxqw1234-unread.sav", else "zxqw1234-unread-2.sav" and so on to "-100",
+// so that the exit's save does not replace it. Never overwrites a file and
+// never copies (a copy of a pipe could wait for ever). The new path, or
+// nothing when the file could not be moved.
+std::optional<QString> moveAutosaveAside(const QString &path);
 
 } // namespace zyt

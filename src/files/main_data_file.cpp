@@ -389,16 +389,45 @@ RecordWriter writeMainDataRecords(const Models &models, const GraphSettings &gra
     return w;
 }
 
+namespace {
+
+// The lines of a main data file into the windows, then, unless a bad record
+// stopped the reading, the closing separator walk and the estimator.
+ReadEnd applyMainData(Models &models, const QStringList &lines, AppState &st, ProgramHooks &hooks)
+{
+    if (readMainDataLines(models, lines, st, hooks) == ReadEnd::Stopped)
+        return ReadEnd::Stopped;
+    if (st.numbers.Decimal_Comma != 0)
+        Form_Dots_To_Commas(models.main);
+    else
+        Form_Commas_To_Dots(models.main);
+    hooks.Command51_Click();
+    return ReadEnd::Completed;
+}
+
+// Start-up could not read the autosave file the exit replaces: the last
+// session is in it, so it is moved aside before it can be, and the user is
+// told where it went.
+void keepUnreadAutosave(const QString &path, AppState &st)
+{
+    const std::optional<QString> kept = moveAutosaveAside(path);
+    if (!kept)
+        st.files.unreadAutosave = path;
+    const QString text =
+        kept ? QStringLiteral("The Autosave File could Not be Read. It has been Kept as ") +
+                   QFileInfo(*kept).fileName() +
+                   QStringLiteral(" in the Program's Folder; a New one is Written at Exit.")
+             : QStringLiteral("The Autosave File could Not be Read and is Left as it is: the "
+                              "Settings of this Session will NOT be Saved at Exit.");
+    st.platform.message(text, MsgButtons::Ok, MsgIcon::Exclamation);
+}
+
+} // namespace
+
 bool Load_Main_Data_File(Models &models, AppState &st, ProgramHooks &hooks)
 {
     const auto apply = [&](const QStringList &lines, const QString &) {
-        if (readMainDataLines(models, lines, st, hooks) == ReadEnd::Stopped)
-            return ReadOutcome{};
-        if (st.numbers.Decimal_Comma != 0)
-            Form_Dots_To_Commas(models.main);
-        else
-            Form_Commas_To_Dots(models.main);
-        hooks.Command51_Click();
+        applyMainData(models, lines, st, hooks);
         return ReadOutcome{};
     };
     return readFile(LoadKind, fileServices(st), presetName(st), apply);
@@ -423,14 +452,19 @@ void Load_Autosave_File(Models &models, AppState &st, ProgramHooks &hooks)
     // A write cut short by a kill left its temporary file; a minute's age
     // keeps clear of another copy of the program saving right now.
     removeAutosaveLeftovers(st.platform.programFolder(), QDateTime::currentDateTime().addSecs(-60));
-    st.files.File_Name = autosaveFileToRead(st.platform);
-    // A first start has no autosave file; that is no error to tell, and
-    // neither is one that cannot be opened.
-    QFile probe(st.files.File_Name);
-    if (!QFileInfo(st.files.File_Name).isFile() || !probe.open(QIODevice::ReadOnly))
+    const QString path = autosaveFileToRead(st.platform);
+    st.files.File_Name = path;
+    QStringList lines;
+    const FileReadStatus status = readFileLines(path, lines);
+    // A first start has no autosave file; that is no error to tell.
+    if (status == FileReadStatus::Missing)
         return;
-    probe.close();
-    Load_Main_Data_File(models, st, hooks);
+    const bool read = status == FileReadStatus::Ok &&
+                      applyMainData(models, lines, st, hooks) == ReadEnd::Completed;
+    // One in the executable's folder, read while the program's folder had
+    // none, is never written over.
+    if (!read && path == autosaveFilePath(st.platform))
+        keepUnreadAutosave(path, st);
 }
 
 bool saveAutosaveFile(Models &models, AppState &st, ProgramHooks &hooks)
@@ -438,6 +472,14 @@ bool saveAutosaveFile(Models &models, AppState &st, ProgramHooks &hooks)
     // Written in one step: the old autosave file stays whole until the new
     // one is complete.
     st.files.File_Name = autosaveFilePath(st.platform);
+    if (!st.files.unreadAutosave.isEmpty()) {
+        // The file start-up could not read goes aside now, or stays as it is.
+        if (!moveAutosaveAside(st.files.unreadAutosave)) {
+            st.platform.message(SaveKind.failure);
+            return false;
+        }
+        st.files.unreadAutosave.clear();
+    }
     return Save_Main_Data_File(models, st, hooks);
 }
 

@@ -41,9 +41,13 @@ inline constexpr const char *Autosave_File = "zxqw1234.sav";
 QString autosaveFilePath(const Platform &platform);
 // Start-up: removes what a cut-short save left beside the autosave file, then
 // loads the autosave file when there is one (autosaveFileToRead); a missing
-// file is skipped without a word.
+// file is skipped without a word. One that cannot be read, or whose reading
+// a bad record stopped, would be replaced by the exit's save and the last
+// session lost: it is moved aside (moveAutosaveAside) and one box says so.
 void Load_Autosave_File(Models &models, AppState &st, ProgramHooks &hooks);
-// Exit: writes the autosave file; a failure shows the writer's box.
+// Exit: writes the autosave file; a failure shows the writer's box. An
+// autosave file start-up could not read nor move aside is moved now, or, when
+// it still cannot be, left as it is with the writer's box.
 bool saveAutosaveFile(Models &models, AppState &st, ProgramHooks &hooks);
 
 // The two halves without files or dialogs.

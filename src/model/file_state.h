@@ -10,6 +10,9 @@ struct FileState {
     // reader or writer asks no dialog.
     QString File_Name;
     int Import_Filter_Index = 1; // entry of the flow import dialog chosen last
+    // An autosave file start-up could not read and could not move aside: the
+    // exit's save must not replace it.
+    QString unreadAutosave;
 };
 
 } // namespace zyt

@@ -1,10 +1,12 @@
 #include "files/autosave_folder.h"
 #include "files/main_data_file.h"
+#include "files/text_files.h"
 #include "files_fixture.h"
 #include "model/compare_model.h"
 #include "model/graph_window_state.h"
 #include "test_hooks.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
@@ -33,6 +35,23 @@ struct Session : test::FilesFixture {
         return {main, {&sheets[0], &sheets[1], &sheets[2], &sheets[3], &sheets[4]}, compare, graph};
     }
 };
+
+const QString Autosave = QStringLiteral("zxqw1234.sav");
+
+QString keptBox(const char *name)
+{
+    return QStringLiteral("The Autosave File could Not be Read. It has been Kept as %1 in the "
+                          "Program's Folder; a New one is Written at Exit.")
+        .arg(QLatin1StringView(name));
+}
+
+QStringList texts(const QList<MsgRequest> &shown)
+{
+    QStringList out;
+    for (const MsgRequest &r : shown)
+        out << r.text;
+    return out;
+}
 
 } // namespace
 
@@ -94,6 +113,92 @@ private slots:
         Models n = second.models();
         Load_Autosave_File(n, second.st, second.hooks);
         QCOMPARE(second.main.cell(MainModel::Text94), QStringLiteral("Saved For The User"));
+    }
+
+    void unreadAutosaveKept_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("keptAs");
+        QTest::newRow("over the size limit") << "large"
+                                             << "zxqw1234-unread.sav";
+        QTest::newRow("a folder in its place") << "folder"
+                                               << "zxqw1234-unread.sav";
+        QTest::newRow("the reading cancelled at a bad record") << "cancelled"
+                                                               << "zxqw1234-unread.sav";
+        QTest::newRow("the first name taken") << "taken"
+                                              << "zxqw1234-unread-2.sav";
+    }
+
+    void unreadAutosaveKept()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, keptAs);
+        Session first;
+        const QString path = first.path(Autosave);
+        QByteArray old = "Comp_Name = Last Session\r\nJunk\r\n";
+        if (kind == u"large")
+            old += QByteArray(MaxTextFileSize, 'x');
+        if (kind == u"folder")
+            QVERIFY(QDir(first.folder()).mkdir(Autosave));
+        else
+            writeFile(path, old);
+        if (kind == u"taken")
+            writeFile(first.path(QStringLiteral("zxqw1234-unread.sav")), "other");
+        // "taken" reads a file whose bad record the user cancels, as
+        // "cancelled" does.
+        const bool cancelled = kind == u"cancelled" || kind == u"taken";
+        if (cancelled)
+            first.platform.answer(AnswerCancel);
+        first.platform.answer(AnswerOk, cancelled ? 2 : 1);
+        Models m = first.models();
+        Load_Autosave_File(m, first.st, first.hooks);
+        // Told once, at the end of the start-up.
+        QCOMPARE(texts(first.platform.shown).count(keptBox(qPrintable(keptAs))), 1);
+        QCOMPARE(first.platform.shown.constLast().text, keptBox(qPrintable(keptAs)));
+        QVERIFY(first.platform.scriptDone());
+
+        // The exit writes a new autosave file beside the kept one.
+        QVERIFY(saveAutosaveFile(m, first.st, first.hooks));
+        if (kind == u"folder")
+            QVERIFY(QFileInfo(first.path(keptAs)).isDir());
+        else
+            QCOMPARE(test::FilesFixture::read(first.path(keptAs)), old);
+        Session second;
+        second.platform.setProgramFolder(first.folder());
+        Models n = second.models();
+        Load_Autosave_File(n, second.st, second.hooks);
+        QVERIFY(second.platform.shown.isEmpty());
+    }
+
+    void unreadAutosaveThatCannotBeMovedIsNotReplaced()
+    {
+        Session s;
+        writeFile(s.path(Autosave), QByteArray(MaxTextFileSize + 1, '\n'));
+        writeFile(s.path(QStringLiteral("zxqw1234-unread.sav")), "taken");
+        for (int k = 2; k <= 100; ++k)
+            writeFile(s.path(QStringLiteral("zxqw1234-unread-%1.sav").arg(k)), "taken");
+        s.platform.answer(AnswerOk, 2);
+        Models m = s.models();
+        Load_Autosave_File(m, s.st, s.hooks);
+        QVERIFY(!saveAutosaveFile(m, s.st, s.hooks));
+        QCOMPARE(texts(s.platform.shown),
+                 (QStringList{"The Autosave File could Not be Read and is Left as it is: the "
+                              "Settings of this Session will NOT be Saved at Exit.",
+                              "MAIN Data File has NOT been Saved"}));
+        QCOMPARE(QFileInfo(s.path(Autosave)).size(), MaxTextFileSize + 1);
+    }
+
+    void commentsTooLargeToReadBackAreNotSaved()
+    {
+        Session s;
+        const QByteArray old = "Comp_Name = Last Session\r\n";
+        writeFile(s.path(Autosave), old);
+        s.main.setCell(MainModel::Text38, QString(5 * 1024 * 1024, u'c'));
+        s.platform.answer(AnswerOk);
+        Models m = s.models();
+        QVERIFY(!saveAutosaveFile(m, s.st, s.hooks));
+        QCOMPARE(texts(s.platform.shown), QStringList{"MAIN Data File has NOT been Saved"});
+        QCOMPARE(test::FilesFixture::read(s.path(Autosave)), old);
     }
 };
 
