@@ -1,6 +1,7 @@
 #include "graph_window.h"
 
 #include "calc/formats.h"
+#include "files/folder_names.h"
 #include "files/text_files.h"
 #include "main/graph_options.h"
 #include "model/app_state.h"
@@ -405,7 +406,11 @@ void GraphWindow::Form60_Logo_Click()
             Form60_.Picture2_Visible = true;
             Form60_.Logo_Caption = LogoOn;
             st_.graph.Logo_On = 1;
-            st_.graph.Logo_File = *chosen;
+            // Kept by its name in the program's folder, the only form the
+            // main data file reads back; a picture elsewhere is the user's
+            // choice for this session.
+            st_.graph.Logo_File =
+                nameInFolder(st_.platform.programFolder(), *chosen).value_or(*chosen);
             showState();
             return;
         }

@@ -1,18 +1,24 @@
 #include "print_job.h"
 
+#include "files/folder_names.h"
 #include "model/app_state.h"
 #include "model/main_model.h"
 #include "platform/print_service.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
 namespace zyt {
 
-PrintInputs currentPrintInputs(const GraphSettings &graph)
+PrintInputs currentPrintInputs(const GraphSettings &graph, const QString &folder)
 {
     PrintInputs inputs;
-    if (graph.Logo_On == 1 && !graph.Logo_File.isEmpty())
-        inputs.logo = QImage(graph.Logo_File);
+    if (graph.Logo_On == 1 && !graph.Logo_File.isEmpty()) {
+        const QString path = fileInFolder(folder, graph.Logo_File).value_or(graph.Logo_File);
+        // Only a plain file: reading a pipe or a device could wait for ever.
+        if (QFileInfo(path).isFile())
+            inputs.logo = QImage(path);
+    }
     inputs.printedAt = QDateTime::currentDateTime();
     return inputs;
 }

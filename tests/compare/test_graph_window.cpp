@@ -218,7 +218,7 @@ void TestGraphWindow::logo()
                                           "(*.gif)|*.gif|JPG Files (*.jpg)|*.jpg|All Files "
                                           "(*.*)|*.*"));
     QCOMPARE(asked.initialFolder, f.folder.path());
-    QCOMPARE(s.Logo_File, file);
+    QCOMPARE(s.Logo_File, name); // its name in the program's folder
     QVERIFY(s.Logo_On == 1 && f.w.logo()->isVisible());
     QCOMPARE(f.w.logo()->size(), QSize(24, 16));
     const QRgb shown = f.w.logo()->pixmap().toImage().pixel(12, 8);
@@ -251,6 +251,7 @@ void TestGraphWindow::logoDragsAndComesBack()
     QCOMPARE(f.w.logo()->pos(), QPoint(0, 0)); // its corner stays on the picture
     f.platform.choose(data);
     f.program->Load_Data_Click();
+    QVERIFY(f.platform.shown.isEmpty()); // the logo's name read back without a box
     QCOMPARE(f.w.logo()->pos(), QPoint(260, 160));
     QVERIFY(f.w.logo()->isVisible());
 }

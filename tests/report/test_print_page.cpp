@@ -155,6 +155,20 @@ private slots:
             ys << (op.kind == Kind::NewPage ? -1.0 : op.from.y());
         QCOMPARE(ys, (QList<double>{760, -1, 0, -1, 0, 0, -1, 150}));
     }
+
+    void logoByItsNameInTheFolder()
+    {
+        // The main data file keeps the logo by its name in the program's
+        // folder; a picture chosen elsewhere by its whole path.
+        test::PrintFixture f;
+        f.logoOn(0);
+        const QString folder = f.platform.path();
+        QCOMPARE(currentPrintInputs(f.st.graph, folder).logo.size(), QSize(100, 50));
+        f.st.graph.Logo_File = QStringLiteral("logo.bmp");
+        QCOMPARE(currentPrintInputs(f.st.graph, folder).logo.size(), QSize(100, 50));
+        f.st.graph.Logo_File = folder; // no picture file: no logo
+        QVERIFY(currentPrintInputs(f.st.graph, folder).logo.isNull());
+    }
 };
 
 QTEST_MAIN(TestPrintPage)
