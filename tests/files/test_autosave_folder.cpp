@@ -187,19 +187,6 @@ private slots:
                               "MAIN Data File has NOT been Saved"}));
         QCOMPARE(QFileInfo(s.path(Autosave)).size(), MaxTextFileSize + 1);
     }
-
-    void commentsTooLargeToReadBackAreNotSaved()
-    {
-        Session s;
-        const QByteArray old = "Comp_Name = Last Session\r\n";
-        writeFile(s.path(Autosave), old);
-        s.main.setCell(MainModel::Text38, QString(5 * 1024 * 1024, u'c'));
-        s.platform.answer(AnswerOk);
-        Models m = s.models();
-        QVERIFY(!saveAutosaveFile(m, s.st, s.hooks));
-        QCOMPARE(texts(s.platform.shown), QStringList{"MAIN Data File has NOT been Saved"});
-        QCOMPARE(test::FilesFixture::read(s.path(Autosave)), old);
-    }
 };
 
 QTEST_APPLESS_MAIN(TestAutosaveFolder)

@@ -574,7 +574,10 @@ void TestMainDataFile::namesOutsideTheFolder_data()
     QTest::newRow("absolute") << "/etc/passwd";
     QTest::newRow("up and out") << "../../../../etc/passwd";
     QTest::newRow("the process's environment") << "/proc/self/environ";
+    QTest::newRow("a drive") << "C:\\secret.dat";
+    QTest::newRow("a resource") << ":/secret.dat";
     QTest::newRow("a link leading out") << "out.dat";
+    QTest::newRow("through a linked folder") << "linked/secret.dat";
 }
 
 void TestMainDataFile::namesOutsideTheFolder()
@@ -588,6 +591,7 @@ void TestMainDataFile::namesOutsideTheFolder()
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write("Text102_0 = Secret\r\n") > 0);
     file.close();
     QVERIFY(QFile::link(secret, f.path(QStringLiteral("out.dat"))));
+    QVERIFY(QFile::link(outside.path(), f.path(QStringLiteral("linked"))));
     QStringList asked;
     f.hooks.onLoadLogo = [&](const QString &p) {
         asked << p;

@@ -1,6 +1,5 @@
 #include "model/app_state.h"
 #include "model/flow_test_sheet.h"
-#include "model/main_model.h"
 #include "scripted_platform.h"
 #include "widgets/cell_widgets.h"
 
@@ -16,26 +15,15 @@ class TestCommentLength : public QObject {
     Q_OBJECT
 
 private slots:
-    void stopsAtTheLimit_data();
     void stopsAtTheLimit();
 };
 
-void TestCommentLength::stopsAtTheLimit_data()
-{
-    QTest::addColumn<bool>("sheet");
-    QTest::newRow("a sheet's comments") << true;
-    QTest::newRow("the main window's comments") << false;
-}
-
 void TestCommentLength::stopsAtTheLimit()
 {
-    QFETCH(bool, sheet);
     test::ScriptedPlatform platform;
     AppState st;
     st.platform = platform.platform();
-    Flow_Test_Sheet flowSheet;
-    MainModel mainModel;
-    CellModel &model = sheet ? static_cast<CellModel &>(flowSheet) : mainModel;
+    Flow_Test_Sheet model;
     const int id = model.find(u"Text38", CellLayout::Single);
     // Full: lines of 99 letters and a line break, which counts as one.
     QString full;
