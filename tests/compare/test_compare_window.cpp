@@ -5,6 +5,7 @@
 #include "main/program.h"
 #include "scripted_platform.h"
 #include "scripted_printer.h"
+#include "user_typing.h"
 #include "widgets/hover_help.h"
 #include "widgets/window_builder.h"
 
@@ -176,19 +177,19 @@ void TestCompareWindow::entryCells()
     QLineEdit *lift = f.cell(C::Text3);
     low->setFocus(Qt::TabFocusReason);
     QCOMPARE(low->selectedText(), QStringLiteral("-"));
-    QTest::keyClicks(low, QStringLiteral("x"));
-    QTest::keyClick(low, Qt::Key_Backspace);
-    QTest::keyClicks(low, QStringLiteral("-2.5"));
+    QVERIFY(test::type(QStringLiteral("x")));
+    QVERIFY(test::press(Qt::Key_Backspace));
+    QVERIFY(test::type(QStringLiteral("-2.5")));
     QCOMPARE(f.model().cell(C::Text1), QStringLiteral("-2.5"));
     // A valve lift takes no sign.
     lift->setFocus(Qt::TabFocusReason);
-    QTest::keyClicks(lift, QStringLiteral("-"));
+    QVERIFY(test::type(QStringLiteral("-")));
     QCOMPARE(lift->text(), QStringLiteral("-"));
     QCOMPARE(f.platform.beeps, 2);
 
     // Emptied and left, a cell reads "-" again and keeps the focus.
     low->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(low, Qt::Key_Backspace);
+    QVERIFY(test::press(Qt::Key_Backspace));
     f.cell(C::Text2)->setFocus(Qt::TabFocusReason);
     QCOMPARE(low->text(), QStringLiteral("-"));
     QCOMPARE(QApplication::focusWidget(), low);

@@ -5,6 +5,7 @@
 #include "main/program.h"
 #include "scripted_platform.h"
 #include "sheet/sheet_window.h"
+#include "user_typing.h"
 #include "widgets/window_builder.h"
 
 #include <QAction>
@@ -216,7 +217,7 @@ void TestProgram::openingSheets()
     // typed digit replaces it.
     QLineEdit *pressure = w.cellEditor(S::Text108, 7);
     QCOMPARE(pressure->selectedText(), QStringLiteral("28"));
-    QTest::keyClick(pressure, Qt::Key_3);
+    QVERIFY(test::type(QStringLiteral("3")));
     QCOMPARE(f.program->sheets[2]->cell(S::Text108, 7), QStringLiteral("3"));
     f.program->sheets[2]->setCell(S::Text101, 20, QStringLiteral("222"));
     w.hide();
@@ -317,14 +318,14 @@ void TestProgram::estimatorOnTheWindow()
     QVERIFY(!mach->isReadOnly());
     mach->setFocus(Qt::TabFocusReason);
     mach->selectAll();
-    QTest::keyClicks(mach, QStringLiteral("1.0001"));
+    QVERIFY(test::type(QStringLiteral("1.0001")));
     f.platform.answer(AnswerOk);
-    QTest::keyClick(mach, Qt::Key_Tab);
+    QVERIFY(test::press(Qt::Key_Tab));
     QCOMPARE(f.platform.texts(), QStringList{QStringLiteral("Mach # Can Not be Greater Than 1")});
     QCOMPARE(QApplication::focusWidget(), mach);
 
     mach->selectAll();
-    QTest::keyClicks(mach, QStringLiteral("0.5"));
+    QVERIFY(test::type(QStringLiteral("0.5")));
 
     // The cylinder count takes whole numbers, the CFM decimals; neither
     // may be left at zero.
@@ -335,17 +336,17 @@ void TestProgram::estimatorOnTheWindow()
         auto *cell = qobject_cast<QLineEdit *>(w.cellWidget(array, index));
         cell->setFocus(Qt::TabFocusReason);
         cell->selectAll();
-        QTest::keyClicks(cell, QString::fromLatin1(keys));
+        QVERIFY(test::type(QString::fromLatin1(keys)));
         QCOMPARE(f.program->main.cell(array, index), QString::fromLatin1(kept));
         QCOMPARE(f.platform.beeps, 1);
         cell->selectAll();
-        QTest::keyClicks(cell, QStringLiteral("0"));
+        QVERIFY(test::type(QStringLiteral("0")));
         f.platform.answer(AnswerOk);
-        QTest::keyClick(cell, Qt::Key_Tab);
+        QVERIFY(test::press(Qt::Key_Tab));
         QCOMPARE(f.platform.texts().value(0), f.program->st.ui.Field_Msgs[1]);
         QCOMPARE(QApplication::focusWidget(), cell);
         cell->selectAll();
-        QTest::keyClicks(cell, QString::fromLatin1(kept));
+        QVERIFY(test::type(QString::fromLatin1(kept)));
         f.platform.clear();
     }
 }

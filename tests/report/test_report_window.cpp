@@ -2,6 +2,7 @@
 #include "main/program.h"
 #include "report/report_window.h"
 #include "scripted_platform.h"
+#include "user_typing.h"
 #include "widgets/window_builder.h"
 
 #include <QApplication>
@@ -125,7 +126,7 @@ void TestReportWindow::keys()
     if (failed)
         f.platform.answer(AnswerOk);
 
-    QTest::keyClick(display, Qt::Key(key));
+    QVERIFY(test::press(Qt::Key(key)));
 
     QCOMPARE(display->isVisible(), !closes);
     QCOMPARE(display->toPlainText().isEmpty(), closes);

@@ -4,6 +4,7 @@
 #include "model/sheet_design.h"
 #include "scripted_platform.h"
 #include "sheet/sheet_window.h"
+#include "user_typing.h"
 #include "widgets/cell_widgets.h"
 #include "widgets/painted_cell.h"
 #include "widgets/window_builder.h"
@@ -15,6 +16,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <utility>
 
 using namespace zyt;
 using S = Flow_Test_Sheet;
@@ -53,6 +56,13 @@ struct Fixture {
     // The cell's line editor, made now if the cell is still drawn only.
     QLineEdit *cell(S::Array a, int i) const { return window->cellEditor(a, i); }
     QWidget *view(S::Array a, int i) const { return window->cellWidget(a, i); }
+    // The widget that takes the cell's keys now, without making an editor.
+    QWidget *keysTo(S::Array a, int i) const
+    {
+        if (auto *painted = qobject_cast<PaintedCell *>(view(a, i)))
+            return painted->editor();
+        return view(a, i);
+    }
     // The text a cell shows, whatever its widget.
     QString shown(S::Array a, int i) const
     {
@@ -125,7 +135,7 @@ void TestSheetWindow::modelAndViewMirror()
     f.sheet.setCell(S::Text110, 6, QStringLiteral("650"));
     QCOMPARE(f.cell(S::Text110, 6)->text(), QStringLiteral("650"));
     f.focus(S::Text102, 3);
-    QTest::keyClicks(f.cell(S::Text102, 3), QStringLiteral("2.1"));
+    QVERIFY(test::type(QStringLiteral("2.1")));
     QCOMPARE(f.sheet.cell(S::Text102, 3), QStringLiteral("2.1"));
     f.window->NextPage_Click(); // the comments are on page 2
     f.sheet.setCell(S::Text38, S::Single, QStringLiteral("one\r\ntwo"));
@@ -248,7 +258,7 @@ void TestSheetWindow::cellsDrawnUntilUsed()
     QCOMPARE(editor->text(), f.sheet.cell(S::Text102, 20));
     editor->selectAll();
     QCOMPARE(editor->selectedText(), f.sheet.cell(S::Text102, 20));
-    QTest::keyClicks(editor, QStringLiteral("9"));
+    QVERIFY(test::type(QStringLiteral("9")));
     QCOMPARE(editor->text(), f.sheet.cell(S::Text102, 20));
     f.sheet.setCell(S::Text102, 20, QStringLiteral("12.5"));
     QCOMPARE(editor->text(), QStringLiteral("12.5"));
@@ -259,27 +269,31 @@ void TestSheetWindow::cellsDrawnUntilUsed()
     auto *intake = qobject_cast<PaintedCell *>(f.view(S::Text106, 22));
     auto *exhaust = qobject_cast<PaintedCell *>(f.view(S::Text107, 22));
     QVERIFY(intake && !intake->editor() && exhaust && !exhaust->editor());
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QVERIFY(test::press(Qt::Key_Tab));
     QVERIFY(intake->editor());
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(intake->editor()));
     QCOMPARE(intake->editor()->selectedText(), f.sheet.cell(S::Text106, 22));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QVERIFY(test::press(Qt::Key_Tab));
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(exhaust->editor()));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QVERIFY(test::press(Qt::Key_Backtab, Qt::ShiftModifier));
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(intake->editor()));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), f.cell(S::Text101, 23));
+    QVERIFY(test::press(Qt::Key_Tab));
+    QVERIFY(test::press(Qt::Key_Tab));
+    auto *lift = qobject_cast<PaintedCell *>(f.view(S::Text101, 23));
+    QVERIFY(lift && lift->editor());
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(lift->editor()));
     // Its rules came with it: a letter is refused.
-    QTest::keyClicks(exhaust->editor(), QStringLiteral("x"));
+    QVERIFY(test::type(QStringLiteral("x")));
     QCOMPARE(f.platform.beeps, 1);
+    QCOMPARE(f.sheet.cell(S::Text101, 23), QStringLiteral("350"));
 
     // A click on a cell not used yet puts the caret where it was clicked.
-    auto *lift = qobject_cast<PaintedCell *>(f.view(S::Text101, 25));
-    QVERIFY(lift && !lift->editor());
-    QTest::mouseClick(lift, Qt::LeftButton, {}, QPoint(lift->width() - 4, lift->height() / 2));
-    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(lift->editor()));
-    QVERIFY(lift->editor()->selectedText().isEmpty());
+    auto *clicked = qobject_cast<PaintedCell *>(f.view(S::Text101, 25));
+    QVERIFY(clicked && !clicked->editor());
+    QTest::mouseClick(clicked, Qt::LeftButton, {},
+                      QPoint(clicked->width() - 4, clicked->height() / 2));
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(clicked->editor()));
+    QVERIFY(clicked->editor()->selectedText().isEmpty());
     QCOMPARE(f.st.ui.Skip_Focus_Select, 0);
 }
 
@@ -323,7 +337,7 @@ void TestSheetWindow::keyRefusals()
     QLineEdit *cell = f.cell(S::Array(array), index);
     f.sheet.setCell(S::Array(array), index, start);
     cell->setFocus(Qt::OtherFocusReason);
-    QTest::keyClicks(cell, typed);
+    QVERIFY(test::type(typed));
     QCOMPARE(cell->text(), result);
     QCOMPARE(f.sheet.cell(S::Array(array), index), result);
     QCOMPARE(f.platform.beeps, beeps);
@@ -336,15 +350,15 @@ void TestSheetWindow::emptyLiftGivesFocusBackAndCopies()
     QLineEdit *lift = f.cell(S::Text101, 20);
     f.focus(S::Text101, 20);
     lift->selectAll();
-    QTest::keyClick(lift, Qt::Key_Backspace);
+    QVERIFY(test::press(Qt::Key_Backspace));
     f.platform.answer(AnswerOk);
-    QTest::keyClick(lift, Qt::Key_Tab);
+    QVERIFY(test::press(Qt::Key_Tab));
     QCOMPARE(f.platform.texts(), QStringList{f.st.ui.Field_Msgs[0]});
     QCOMPARE(f.boxes.focusAtShow, QList<QWidget *>{lift});
     QCOMPARE(QApplication::focusWidget(), lift);
     QCOMPARE(f.sheet.cell(S::Text108, 20), QString());
     // Ctrl+V is refused in a number cell.
-    QTest::keyClick(lift, Qt::Key_V, Qt::ControlModifier);
+    QVERIFY(test::press(Qt::Key_V, Qt::ControlModifier));
     QCOMPARE(f.platform.beeps, 1);
 }
 
@@ -352,10 +366,10 @@ void TestSheetWindow::liftCopy()
 {
     Fixture f;
     QVERIFY(f.open());
-    QLineEdit *lift = f.cell(S::Text101, 30);
     f.focus(S::Text101, 30);
-    QTest::keyClicks(lift, QStringLiteral("450"));
-    QTest::keyClick(lift, Qt::Key_Tab);
+    QVERIFY(test::type(QStringLiteral("450")));
+    QCOMPARE(f.sheet.cell(S::Text101, 30), QStringLiteral("450"));
+    QVERIFY(test::press(Qt::Key_Tab));
     QVERIFY(f.platform.shown.isEmpty());
     QCOMPARE(f.sheet.cell(S::Text108, 30), QStringLiteral("450"));
     QCOMPARE(f.cell(S::Text108, 30)->text(), QStringLiteral("450"));
@@ -408,7 +422,7 @@ void TestSheetWindow::focusChecks()
     f.focus(S::Array(array), index);
     f.sheet.setCell(S::Array(array), index, text);
     f.platform.answer(AnswerOk, int(messages.size()));
-    QTest::keyClick(cell, Qt::Key_Tab);
+    QVERIFY(test::press(Qt::Key_Tab));
     QCOMPARE(f.platform.texts(), messages);
     bool valveCount = false;
     for (const MsgRequest &r : f.platform.shown) {
@@ -435,7 +449,7 @@ void TestSheetWindow::selectOnFocus()
     QVERIFY(f.open());
     QLineEdit *flow = f.cell(S::Text106, 20);
     f.focus(S::Text101, 20);
-    QTest::keyClick(f.cell(S::Text101, 20), Qt::Key_Tab);
+    QVERIFY(test::press(Qt::Key_Tab));
     QCOMPARE(QApplication::focusWidget(), flow);
     QCOMPARE(flow->selectedText(), flow->text());
 
@@ -451,17 +465,18 @@ void TestSheetWindow::tabGoesRowByRow()
     Fixture f;
     QVERIFY(f.open());
     f.focus(S::Text101, 20);
-    const QList<QWidget *> expected = {f.cell(S::Text106, 20), f.cell(S::Text107, 20),
-                                       f.cell(S::Text101, 21), f.cell(S::Text106, 21)};
-    for (QWidget *next : expected) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), next);
+    const std::pair<S::Array, int> expected[] = {
+        {S::Text106, 20}, {S::Text107, 20}, {S::Text101, 21}, {S::Text106, 21}};
+    for (const auto &[array, index] : expected) {
+        QVERIFY(test::press(Qt::Key_Tab));
+        QVERIFY(QApplication::focusWidget());
+        QCOMPARE(QApplication::focusWidget(), f.keysTo(array, index));
     }
     // With page 2 up, Tab never lands in a cell it covers.
     f.window->NextPage_Click();
     f.focus(S::Text101, 20);
     for (int i = 0; i < 12; ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(test::press(Qt::Key_Tab));
         QVERIFY(QApplication::focusWidget()->isVisible());
     }
 }
