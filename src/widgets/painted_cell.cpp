@@ -5,6 +5,7 @@
 #include "model/cell_model.h"
 #include "program_style.h"
 
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QDragEnterEvent>
@@ -217,7 +218,9 @@ void PaintedCell::paintEvent(QPaintEvent *)
     p.drawStaticText(QPoint(line.x() - scroll, line.y()), shown_);
 }
 
-CellLineEdit *PaintedCell::openEditor()
+CellLineEdit *PaintedCell::openEditor() { return makeEditor(Qt::OtherFocusReason); }
+
+CellLineEdit *PaintedCell::makeEditor(Qt::FocusReason reason)
 {
     if (editor_)
         return editor_;
@@ -235,8 +238,15 @@ CellLineEdit *PaintedCell::openEditor()
     layout->addWidget(editor_);
     // Tab reaches the editor where it reached the cell.
     QWidget::setTabOrder(this, editor_);
-    setFocusProxy(editor_);
     editor_->show();
+    // A cell that holds the focus hands it on for the reason it came by
+    // (Tab, a click, the window becoming active...), which decides what the
+    // editor selects; only then does the editor become its proxy, since a
+    // proxy set while the cell holds the focus would move it on as though
+    // the program had.
+    if (QApplication::focusWidget() == this)
+        editor_->setFocus(reason);
+    setFocusProxy(editor_);
     update();
     return editor_;
 }
@@ -244,7 +254,7 @@ CellLineEdit *PaintedCell::openEditor()
 void PaintedCell::focusInEvent(QFocusEvent *event)
 {
     QWidget::focusInEvent(event);
-    openEditor()->setFocus(event->reason());
+    makeEditor(event->reason());
 }
 
 void PaintedCell::mousePressEvent(QMouseEvent *event)

@@ -75,6 +75,9 @@ private:
     QRect lineArea() const;
     // Fits the font to the text and lays the text out once for the paints.
     void layText() const;
+    // Makes the line editor; a cell that holds the focus hands it on to the
+    // editor for `reason`.
+    CellLineEdit *makeEditor(Qt::FocusReason reason);
     void forward(const QEvent &event);
 
     CellModel &model_;

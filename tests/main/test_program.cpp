@@ -219,6 +219,19 @@ void TestProgram::openingSheets()
     QCOMPARE(pressure->selectedText(), QStringLiteral("28"));
     QVERIFY(test::type(QStringLiteral("3")));
     QCOMPARE(f.program->sheets[2]->cell(S::Text108, 7), QStringLiteral("3"));
+    // Tab goes on to the correct-to pressure, which takes no typing, and on
+    // to the compression ratio, which does.
+    QVERIFY(test::press(Qt::Key_Tab));
+    QCOMPARE(QApplication::focusWidget(), w.cellEditor(S::Text108, 8));
+    QVERIFY(test::type(QStringLiteral("29")));
+    QCOMPARE(f.program->sheets[2]->cell(S::Text108, 8), QStringLiteral("28"));
+    QVERIFY(test::press(Qt::Key_Tab));
+    QCOMPARE(QApplication::focusWidget(), w.cellEditor(S::Text110, 5));
+    QVERIFY(test::type(QStringLiteral("9.5")));
+    QCOMPARE(f.program->sheets[2]->cell(S::Text110, 5), QStringLiteral("9.5"));
+    QVERIFY(test::press(Qt::Key_Backtab, Qt::ShiftModifier));
+    QVERIFY(test::press(Qt::Key_Backtab, Qt::ShiftModifier));
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(pressure));
     f.program->sheets[2]->setCell(S::Text101, 20, QStringLiteral("222"));
     w.hide();
     f.program->mainWindow().show();

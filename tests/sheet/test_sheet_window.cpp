@@ -96,6 +96,8 @@ private slots:
     void closingHides();
     void hoverHelp();
     void cellsDrawnUntilUsed();
+    void typingReachesCellsNotUsedYet_data();
+    void typingReachesCellsNotUsedYet();
     void keyRefusals_data();
     void keyRefusals();
     void emptyLiftGivesFocusBackAndCopies();
@@ -295,6 +297,113 @@ void TestSheetWindow::cellsDrawnUntilUsed()
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(clicked->editor()));
     QVERIFY(clicked->editor()->selectedText().isEmpty());
     QCOMPARE(f.st.ui.Skip_Focus_Select, 0);
+}
+
+enum class FocusWay { Tab, Backtab, Click, FocusCell, DrawnCellFocus, WhileInactive };
+
+void TestSheetWindow::typingReachesCellsNotUsedYet_data()
+{
+    QTest::addColumn<int>("way");
+    QTest::addColumn<int>("fromArray");
+    QTest::addColumn<int>("fromIndex");
+    QTest::addColumn<int>("array");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("selected");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("result");
+
+    using Cell = std::pair<S::Array, int>;
+    auto row = [](const char *name, FocusWay way, Cell from, Cell to, const char *start,
+                  const char *selected, const char *typed, const char *result) {
+        QTest::newRow(name) << int(way) << int(from.first) << from.second << int(to.first)
+                            << to.second << QString::fromLatin1(start)
+                            << QString::fromLatin1(selected) << QString::fromLatin1(typed)
+                            << QString::fromLatin1(result);
+    };
+    const auto tab = FocusWay::Tab;
+    const Cell lift{S::Text101, 16};
+    row("Tab into a flow", tab, {S::Text101, 20}, {S::Text106, 20}, "145", "145", "55", "55");
+    row("Backtab into a flow", FocusWay::Backtab, {S::Text107, 21}, {S::Text106, 21}, "169", "169",
+        "66", "66");
+    row("Tab into the correct-to pressure", tab, {S::Text108, 7}, {S::Text108, 8}, "28", "28", "29",
+        "28");
+    row("Tab from the correct-to pressure", tab, {S::Text108, 8}, {S::Text110, 5}, "9.0", "9.0",
+        "9.5", "9.5");
+    row("Tab into a result it visits", tab, {S::Text107, 27}, {S::Text103, 27}, "12.5", "12.5", "5",
+        "12.5");
+    row("Backtab into a result it visits", FocusWay::Backtab, {S::Text207, 20}, {S::Text204, 19},
+        "0.5", "0.5", "5", "0.5");
+    row("click into an emptied lift", FocusWay::Click, lift, {S::Text101, 24}, "", "", "450",
+        "450");
+    row("focus by the program", FocusWay::FocusCell, lift, {S::Text112, 6}, "4.00", "4.00", "4.5",
+        "4.5");
+    row("focus given to the drawn cell", FocusWay::DrawnCellFocus, lift, {S::Text106, 6}, "1", "1",
+        "2", "2");
+    // A window becoming active selects nothing: the caret stays at the start.
+    row("focus while the window is inactive", FocusWay::WhileInactive, lift, {S::Text106, 20},
+        "145", "", "9", "9145");
+}
+
+// However the focus comes to a cell not used yet, its editor gets it for the
+// same reason, so the editor selects what that way selects, and what is
+// typed next reaches it under the cell's rules: a read-only cell keeps its
+// text, the others take the keys in place of the selection.
+void TestSheetWindow::typingReachesCellsNotUsedYet()
+{
+    QFETCH(int, way);
+    QFETCH(int, fromArray);
+    QFETCH(int, fromIndex);
+    QFETCH(int, array);
+    QFETCH(int, index);
+    QFETCH(QString, start);
+    QFETCH(QString, selected);
+    QFETCH(QString, typed);
+    QFETCH(QString, result);
+
+    Fixture f;
+    QVERIFY(f.open());
+    if (array >= S::Text201)
+        f.window->NextPage_Click();
+    f.sheet.setCell(S::Array(array), index, start);
+    f.focus(S::Array(fromArray), fromIndex);
+    auto *target = qobject_cast<PaintedCell *>(f.view(S::Array(array), index));
+    QVERIFY(target && !target->editor());
+    QWidget other;
+    switch (FocusWay(way)) {
+    case FocusWay::Tab:
+        QVERIFY(test::press(Qt::Key_Tab));
+        break;
+    case FocusWay::Backtab:
+        QVERIFY(test::press(Qt::Key_Backtab, Qt::ShiftModifier));
+        break;
+    case FocusWay::Click:
+        QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
+        break;
+    case FocusWay::FocusCell:
+        f.window->focusCell(S::Array(array), index);
+        break;
+    case FocusWay::DrawnCellFocus:
+        target->setFocus(Qt::OtherFocusReason);
+        break;
+    case FocusWay::WhileInactive:
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        target->setFocus(Qt::OtherFocusReason);
+        QVERIFY(!target->editor());
+        f.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        break;
+    }
+    QVERIFY(target->editor());
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(target->editor()));
+    QCOMPARE(target->editor()->selectedText(), selected);
+    QVERIFY(test::type(typed));
+    QCOMPARE(f.sheet.cell(S::Array(array), index), result);
+    QCOMPARE(target->editor()->text(), result);
+    QCOMPARE(f.platform.beeps, 0);
+    QVERIFY(f.platform.shown.isEmpty());
 }
 
 void TestSheetWindow::keyRefusals_data()
