@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QFontMetricsF>
 #include <QHash>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
+#include <QPointer>
 #include <QStyleFactory>
 #include <QStyleOptionFrame>
 #include <QVariant>
@@ -64,6 +66,58 @@ QHash<PanelKey, QPixmap> &panelCache()
     return cache->panels;
 }
 
+// A standard picture of a style, read from its file when first drawn or
+// measured. A menu bar asks for its overflow button's picture as it is
+// made, and reading it there wakes every image format plugin: a cost at
+// start-up for a button that shows only when the menus do not fit.
+class DeferredStandardIcon final : public QIconEngine {
+public:
+    DeferredStandardIcon(const QStyle *style, QStyle::StandardPixmap which)
+        : style_(style), which_(which)
+    {
+    }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state,
+                         qreal scale) override
+    {
+        return icon().pixmap(size, scale, mode, state);
+    }
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().availableSizes(mode, state);
+    }
+    QIconEngine *clone() const override { return new DeferredStandardIcon(*this); }
+    QString key() const override { return QStringLiteral("zytDeferredStandardIcon"); }
+
+private:
+    const QIcon &icon()
+    {
+        if (!read_) {
+            read_ = true;
+            if (const QStyle *style = style_.data())
+                icon_ = style->standardIcon(which_);
+        }
+        return icon_;
+    }
+
+    QPointer<const QStyle> style_;
+    QStyle::StandardPixmap which_;
+    bool read_ = false;
+    QIcon icon_;
+};
+
 } // namespace
 
 ProgramStyle::ProgramStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
@@ -122,6 +176,17 @@ void ProgramStyle::drawItemText(QPainter *painter, const QRect &rect, int flags,
     painter->setFont(font);
     QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, text, textRole);
     painter->restore();
+}
+
+QIcon ProgramStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption *option,
+                                 const QWidget *widget) const
+{
+    // Asked for without an option, the picture depends on nothing that
+    // could change before it is drawn.
+    if (!option && (standardIcon == SP_ToolBarHorizontalExtensionButton ||
+                    standardIcon == SP_ToolBarVerticalExtensionButton))
+        return QIcon(new DeferredStandardIcon(baseStyle(), standardIcon));
+    return QProxyStyle::standardIcon(standardIcon, option, widget);
 }
 
 QFont fittedFont(const QFont &font, const QString &text, int width)

@@ -7,13 +7,14 @@ class QStyleOptionFrame;
 
 namespace zyt {
 
-// The program's look: the Fusion style with three changes. A line editor's
+// The program's look: the Fusion style with four changes. A line editor's
 // panel is drawn once for every size and colouring and then copied, since a
 // window shows hundreds of them. The squares of check boxes and options
 // grow with their control's font as the screen fitting enlarges it, where
 // the control's designed font size was kept (keepDesignedFontSize). And a
 // one-line caption (of a button, a check box, an option) that would not fit
-// its control is drawn whole in a smaller font, never cut.
+// its control is drawn whole in a smaller font, never cut. And the picture
+// of a menu bar's overflow button is read only when the button is drawn.
 class ProgramStyle final : public QProxyStyle {
     Q_OBJECT
 
@@ -27,6 +28,8 @@ public:
     void drawItemText(QPainter *painter, const QRect &rect, int flags, const QPalette &palette,
                       bool enabled, const QString &text,
                       QPalette::ColorRole textRole = QPalette::NoRole) const override;
+    QIcon standardIcon(StandardPixmap standardIcon, const QStyleOption *option = nullptr,
+                       const QWidget *widget = nullptr) const override;
 };
 
 // One for the whole program, made on first use and owned by the
