@@ -99,6 +99,55 @@ private slots:
         s.clear();
         QCOMPARE(s.image().pixelColor(50, 20), QColor(Qt::white));
     }
+
+    // The picture's pixels are made on its first use, whatever that use is.
+    void imageFirstUse_data()
+    {
+        QTest::addColumn<int>("use");
+        QTest::addColumn<QColor>("corner");
+        QTest::addColumn<QColor>("middle");
+        QTest::newRow("read") << 0 << QColor(Qt::white) << QColor(Qt::white);
+        QTest::newRow("line") << 1 << QColor(Qt::white) << QColor(Qt::blue);
+        QTest::newRow("line left pending") << 2 << QColor(Qt::white) << QColor(Qt::blue);
+        QTest::newRow("clear over a background") << 3 << QColor(Qt::yellow) << QColor(Qt::white);
+        QTest::newRow("text measured") << 4 << QColor(Qt::white) << QColor(Qt::white);
+    }
+
+    void imageFirstUse()
+    {
+        QFETCH(int, use);
+        QFETCH(QColor, corner);
+        QFETCH(QColor, middle);
+        ImageSurface s(QSize(120, 80));
+        s.setFontSize(12);
+        const double height = s.textHeight(QStringLiteral("X"));
+        switch (use) {
+        case 1:
+            s.line({0, 40}, {119, 40}, Qt::blue);
+            s.circle({60, 40}, 5, Qt::blue);
+            break;
+        case 2:
+            s.line({0, 40}, {119, 40}, Qt::blue);
+            break;
+        case 3: {
+            QImage background(4, 4, QImage::Format_RGB32);
+            background.fill(Qt::yellow);
+            s.setBackground(background);
+            s.clear();
+            break;
+        }
+        default:
+            break;
+        }
+        const QImage &image = s.image();
+        QCOMPARE(image.size(), QSize(120, 80));
+        QCOMPARE(image.dotsPerMeterX(), 3780);
+        QCOMPARE(image.pixelColor(0, 0), corner);
+        QCOMPARE(image.pixelColor(30, 40), middle);
+        QCOMPARE(image.pixelColor(119, 79), QColor(Qt::white));
+        // Texts measure the same before the pixels are made as after.
+        QCOMPARE(s.textHeight(QStringLiteral("X")), height);
+    }
 };
 
 QTEST_MAIN(TestDrawSurface)

@@ -34,6 +34,7 @@ void PainterSurface::end()
 QPainter &PainterSurface::painter()
 {
     if (!painter_) {
+        prepareDevice();
         painter_ = std::make_unique<QPainter>(device_);
         painter_->setRenderHint(QPainter::Antialiasing, false);
         painter_->setRenderHint(QPainter::TextAntialiasing, false);
@@ -173,21 +174,27 @@ void PainterSurface::paintPicture(const QImage &picture, const QRectF &target)
 
 namespace {
 
-std::unique_ptr<QImage> newImage(QSize size)
+QImage whiteImage(QSize size)
 {
-    auto image = std::make_unique<QImage>(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-    image->setDotsPerMeterX(ScreenDotsPerMetre);
-    image->setDotsPerMeterY(ScreenDotsPerMetre);
-    image->fill(Qt::white);
+    QImage image(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    image.setDotsPerMeterX(ScreenDotsPerMetre);
+    image.setDotsPerMeterY(ScreenDotsPerMetre);
+    image.fill(Qt::white);
     return image;
 }
 
 } // namespace
 
-ImageSurface::ImageSurface(QSize size) : ImageSurface(newImage(size)) {}
+// Until its pixels are made the device is a one-pixel image of the same
+// resolution, which measures texts as the picture will.
+ImageSurface::ImageSurface(QSize size)
+    : ImageSurface(std::make_unique<QImage>(whiteImage(QSize(1, 1))), size)
+{
+}
 
-ImageSurface::ImageSurface(std::unique_ptr<QImage> image)
-    : PainterSurface(image.get(), 96.0), image_(std::move(image))
+ImageSurface::ImageSurface(std::unique_ptr<QImage> image, QSize size)
+    : PainterSurface(image.get(), 96.0), image_(std::move(image)),
+      size_(size.expandedTo(QSize(1, 1)))
 {
 }
 
@@ -198,11 +205,22 @@ void ImageSurface::setBackground(const QImage &background) { background_ = backg
 const QImage &ImageSurface::image()
 {
     end();
+    prepareDevice();
     return *image_;
+}
+
+void ImageSurface::prepareDevice()
+{
+    if (made_)
+        return;
+    made_ = true;
+    // The same image object: the painter's device stays where it was.
+    *image_ = whiteImage(size_);
 }
 
 void ImageSurface::paintClear()
 {
+    prepareDevice();
     PainterSurface::paintClear();
     if (!background_.isNull())
         painter().drawImage(QPointF(0.0, 0.0), background_);

@@ -30,6 +30,8 @@ public:
 protected:
     QPaintDevice *device() const { return device_; }
     QPainter &painter();
+    // Runs before each painting starts on the device.
+    virtual void prepareDevice() {}
 
     void paintClear() override;
     void paintNewPage() override;
@@ -63,7 +65,8 @@ private:
 };
 
 // The graph picture: a white (or background) image at 96 dots per inch, so one
-// unit is one pixel and a 12-point text is 16 pixels high.
+// unit is one pixel and a 12-point text is 16 pixels high. Its pixels are
+// made when it is first drawn on or read: until then it holds no memory.
 class ImageSurface final : public PainterSurface {
 public:
     explicit ImageSurface(QSize size);
@@ -76,11 +79,14 @@ public:
     const QImage &image();
 
 protected:
+    void prepareDevice() override;
     void paintClear() override;
 
 private:
-    explicit ImageSurface(std::unique_ptr<QImage> image);
+    ImageSurface(std::unique_ptr<QImage> image, QSize size);
     std::unique_ptr<QImage> image_;
+    QSize size_;
+    bool made_ = false;
     QImage background_;
 };
 
