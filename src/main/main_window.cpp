@@ -14,6 +14,7 @@
 #include "report/save_form_as_jpg.h"
 #include "widgets/cell_widgets.h"
 #include "widgets/hover_help.h"
+#include "widgets/painted_cell.h"
 #include "widgets/window_builder.h"
 
 #include <QCheckBox>
@@ -140,9 +141,20 @@ QWidget *MainWindow::cellWidget(MainModel::Array array, int index) const
     return id < 0 ? nullptr : widgets_->cellWidget(id);
 }
 
+QLineEdit *MainWindow::cellEditor(MainModel::Array array, int index) const
+{
+    QWidget *w = cellWidget(array, index);
+    if (auto *painted = qobject_cast<PaintedCell *>(w))
+        return painted->openEditor();
+    return qobject_cast<QLineEdit *>(w);
+}
+
 void MainWindow::focusCell(MainModel::Array array, int index)
 {
-    if (QWidget *w = cellWidget(array, index))
+    QWidget *w = cellEditor(array, index);
+    if (!w)
+        w = cellWidget(array, index);
+    if (w)
         w->setFocus(Qt::OtherFocusReason);
 }
 

@@ -9,6 +9,7 @@ class QAction;
 class QCheckBox;
 class QFrame;
 class QLabel;
+class QLineEdit;
 
 namespace zyt {
 
@@ -26,6 +27,9 @@ public:
     explicit MainWindow(Program &program);
 
     QWidget *cellWidget(MainModel::Array array, int index = MainModel::Single) const;
+    // The cell's line editor, made now where the cell is still drawn
+    // without one; nullptr for a cell that has none.
+    QLineEdit *cellEditor(MainModel::Array array, int index = MainModel::Single) const;
     void focusCell(MainModel::Array array, int index);
     QLabel *helpLine() const;
     QFrame *preloads() const;

@@ -364,7 +364,7 @@ WindowDesign makeDesign()
     d.name = QStringLiteral("Main");
     d.size = QSize(WindowWidth, WindowHeight);
     d.fontSize = 8.0;
-    d.paintedCells = PaintedCells::ReadOnly;
+    d.paintedCells = PaintedCells::All;
     d.menuBar = menus();
     d.grids = {estimatorGrid()};
     d.controls = controls();

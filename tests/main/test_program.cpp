@@ -327,7 +327,7 @@ void TestProgram::estimatorOnTheWindow()
 
     // "User" makes the Mach number typed, and its limit holds.
     w.checkBox(M::Check1)->click();
-    auto *mach = qobject_cast<QLineEdit *>(w.cellWidget(M::Text101, 3));
+    QLineEdit *mach = w.cellEditor(M::Text101, 3);
     QVERIFY(!mach->isReadOnly());
     mach->setFocus(Qt::TabFocusReason);
     mach->selectAll();
@@ -346,7 +346,7 @@ void TestProgram::estimatorOnTheWindow()
     const std::tuple<M::Array, int, const char *, const char *> typed[] = {
         {M::Text111, 3, "8.5", "85"}, {M::Text103, 8, "3x2.5", "32.5"}};
     for (const auto &[array, index, keys, kept] : typed) {
-        auto *cell = qobject_cast<QLineEdit *>(w.cellWidget(array, index));
+        QLineEdit *cell = w.cellEditor(array, index);
         cell->setFocus(Qt::TabFocusReason);
         cell->selectAll();
         QVERIFY(test::type(QString::fromLatin1(keys)));
