@@ -6,6 +6,8 @@
 #include "scripted_platform.h"
 #include "sheet/sheet_window.h"
 #include "user_typing.h"
+#include "widgets/cell_widgets.h"
+#include "widgets/painted_cell.h"
 #include "widgets/window_builder.h"
 
 #include <QAction>
@@ -324,6 +326,19 @@ void TestProgram::estimatorOnTheWindow()
     QVERIFY(QTest::qWaitForWindowActive(&w));
     QTest::mouseClick(w.findChild<QPushButton *>(QStringLiteral("Command51")), Qt::LeftButton);
     QCOMPARE(f.program->main.cell(M::Text109, 3), QStringLiteral("7036"));
+
+    // The cells are drawn until used; a click gives one its editor, which
+    // then keeps the cell's place in the Tab order.
+    auto *cylinders = qobject_cast<PaintedCell *>(w.cellWidget(M::Text111, 3));
+    QVERIFY(cylinders && !cylinders->editor());
+    QTest::mouseClick(cylinders, Qt::LeftButton, {}, QPoint(4, cylinders->height() / 2));
+    QVERIFY(cylinders->editor());
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(cylinders->editor()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QVERIFY(QApplication::focusWidget() != cylinders->editor());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(cylinders->editor()));
+    QCOMPARE(cylinders->editor()->selectedText(), f.program->main.cell(M::Text111, 3));
 
     // "User" makes the Mach number typed, and its limit holds.
     w.checkBox(M::Check1)->click();
