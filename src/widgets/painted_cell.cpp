@@ -236,6 +236,9 @@ CellLineEdit *PaintedCell::makeEditor(Qt::FocusReason reason)
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(editor_);
+    // Placed now, not at the layout's next turn: a press that made it goes
+    // on to it at once.
+    layout->activate();
     // Tab reaches the editor where it reached the cell.
     QWidget::setTabOrder(this, editor_);
     editor_->show();
@@ -261,7 +264,10 @@ void PaintedCell::mousePressEvent(QMouseEvent *event)
 {
     // The press that brought the editor goes on to it, as the presses after
     // it do by themselves.
-    openEditor();
+    // A line editor finds where its text starts only as it paints: painted
+    // first, it puts the caret where the press was, as on a cell it showed.
+    // The presses after this one land on the editor itself.
+    openEditor()->repaint();
     forward(*event);
 }
 

@@ -340,6 +340,14 @@ void TestProgram::estimatorOnTheWindow()
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(cylinders->editor()));
     QCOMPARE(cylinders->editor()->selectedText(), f.program->main.cell(M::Text111, 3));
 
+    // A click amid a drawn cell's centred text puts the caret there.
+    auto *bore = qobject_cast<PaintedCell *>(w.cellWidget(M::Text104, 3));
+    QVERIFY(bore && !bore->editor());
+    QTest::mouseClick(bore, Qt::LeftButton, {}, bore->rect().center());
+    QVERIFY(test::type(QStringLiteral("9")));
+    const QString bored = f.program->main.cell(M::Text104, 3);
+    QVERIFY2(bored.size() == 6 && bored.startsWith(u'4') && !bored.endsWith(u'9'), qPrintable(bored));
+
     // "User" makes the Mach number typed, and its limit holds.
     w.checkBox(M::Check1)->click();
     QLineEdit *mach = w.cellEditor(M::Text101, 3);
