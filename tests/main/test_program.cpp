@@ -346,7 +346,8 @@ void TestProgram::estimatorOnTheWindow()
     QTest::mouseClick(bore, Qt::LeftButton, {}, bore->rect().center());
     QVERIFY(test::type(QStringLiteral("9")));
     const QString bored = f.program->main.cell(M::Text104, 3);
-    QVERIFY2(bored.size() == 6 && bored.startsWith(u'4') && !bored.endsWith(u'9'), qPrintable(bored));
+    QVERIFY2(bored.size() == 6 && bored.startsWith(u'4') && !bored.endsWith(u'9'),
+             qPrintable(bored));
 
     // "User" makes the Mach number typed, and its limit holds.
     w.checkBox(M::Check1)->click();
