@@ -8,6 +8,7 @@
 #include "model/app_state.h"
 #include "model/flow_test_sheet.h"
 #include "model/sheet_design.h"
+#include "program_starts.h"
 #include "scripted_platform.h"
 #include "sheet/sheet_window.h"
 
@@ -116,16 +117,7 @@ void commentsThroughTheAutosave(benchmark::State &state)
         earlier.main.setCell(zyt::MainModel::Text38, longComment());
         earlier.Exit_Click();
     }
-    for (auto _ : state) {
-        zyt::Program program(p);
-        program.st.numbers.setLocaleSeparators(u'.', u',');
-        program.Form_Load(QString());
-        program.mainWindow().show();
-        QCoreApplication::processEvents();
-        state.PauseTiming();
-        program.st.ui.Exiting = 1;
-        state.ResumeTiming();
-    }
+    zyt::bench::timeProgramStarts(state, p);
 }
 
 } // namespace

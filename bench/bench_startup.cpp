@@ -2,6 +2,7 @@
 #include "main/main_window.h"
 #include "main/program.h"
 #include "platform/qt/qt_platform.h"
+#include "program_starts.h"
 #include "scripted_platform.h"
 #include "sheet/sheet_window.h"
 #include "widgets/program_style.h"
@@ -48,16 +49,7 @@ void startUp(benchmark::State &state)
             earlier.main.setCell(zyt::MainModel::Text1, k, QStringLiteral("flow.dat"));
         earlier.Exit_Click();
     }
-    for (auto _ : state) {
-        zyt::Program program(p);
-        program.st.numbers.setLocaleSeparators(u'.', u',');
-        program.Form_Load(QString());
-        program.mainWindow().show();
-        QCoreApplication::processEvents();
-        state.PauseTiming();
-        program.st.ui.Exiting = 1;
-        state.ResumeTiming();
-    }
+    zyt::bench::timeProgramStarts(state, p);
 }
 
 // The process's resident memory in KiB.

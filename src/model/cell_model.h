@@ -34,6 +34,17 @@ struct CellInfo {
     int alignment = 2; // as designed: 0 left, 1 right, 2 centre
 };
 
+// A cell the user types into or ticks: editable and in the tab chain.
+inline CellInfo editableCell(CellKind kind, const char *defaultText)
+{
+    CellInfo s;
+    s.kind = kind;
+    s.readOnly = false;
+    s.tabStop = true;
+    s.defaultText = QString::fromLatin1(defaultText);
+    return s;
+}
+
 // How a cell looks and behaves at the moment: it starts as designed and the
 // program changes it (the estimator's typed or computed cells, fonts and
 // alignment chosen by the user), whether or not a window shows the cell.

@@ -8,35 +8,20 @@ namespace {
 
 using C = CompareModel;
 
-CellInfo optionGroup(const char *chosen)
-{
-    CellInfo s;
-    s.kind = CellKind::Check;
-    s.readOnly = false;
-    s.tabStop = true;
-    s.defaultText = QString::fromLatin1(chosen);
-    return s;
-}
+// A check box or option group, ticked or chosen as it starts.
+CellInfo choice(const char *start) { return editableCell(CellKind::Check, start); }
 
 CellInfo entry(int tabOrder)
 {
-    CellInfo s;
-    s.kind = CellKind::Input;
-    s.readOnly = false;
-    s.tabStop = true;
+    CellInfo s = editableCell(CellKind::Input, "-"); // "-": not used
     s.numeric = true;
-    s.defaultText = QStringLiteral("-"); // not used
     s.tabOrder = tabOrder;
     return s;
 }
 
 CellInfo captionLine(const char *text, int tabOrder)
 {
-    CellInfo s;
-    s.kind = CellKind::Input;
-    s.readOnly = false;
-    s.tabStop = true;
-    s.defaultText = QString::fromLatin1(text);
+    CellInfo s = editableCell(CellKind::Input, text);
     s.tabOrder = tabOrder;
     s.alignment = 0;
     return s;
@@ -86,18 +71,13 @@ CellLayout buildLayout()
     const char *boxes[] = {"Check1", "Check2", "Check3", "Check4"};
     const char *ticked[] = {"1", "0", "0", "0"};
     for (int a = C::Check1; a <= C::Check4; ++a) {
-        CellInfo s;
-        s.kind = CellKind::Check;
-        s.readOnly = false;
-        s.tabStop = true;
-        s.defaultText = QString::fromLatin1(ticked[a]);
-        expect(addSingle(layout, boxes[a], s), C::Array(a));
+        expect(addSingle(layout, boxes[a], choice(ticked[a])), C::Array(a));
     }
     // From "Test 1", to "Test 2", "CFM @ 28"", against valve lift.
-    expect(addSingle(layout, "Option1", optionGroup("0")), C::Option1);
-    expect(addSingle(layout, "Option2", optionGroup("1")), C::Option2);
-    expect(addSingle(layout, "Option3", optionGroup("0")), C::Option3);
-    expect(addSingle(layout, "Option4", optionGroup("0")), C::Option4);
+    expect(addSingle(layout, "Option1", choice("0")), C::Option1);
+    expect(addSingle(layout, "Option2", choice("1")), C::Option2);
+    expect(addSingle(layout, "Option3", choice("0")), C::Option3);
+    expect(addSingle(layout, "Option4", choice("0")), C::Option4);
     expect(addSingle(layout, "Text1", entry(0)), C::Text1);
     expect(addSingle(layout, "Text2", entry(1)), C::Text2);
     expect(addSingle(layout, "Text3", entry(2)), C::Text3);

@@ -104,11 +104,7 @@ CellInfo value(const char *text, Role role)
 
 CellInfo freeText(const char *text, std::uint32_t fore = Black, std::uint32_t back = White)
 {
-    CellInfo s;
-    s.kind = CellKind::Input;
-    s.readOnly = false;
-    s.tabStop = true;
-    s.defaultText = QString::fromLatin1(text);
+    CellInfo s = editableCell(CellKind::Input, text);
     s.foreColor = fore;
     s.backColor = back;
     return s;
@@ -116,11 +112,7 @@ CellInfo freeText(const char *text, std::uint32_t fore = Black, std::uint32_t ba
 
 CellInfo check(const char *text, std::uint32_t back = White)
 {
-    CellInfo s;
-    s.kind = CellKind::Check;
-    s.readOnly = false;
-    s.tabStop = true;
-    s.defaultText = QString::fromLatin1(text);
+    CellInfo s = editableCell(CellKind::Check, text);
     s.backColor = back;
     return s;
 }

@@ -46,15 +46,7 @@ constexpr ReportField fields[] = {
 };
 static_assert(std::size(fields) == R::FieldCount);
 
-CellInfo box(const char *start)
-{
-    CellInfo s;
-    s.kind = CellKind::Check;
-    s.readOnly = false;
-    s.tabStop = true;
-    s.defaultText = QString::fromLatin1(start);
-    return s;
-}
+CellInfo box(const char *start) { return editableCell(CellKind::Check, start); }
 
 CellLayout buildLayout()
 {
