@@ -1,7 +1,7 @@
 #include "model/app_state.h"
 #include "model/flow_test_sheet.h"
+#include "output/save_form_as_jpg.h"
 #include "platform/qt/qt_capture.h"
-#include "report/save_form_as_jpg.h"
 #include "scripted_platform.h"
 #include "sheet/sheet_window.h"
 

@@ -1,9 +1,9 @@
 #include "model/app_state.h"
 #include "model/flow_test_sheet.h"
 #include "model/main_model.h"
+#include "output/print_flow_sheet.h"
+#include "output/print_job.h"
 #include "platform/qt/qt_print_service.h"
-#include "report/print_flow_sheet.h"
-#include "report/print_job.h"
 #include "scripted_platform.h"
 
 #include <QTemporaryDir>

@@ -1,8 +1,10 @@
-# Fails when a source file includes a header of a layer above its own. The
-# layers, lowest first: platform, model, calc, files, widgets, then the
-# windows (sheet, main, compare, report), then app. A folder may include its
-# own headers and those of any layer below; the windows may include each
-# other.
+# Fails when a source file includes a header of a layer above its own or
+# beside it. The layers, lowest first: platform, model, calc, files, widgets,
+# output (printouts and capture), then the windows (sheet, compare, report),
+# then main, which makes every window, then app. A folder may include its own
+# headers and those of the layers strictly below it, so no window leans on
+# another and no two folders include each other, even through a third. Every
+# folder under src/ must have a layer.
 #
 #   cmake -DSOURCE_ROOT=<folder holding src/> -P CheckLayers.cmake
 
@@ -15,11 +17,12 @@ set(rank_model 1)
 set(rank_calc 2)
 set(rank_files 3)
 set(rank_widgets 4)
-set(rank_sheet 5)
-set(rank_main 5)
-set(rank_compare 5)
-set(rank_report 5)
-set(rank_app 6)
+set(rank_output 5)
+set(rank_sheet 6)
+set(rank_compare 6)
+set(rank_report 6)
+set(rank_main 7)
+set(rank_app 8)
 
 file(GLOB_RECURSE sources RELATIVE "${SOURCE_ROOT}/src" "${SOURCE_ROOT}/src/*.h"
      "${SOURCE_ROOT}/src/*.cpp")
@@ -28,6 +31,7 @@ set(checked 0)
 foreach(source IN LISTS sources)
   string(REGEX MATCH "^[^/]+" folder "${source}")
   if(NOT DEFINED rank_${folder})
+    list(APPEND violations "src/${source}: its folder has no layer")
     continue()
   endif()
   math(EXPR checked "${checked} + 1")
@@ -40,7 +44,7 @@ foreach(source IN LISTS sources)
     if(NOT DEFINED rank_${target})
       continue()
     endif()
-    if(rank_${target} GREATER rank_${folder})
+    if(NOT target STREQUAL folder AND NOT rank_${target} LESS rank_${folder})
       string(STRIP "${line}" line)
       list(APPEND violations "src/${source}: ${line}")
     endif()
@@ -52,6 +56,6 @@ if(checked EQUAL 0)
 endif()
 if(violations)
   list(JOIN violations "\n  " text)
-  message(FATAL_ERROR "Includes of a higher layer:\n  ${text}")
+  message(FATAL_ERROR "Includes of a layer above or beside their own:\n  ${text}")
 endif()
 message(STATUS "${checked} source files keep to their layers")

@@ -5,10 +5,10 @@
 #include "compare/graph_display.h"
 #include "model/app_state.h"
 #include "model/compare_window_design.h"
+#include "output/print_calcs.h"
+#include "output/print_job.h"
+#include "output/save_form_as_jpg.h"
 #include "platform/capture.h"
-#include "report/print_calcs.h"
-#include "report/print_job.h"
-#include "report/save_form_as_jpg.h"
 #include "widgets/window_builder.h"
 
 #include <QCloseEvent>

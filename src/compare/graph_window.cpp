@@ -3,15 +3,15 @@
 #include "calc/formats.h"
 #include "files/folder_names.h"
 #include "files/text_files.h"
-#include "main/graph_options.h"
 #include "model/app_state.h"
+#include "model/color_choice.h"
 #include "model/graph_window_design.h"
 #include "model/graph_window_state.h"
+#include "output/print_graph.h"
+#include "output/save_form_as_jpg.h"
 #include "platform/color_number.h"
 #include "platform/qt/painter_surface.h"
 #include "platform/screen.h"
-#include "report/print_graph.h"
-#include "report/save_form_as_jpg.h"
 #include "widgets/window_builder.h"
 
 #include <QBuffer>

@@ -1,10 +1,10 @@
 #include "graph_options.h"
 
 #include "model/app_state.h"
+#include "model/color_choice.h"
 #include "model/compare_model.h"
 #include "model/graph_window_state.h"
 #include "model/program_hooks.h"
-#include "platform/choice_dialogs.h"
 
 namespace zyt {
 
@@ -19,18 +19,6 @@ void setGrid(GraphWindowState &Form60, GraphSettings &graph, ProgramHooks &hooks
 }
 
 } // namespace
-
-std::optional<std::int32_t> Get_Color(LookState &looks, const Platform &platform)
-{
-    Q_ASSERT(platform.colors);
-    const std::optional<std::int32_t> color = platform.colors->showColorDialog(looks.dialogColor);
-    if (!color) {
-        platform.message(QStringLiteral("No Color Selected"), MsgButtons::Ok, MsgIcon::Exclamation);
-        return std::nullopt;
-    }
-    looks.dialogColor = *color;
-    return color;
-}
 
 void FontColor_Click(GraphWindowState &Form60, AppState &st, ProgramHooks &hooks)
 {

@@ -1,20 +1,11 @@
 #pragma once
 
-#include <cstdint>
-#include <optional>
-
 namespace zyt {
 
 class ProgramHooks;
 struct AppState;
 struct GraphSettings;
 struct GraphWindowState;
-struct LookState;
-struct Platform;
-
-// Shows the colour dialog, opened on the colour chosen last. The chosen
-// colour, or nothing after "No Color Selected".
-std::optional<std::int32_t> Get_Color(LookState &looks, const Platform &platform);
 
 // Menu "Graph Options". Each clears the graph picture when it changes a
 // setting; the new settings show when the graph is next drawn. A cancelled

@@ -4,9 +4,9 @@
 #include "model/app_state.h"
 #include "model/report_design.h"
 #include "model/report_model.h"
+#include "output/save_form_as_jpg.h"
 #include "report_commands.h"
 #include "report_config.h"
-#include "save_form_as_jpg.h"
 #include "widgets/window_builder.h"
 
 #include <QCloseEvent>

@@ -1,6 +1,6 @@
+#include "output/print_flow_sheet.h"
 #include "platform/qt/qt_print_service.h"
 #include "print_fixture.h"
-#include "report/print_flow_sheet.h"
 
 #include <QProcess>
 #include <QRegularExpression>

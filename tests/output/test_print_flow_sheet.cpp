@@ -1,6 +1,6 @@
+#include "output/print_flow_sheet.h"
+#include "output/print_page.h"
 #include "print_fixture.h"
-#include "report/print_flow_sheet.h"
-#include "report/print_page.h"
 #include "sheet/sheet_window.h"
 
 #include <QAction>

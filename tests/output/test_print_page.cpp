@@ -1,5 +1,5 @@
+#include "output/print_page.h"
 #include "print_fixture.h"
-#include "report/print_page.h"
 
 using namespace zyt;
 using Kind = DrawOp::Kind;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/print_page.h"
+#include "output/print_page.h"
 
 #include <QDateTime>
 #include <QImage>

@@ -1,11 +1,11 @@
 #include "print_calcs.h"
 
-#include "compare/graph_command.h"
 #include "model/app_state.h"
+#include "model/compare_table_view.h"
+#include "output/print_job.h"
+#include "output/print_page.h"
 #include "platform/draw_surface.h"
 #include "platform/print_service.h"
-#include "report/print_job.h"
-#include "report/print_page.h"
 
 #include <cmath>
 

@@ -4,11 +4,11 @@
 #include "calc/formats.h"
 #include "model/app_state.h"
 #include "model/flow_test_sheet.h"
+#include "output/print_job.h"
+#include "output/print_page.h"
 #include "platform/draw_surface.h"
 #include "platform/print_service.h"
 #include "platform/runtime_error.h"
-#include "report/print_job.h"
-#include "report/print_page.h"
 
 namespace zyt {
 

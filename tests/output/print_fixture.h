@@ -4,8 +4,8 @@
 #include "model/app_state.h"
 #include "model/flow_test_sheet.h"
 #include "model/main_model.h"
+#include "output/print_job.h"
 #include "platform/recording_surface.h"
-#include "report/print_job.h"
 #include "scripted_platform.h"
 #include "scripted_printer.h"
 

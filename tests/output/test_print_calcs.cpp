@@ -1,7 +1,7 @@
 #include "fake_compare_table.h"
+#include "output/print_calcs.h"
+#include "output/print_graph.h"
 #include "print_fixture.h"
-#include "report/print_calcs.h"
-#include "report/print_graph.h"
 
 using namespace zyt;
 using Kind = DrawOp::Kind;

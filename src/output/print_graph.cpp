@@ -1,9 +1,9 @@
 #include "print_graph.h"
 
 #include "model/app_state.h"
+#include "output/print_job.h"
 #include "platform/draw_surface.h"
 #include "platform/print_service.h"
-#include "report/print_job.h"
 
 #include <QImage>
 
