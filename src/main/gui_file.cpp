@@ -105,11 +105,12 @@ public:
                 recordBoxes::failure(st_.platform, ErrorReading);
                 return Read_Count;
             }
-            if (invalidRecord(Read_Count, line) == AnswerCancel) {
+            if (bad_.show() && invalidRecord(Read_Count, line) == AnswerCancel) {
                 recordBoxes::failure(st_.platform, ErrorReading);
                 return Read_Count;
             }
         }
+        bad_.showSkipped(st_.platform, st_.numbers, std::nullopt);
         return Read_Count;
     }
 
@@ -196,6 +197,7 @@ private:
 
     Models &w_;
     AppState &st_;
+    recordBoxes::BadRecordTally bad_;
 };
 
 void writeFont(RecordWriter &w, const QString &group, const CellLook &look,
