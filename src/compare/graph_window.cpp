@@ -10,6 +10,7 @@
 #include "platform/color_number.h"
 #include "platform/qt/painter_surface.h"
 #include "platform/screen.h"
+#include "platform/wait_pointer.h"
 #include "report/print_graph.h"
 #include "report/save_form_as_jpg.h"
 #include "widgets/window_builder.h"
@@ -339,23 +340,19 @@ void GraphWindow::Form60_Command2_Click() { zyt::Form60_Command2_Click(grab().to
 
 void GraphWindow::Form60_Command3_Click()
 {
-    const bool ownCursor = testAttribute(Qt::WA_SetCursor);
-    const QCursor before = cursor();
-    setCursor(Qt::WaitCursor);
-    FileDialogRequest request;
-    request.kind = FileDialogKind::Save;
-    request.filter = QStringLiteral("All Files (*.*)|*.*|Graphics Files (*.bmp)|*.bmp");
-    request.filterIndex = 2;
-    request.initialFolder = st_.platform.programFolder();
     bool saved = false;
-    if (const std::optional<QString> chosen = st_.platform.fileDialog(request)) {
-        st_.files.File_Name = *chosen;
-        saved = writeBitmap(image(), *chosen);
+    {
+        const WaitPointerShown wait(st_.platform);
+        FileDialogRequest request;
+        request.kind = FileDialogKind::Save;
+        request.filter = QStringLiteral("All Files (*.*)|*.*|Graphics Files (*.bmp)|*.bmp");
+        request.filterIndex = 2;
+        request.initialFolder = st_.platform.programFolder();
+        if (const std::optional<QString> chosen = st_.platform.fileDialog(request)) {
+            st_.files.File_Name = *chosen;
+            saved = writeBitmap(image(), *chosen);
+        }
     }
-    if (ownCursor)
-        setCursor(before);
-    else
-        unsetCursor();
     if (!saved)
         st_.platform.message(QStringLiteral("Graph has Not been Saved"), MsgButtons::Ok,
                              MsgIcon::Exclamation);

@@ -15,6 +15,7 @@
 #include "platform/choice_dialogs.h"
 #include "platform/numbers.h"
 #include "platform/runtime_error.h"
+#include "platform/wait_pointer.h"
 
 namespace zyt {
 
@@ -244,6 +245,7 @@ RecordWriter writeGuiRecords(const Models &models, const NumberStyle &numbers,
 
 void Read_GUI_Click(Models &models, AppState &st)
 {
+    const WaitPointerShown wait(st.platform);
     // The count shows even after a bad record stopped the reading.
     readFile(ReadKind, fileServices(st), std::nullopt,
              [&](const QStringList &lines, const QString &) {
@@ -253,6 +255,7 @@ void Read_GUI_Click(Models &models, AppState &st)
 
 void Write_GUI_Click(Models &models, AppState &st)
 {
+    const WaitPointerShown wait(st.platform);
     writeFile(WriteKind, fileServices(st), std::nullopt,
               [&] { return fileText(writeGuiRecords(models, st.numbers, st.platform)); });
 }

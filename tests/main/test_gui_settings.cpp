@@ -232,6 +232,8 @@ void TestGuiSettings::rewrites()
     Read_GUI_Click(*f.windows, f.st);
     Write_GUI_Click(*f.windows, f.st);
     QCOMPARE(f.boxes(), (QStringList{count(20, " Records Read"), count(19, " Records Written")}));
+    QVERIFY(f.platform.waits == 2 &&
+            f.platform.waitDepth == 0); // the wait pointer while each works
     QCOMPARE(F::read(f.path(QStringLiteral("out.gui"))), golden("gui/loose-rewritten.gui"));
 }
 
