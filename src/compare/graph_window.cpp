@@ -400,14 +400,23 @@ void GraphWindow::Form60_Logo_Click()
     if (const std::optional<QString> chosen = st_.platform.fileDialog(request)) {
         st_.files.File_Name = *chosen;
         if (loadLogoPicture(*chosen)) {
+            // Kept by its name in the program's folder, the only form the
+            // main data file reads back: a picture chosen elsewhere is
+            // copied in, so the next start shows it too.
+            const QString folder = st_.platform.programFolder();
+            std::optional<QString> name = nameInFolder(folder, *chosen);
+            if (!name)
+                name = copyIntoFolder(folder, *chosen);
+            if (!name) {
+                st_.platform.message(
+                    QStringLiteral("Logo File could Not be Copied into the Program's Folder"),
+                    MsgButtons::Ok, MsgIcon::Exclamation);
+                return;
+            }
             Form60_.Picture2_Visible = true;
             Form60_.Logo_Caption = LogoOn;
             st_.graph.Logo_On = 1;
-            // Kept by its name in the program's folder, the only form the
-            // main data file reads back; a picture elsewhere is the user's
-            // choice for this session.
-            st_.graph.Logo_File =
-                nameInFolder(st_.platform.programFolder(), *chosen).value_or(*chosen);
+            st_.graph.Logo_File = *name;
             showState();
             return;
         }
