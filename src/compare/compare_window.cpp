@@ -109,10 +109,7 @@ void CompareWindow::Graph_Plus_Click()
 void CompareWindow::Command3_Click()
 {
     runGuarded(st_.platform, [this] {
-        PrintInputs inputs = currentPrintInputs(st_.graph, st_.platform.programFolder());
-        if (st_.platform.clock)
-            inputs.printedAt = st_.platform.clock->now();
-        zyt::Command3_Click(*this, *this, st_, inputs);
+        zyt::Command3_Click(*this, *this, st_, currentPrintInputs(st_.graph, st_.platform));
     });
 }
 

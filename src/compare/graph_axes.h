@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/compare_model.h"
 #include "model/graph_state.h"
 
 #include <QChar>
@@ -36,10 +37,6 @@ enum : int { ValveLift = 0, IntakeLd = 1, ExhaustLd = 2 };
 // values, group C energies and percentage changes, group B energy density.
 enum class TypeGroup { None, A, B, C };
 TypeGroup typeGroup(int type);
-inline bool isPercentType(int type)
-{
-    return type >= GraphType::FirstPercent && type <= GraphType::LastPercent;
-}
 // Which curves an X axis shows: intake on valve lift and intake L/D,
 // exhaust on valve lift and exhaust L/D.
 inline bool axisShowsIntake(int xAxis)

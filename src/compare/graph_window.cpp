@@ -12,6 +12,7 @@
 #include "platform/color_number.h"
 #include "platform/qt/painter_surface.h"
 #include "platform/screen.h"
+#include "platform/wait_pointer.h"
 #include "widgets/window_builder.h"
 
 #include <QBuffer>
@@ -339,23 +340,19 @@ void GraphWindow::Form60_Command2_Click() { zyt::Form60_Command2_Click(grab().to
 
 void GraphWindow::Form60_Command3_Click()
 {
-    const bool ownCursor = testAttribute(Qt::WA_SetCursor);
-    const QCursor before = cursor();
-    setCursor(Qt::WaitCursor);
-    FileDialogRequest request;
-    request.kind = FileDialogKind::Save;
-    request.filter = QStringLiteral("All Files (*.*)|*.*|Graphics Files (*.bmp)|*.bmp");
-    request.filterIndex = 2;
-    request.initialFolder = st_.platform.programFolder();
     bool saved = false;
-    if (const std::optional<QString> chosen = st_.platform.fileDialog(request)) {
-        st_.files.File_Name = *chosen;
-        saved = writeBitmap(image(), *chosen);
+    {
+        const WaitPointerShown wait(st_.platform);
+        FileDialogRequest request;
+        request.kind = FileDialogKind::Save;
+        request.filter = QStringLiteral("All Files (*.*)|*.*|Graphics Files (*.bmp)|*.bmp");
+        request.filterIndex = 2;
+        request.initialFolder = st_.platform.programFolder();
+        if (const std::optional<QString> chosen = st_.platform.fileDialog(request)) {
+            st_.files.File_Name = *chosen;
+            saved = writeBitmap(image(), *chosen);
+        }
     }
-    if (ownCursor)
-        setCursor(before);
-    else
-        unsetCursor();
     if (!saved)
         st_.platform.message(QStringLiteral("Graph has Not been Saved"), MsgButtons::Ok,
                              MsgIcon::Exclamation);
@@ -403,14 +400,23 @@ void GraphWindow::Form60_Logo_Click()
     if (const std::optional<QString> chosen = st_.platform.fileDialog(request)) {
         st_.files.File_Name = *chosen;
         if (loadLogoPicture(*chosen)) {
+            // Kept by its name in the program's folder, the only form the
+            // main data file reads back: a picture chosen elsewhere is
+            // copied in, so the next start shows it too.
+            const QString folder = st_.platform.programFolder();
+            std::optional<QString> name = nameInFolder(folder, *chosen);
+            if (!name)
+                name = copyIntoFolder(folder, *chosen);
+            if (!name) {
+                st_.platform.message(
+                    QStringLiteral("Logo File could Not be Copied into the Program's Folder"),
+                    MsgButtons::Ok, MsgIcon::Exclamation);
+                return;
+            }
             Form60_.Picture2_Visible = true;
             Form60_.Logo_Caption = LogoOn;
             st_.graph.Logo_On = 1;
-            // Kept by its name in the program's folder, the only form the
-            // main data file reads back; a picture elsewhere is the user's
-            // choice for this session.
-            st_.graph.Logo_File =
-                nameInFolder(st_.platform.programFolder(), *chosen).value_or(*chosen);
+            st_.graph.Logo_File = *name;
             showState();
             return;
         }

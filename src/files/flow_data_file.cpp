@@ -115,6 +115,7 @@ ReadEnd readFlowDataLines(Flow_Test_Sheet &sheet, const QStringList &lines,
 
     bool In_Comments = false;
     QString comments;
+    boxes::BadRecordTally bad;
     for (const QString &line : lines) {
         ++Read_Count;
         if (In_Comments) {
@@ -157,7 +158,8 @@ ReadEnd readFlowDataLines(Flow_Test_Sheet &sheet, const QStringList &lines,
                 sheet.setCell(S::Text108, index, sheet.cell(S::Text101, index));
             break;
         case Verdict::NotHandled:
-            if (!boxes::recordNotHandled(platform, boxes::VornTitle, line) && stop(platform))
+            if (bad.show() && !boxes::recordNotHandled(platform, boxes::VornTitle, line) &&
+                stop(platform))
                 return ReadEnd::Stopped;
             break;
         case Verdict::CannotStore:
@@ -167,6 +169,7 @@ ReadEnd readFlowDataLines(Flow_Test_Sheet &sheet, const QStringList &lines,
             return ReadEnd::Stopped;
         }
     }
+    bad.showSkipped(platform, numbers, boxes::VornTitle);
     // The comments go into their box once, whole: a box shown refills
     // itself on every change, so line by line would cost the square of the
     // comment's length.

@@ -3,6 +3,7 @@
 #include "text_files.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -26,6 +27,24 @@ bool reallyInside(const QString &root, const QString &path)
         return false;
     return real == root || real.startsWith(root.endsWith(u'/') ? root : root + u'/');
 }
+
+bool sameBytes(const QString &a, const QString &b)
+{
+    QFile fa(a);
+    QFile fb(b);
+    if (fa.size() != fb.size() || !fa.open(QIODevice::ReadOnly) || !fb.open(QIODevice::ReadOnly))
+        return false;
+    constexpr qint64 Chunk = 1 << 16;
+    while (!fa.atEnd())
+        if (fa.read(Chunk) != fb.read(Chunk))
+            return false;
+    return true;
+}
+
+// A picture larger than this is no logo; copying it would only cost memory.
+constexpr qint64 MaxCopySize = 64 * 1024 * 1024;
+// The names tried before giving up.
+constexpr int MaxNumber = 999;
 
 } // namespace
 
@@ -56,6 +75,38 @@ std::optional<QString> nameInFolder(const QString &folder, const QString &path)
     if (!fileInFolder(folder, relative))
         return std::nullopt;
     return relative;
+}
+
+std::optional<QString> copyIntoFolder(const QString &folder, const QString &path)
+{
+    QByteArray bytes;
+    if (QFileInfo(folder).canonicalFilePath().isEmpty() ||
+        readWholeFile(path, bytes, MaxCopySize) != FileReadStatus::Ok)
+        return std::nullopt;
+    // What a stored name could not give back: a separator, a drive's colon,
+    // a line break.
+    QString own = QFileInfo(path).fileName();
+    for (QChar &c : own)
+        if (c < u' ' || c == u'\\' || c == u':')
+            c = u'_';
+    const QFileInfo parts(own);
+    for (int number = 1; number <= MaxNumber; ++number) {
+        const QString name =
+            number == 1 ? own
+                        : parts.completeBaseName() + u'-' + QString::number(number) +
+                              (parts.suffix().isEmpty() ? QString() : u'.' + parts.suffix());
+        // A name taken by a link leading out of the folder is passed over.
+        const std::optional<QString> target = fileInFolder(folder, name);
+        if (!target || QFileInfo(*target).exists() || QFileInfo(*target).isSymLink()) {
+            if (target && QFileInfo(*target).isFile() && sameBytes(path, *target))
+                return name;
+            continue;
+        }
+        if (!writeFileAtomically(*target, bytes))
+            return std::nullopt;
+        return name;
+    }
+    return std::nullopt;
 }
 
 } // namespace zyt

@@ -25,4 +25,11 @@ std::optional<QString> fileInFolder(const QString &folder, const QString &name);
 // through a link).
 std::optional<QString> nameInFolder(const QString &folder, const QString &path);
 
+// The name in `folder` of a copy of the file at `path`, for a file chosen
+// outside the folder that the program is to find again by its name: the
+// file's own name, or the name with "-2", "-3"... before its extension when
+// a different file holds it; a file of the same bytes under such a name is
+// taken as it is. Nothing when no copy can be made.
+std::optional<QString> copyIntoFolder(const QString &folder, const QString &path);
+
 } // namespace zyt

@@ -153,11 +153,11 @@ public:
                 // One record that cannot be applied (a logo file moved away,
                 // say) must not cost the rest of the saved state: report it
                 // and read on.
-                if (bad_.first())
+                if (bad_.show())
                     cannotApply(e, count, line);
                 continue;
             }
-            if (handled || !bad_.first())
+            if (handled || !bad_.show())
                 continue;
             if (!boxes::recordNotHandled(st_.platform, boxes::MainTitle, line)) {
                 boxes::failure(st_.platform,

@@ -26,7 +26,7 @@ QString invalidRecord(const NumberStyle &numbers, int lineCount, QStringView lin
 void BadRecordTally::showSkipped(const Platform &platform, const NumberStyle &numbers,
                                  const std::optional<QString> &title) const
 {
-    const int more = count_ - 1;
+    const int more = count_ - Shown;
     if (more <= 0)
         return;
     const QString text =

@@ -24,15 +24,19 @@ bool recordNotHandled(const Platform &platform, const QString &title, QStringVie
 QString invalidRecord(const NumberStyle &numbers, int lineCount, QStringView line);
 
 // A file of thousands of bad records must not bury the user in boxes, one
-// after the other at every start: the first bad record shows its box, the
-// others are skipped and counted, and one box at the end gives their number.
+// after the other at every start: the first bad records of a file each show
+// their box, the later ones are skipped and counted, and one box at the end
+// gives their number. A record that ends the reading always shows its box;
+// no count follows it.
 class BadRecordTally {
 public:
-    // True for the first bad record, whose box is to show; false for a later
-    // one, which is counted.
-    bool first() { return count_++ == 0; }
-    // The box for the records skipped after the first, when there were any:
-    // exclamation, OK and the given title (the program's when nothing).
+    static constexpr int Shown = 10;
+
+    // Counts a bad record: true while its box is to show, false for a later
+    // one, which is skipped as if its box had been answered with OK.
+    bool show() { return ++count_ <= Shown; }
+    // The box for the records skipped without their own, when there were
+    // any: exclamation, OK and the given title (the program's when nothing).
     void showSkipped(const Platform &platform, const NumberStyle &numbers,
                      const std::optional<QString> &title) const;
 

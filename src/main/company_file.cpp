@@ -61,7 +61,7 @@ void readCompanyLines(MainModel &Main, const QStringList &lines, const NumberSty
             Main.setCell(match->field, line.mid(match->key.size()));
             continue;
         }
-        if (bad.first())
+        if (bad.show())
             platform.message(QStringLiteral("Bad or Invalid Record Read #") +
                                  Format_Int(Read_Count, numbers) + QStringLiteral(" ->>> ") +
                                  displayLine(line),

@@ -15,6 +15,7 @@
 #include "platform/choice_dialogs.h"
 #include "platform/numbers.h"
 #include "platform/runtime_error.h"
+#include "platform/wait_pointer.h"
 
 namespace zyt {
 
@@ -105,11 +106,12 @@ public:
                 recordBoxes::failure(st_.platform, ErrorReading);
                 return Read_Count;
             }
-            if (invalidRecord(Read_Count, line) == AnswerCancel) {
+            if (bad_.show() && invalidRecord(Read_Count, line) == AnswerCancel) {
                 recordBoxes::failure(st_.platform, ErrorReading);
                 return Read_Count;
             }
         }
+        bad_.showSkipped(st_.platform, st_.numbers, std::nullopt);
         return Read_Count;
     }
 
@@ -196,6 +198,7 @@ private:
 
     Models &w_;
     AppState &st_;
+    recordBoxes::BadRecordTally bad_;
 };
 
 void writeFont(RecordWriter &w, const QString &group, const CellLook &look,
@@ -242,6 +245,7 @@ RecordWriter writeGuiRecords(const Models &models, const NumberStyle &numbers,
 
 void Read_GUI_Click(Models &models, AppState &st)
 {
+    const WaitPointerShown wait(st.platform);
     // The count shows even after a bad record stopped the reading.
     readFile(ReadKind, fileServices(st), std::nullopt,
              [&](const QStringList &lines, const QString &) {
@@ -251,6 +255,7 @@ void Read_GUI_Click(Models &models, AppState &st)
 
 void Write_GUI_Click(Models &models, AppState &st)
 {
+    const WaitPointerShown wait(st.platform);
     writeFile(WriteKind, fileServices(st), std::nullopt,
               [&] { return fileText(writeGuiRecords(models, st.numbers, st.platform)); });
 }

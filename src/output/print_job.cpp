@@ -3,6 +3,8 @@
 #include "files/folder_names.h"
 #include "model/app_state.h"
 #include "model/main_model.h"
+#include "platform/capture.h"
+#include "platform/platform.h"
 #include "platform/print_service.h"
 
 #include <QCoreApplication>
@@ -10,16 +12,18 @@
 
 namespace zyt {
 
-PrintInputs currentPrintInputs(const GraphSettings &graph, const QString &folder)
+PrintInputs currentPrintInputs(const GraphSettings &graph, const Platform &platform)
 {
     PrintInputs inputs;
     if (graph.Logo_On == 1 && !graph.Logo_File.isEmpty()) {
-        const QString path = fileInFolder(folder, graph.Logo_File).value_or(graph.Logo_File);
+        // A name the folder rule refuses prints no logo: never the file it
+        // would have named.
+        const std::optional<QString> path = fileInFolder(platform.programFolder(), graph.Logo_File);
         // Only a plain file: reading a pipe or a device could wait for ever.
-        if (QFileInfo(path).isFile())
-            inputs.logo = QImage(path);
+        if (path && QFileInfo(*path).isFile())
+            inputs.logo = QImage(*path);
     }
-    inputs.printedAt = QDateTime::currentDateTime();
+    inputs.printedAt = platform.clock ? platform.clock->now() : QDateTime::currentDateTime();
     return inputs;
 }
 

@@ -26,9 +26,9 @@ struct PrintInputs {
 };
 
 // The inputs as they stand now: the picture of the logo file when the logo
-// is on (a name in the program's folder `folder`, or a path chosen
-// elsewhere), and the present time.
-PrintInputs currentPrintInputs(const GraphSettings &graph, const QString &folder);
+// is on (by its name in the program's folder), and the time of the
+// platform's clock.
+PrintInputs currentPrintInputs(const GraphSettings &graph, const Platform &platform);
 
 // The header as the main window's cells say at this moment: the program
 // title, the company fields and the print layout.

@@ -1,5 +1,7 @@
 #include "platform.h"
 
+#include "wait_pointer.h"
+
 namespace zyt {
 
 int Platform::message(const QString &text, MsgButtons buttons, MsgIcon icon) const
@@ -29,6 +31,18 @@ QString Platform::programFolder() const
 {
     Q_ASSERT(folder);
     return folder->path();
+}
+
+WaitPointerShown::WaitPointerShown(const Platform &platform) : wait_(platform.wait)
+{
+    if (wait_)
+        wait_->begin();
+}
+
+WaitPointerShown::~WaitPointerShown()
+{
+    if (wait_)
+        wait_->end();
 }
 
 } // namespace zyt

@@ -21,6 +21,7 @@ class PointerPosition;
 class ScreenGrabber;
 class ImageWriter;
 class PrintService;
+class WaitPointer;
 
 // The services the program needs of the desktop. Each points at either the
 // real implementation or a scripted stand-in for tests; none is owned here.
@@ -40,6 +41,7 @@ struct Platform {
     ScreenGrabber *grabber = nullptr;
     ImageWriter *images = nullptr;
     PrintService *print = nullptr;
+    WaitPointer *wait = nullptr;
 
     // The services every part of the program asks for; the message boxes,
     // the file dialogs and the folder must be set.

@@ -103,13 +103,14 @@ ReadEnd readReportConfigLines(ReportModel &report, const QStringList &lines,
                               const NumberStyle &numbers, const Platform &platform, int &Read_Count)
 {
     Read_Count = 0;
+    boxes::BadRecordTally bad;
     for (const QString &line : lines) {
         ++Read_Count;
         switch (apply(report, RecordLine(line), numbers)) {
         case Verdict::Applied:
             break;
         case Verdict::NotHandled:
-            if (!boxes::recordNotHandled(platform, boxes::VornTitle, line)) {
+            if (bad.show() && !boxes::recordNotHandled(platform, boxes::VornTitle, line)) {
                 boxes::failure(platform, ErrorLoading);
                 return ReadEnd::Stopped;
             }
@@ -121,6 +122,7 @@ ReadEnd readReportConfigLines(ReportModel &report, const QStringList &lines,
             return ReadEnd::Stopped;
         }
     }
+    bad.showSkipped(platform, numbers, boxes::VornTitle);
     return ReadEnd::Completed;
 }
 

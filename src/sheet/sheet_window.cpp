@@ -56,9 +56,8 @@ SheetWindow::SheetWindow(Flow_Test_Sheet &sheet, AppState &st, MainModel *main, 
     w.on(QStringLiteral("subend"), [this] { subend_Click(); });
     w.on(QStringLiteral("PrtSc"),
          [this] { Save_Form_As_JPG(*this, QStringLiteral("Vorn"), 100, true, st_); });
-    w.on(QStringLiteral("Print_Sheet"), [this] {
-        Print_Flow_Sheet(sheet_, st_, currentPrintInputs(st_.graph, st_.platform.programFolder()));
-    });
+    w.on(QStringLiteral("Print_Sheet"),
+         [this] { Print_Flow_Sheet(sheet_, st_, currentPrintInputs(st_.graph, st_.platform)); });
     w.on(QStringLiteral("NextPage"), [this] { NextPage_Click(); });
     w.on(QStringLiteral("Command1"), [this] { Command1_Click(); });
     w.on(QStringLiteral("Sort"), [this] { Sort_Click(); });

@@ -1,6 +1,7 @@
 #include "compare/graph_axes.h"
 #include "compare/graph_command.h"
 #include "fake_compare_table.h"
+#include "model/compare_model.h" // with the axes: one percent-type rule for both
 #include "model/number_style.h"
 #include "platform/recording_surface.h"
 #include "scripted_platform.h"

@@ -66,6 +66,11 @@ struct Fixture {
         return std::make_unique<Program>(p);
     }
     QString path(const QString &name) const { return folder.filePath(name); }
+    static QByteArray bytes(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
     void click(const char *button)
     {
         QTest::mouseClick(w.button(QLatin1String(button)), Qt::LeftButton);
@@ -79,10 +84,11 @@ struct Fixture {
         QTest::mouseRelease(on, Qt::LeftButton, {}, *(to.end() - 1));
     }
     void graph() { Command2_Click(table, program->graph, w.picture(), program->st, table); }
-    // A logo picture of one colour, 24 by 16, chosen with the logo button.
-    QString chooseLogo(const QString &name, QRgb color)
+    // A logo picture of one colour, 24 by 16, chosen with the logo button
+    // in `dir` (the program's folder when empty).
+    QString chooseLogo(const QString &name, QRgb color, const QString &dir = {})
     {
-        const QString file = path(name);
+        const QString file = dir.isEmpty() ? path(name) : QDir(dir).filePath(name);
         QImage image(24, 16, QImage::Format_RGB32);
         image.fill(color);
         QFile gif(file);
@@ -200,25 +206,44 @@ void TestGraphWindow::readOut()
 void TestGraphWindow::logo_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::newRow("bmp") << "logo.bmp";
-    QTest::newRow("gif") << "logo.gif";
-    QTest::newRow("jpg") << "logo.jpg";
+    QTest::addColumn<bool>("outside");   // chosen outside the program's folder
+    QTest::addColumn<QRgb>("there");     // a logo of that name in the folder: its colour, or 0
+    QTest::addColumn<QString>("stored"); // the name kept
+    QTest::newRow("bmp") << "logo.bmp" << false << QRgb(0) << "logo.bmp";
+    QTest::newRow("gif") << "logo.gif" << false << QRgb(0) << "logo.gif";
+    QTest::newRow("jpg") << "logo.jpg" << false << QRgb(0) << "logo.jpg";
+    // A picture from elsewhere is copied in, as itself or beside a
+    // different one of its name.
+    QTest::newRow("outside") << "logo.bmp" << true << QRgb(0) << "logo.bmp";
+    QTest::newRow("outside, the same there")
+        << "logo.bmp" << true << qRgb(200, 30, 40) << "logo.bmp";
+    QTest::newRow("outside, another there") << "logo.bmp" << true << qRgb(1, 2, 3) << "logo-2.bmp";
 }
 
 void TestGraphWindow::logo()
 {
     QFETCH(QString, name);
+    QFETCH(bool, outside);
+    QFETCH(QRgb, there);
+    QFETCH(QString, stored);
     Fixture f;
     const GraphSettings &s = f.program->st.graph;
     QCOMPARE(f.w.button(QStringLiteral("Logo"))->text(), QStringLiteral("Logo -- Is OFF"));
-    const QString file = f.chooseLogo(name, qRgb(200, 30, 40));
+    QTemporaryDir elsewhere;
+    if (there != 0) {
+        f.chooseLogo(name, there);
+        f.click("Logo");
+    }
+    const QString file = f.chooseLogo(name, qRgb(200, 30, 40), outside ? elsewhere.path() : "");
     QVERIFY(!file.isEmpty() && f.platform.shown.isEmpty());
+    QCOMPARE(Fixture::bytes(f.path(stored)), Fixture::bytes(file));
+    QCOMPARE(QDir(f.folder.path()).entryList(QDir::Files).size(), stored == name ? 1 : 2);
     const FileDialogRequest &asked = f.platform.dialogs.last();
     QCOMPARE(asked.filter, QStringLiteral("Bit Map Image Files (*.bmp)|*.bmp|GIF Files "
                                           "(*.gif)|*.gif|JPG Files (*.jpg)|*.jpg|All Files "
                                           "(*.*)|*.*"));
     QCOMPARE(asked.initialFolder, f.folder.path());
-    QCOMPARE(s.Logo_File, name); // its name in the program's folder
+    QCOMPARE(s.Logo_File, stored); // its name in the program's folder
     QVERIFY(s.Logo_On == 1 && f.w.logo()->isVisible());
     QCOMPARE(f.w.logo()->size(), QSize(24, 16));
     const QRgb shown = f.w.logo()->pixmap().toImage().pixel(12, 8);
@@ -234,7 +259,8 @@ void TestGraphWindow::logo()
 void TestGraphWindow::logoDragsAndComesBack()
 {
     Fixture f;
-    f.chooseLogo(QStringLiteral("logo.bmp"), qRgb(0, 0, 255));
+    QTemporaryDir elsewhere; // chosen outside the program's folder, read back all the same
+    f.chooseLogo(QStringLiteral("logo.bmp"), qRgb(0, 0, 255), elsewhere.path());
     // The first move puts the corner at the pointer, which it follows on.
     f.drag(f.w.logo(), QPoint(5, 5), {QPoint(240, 130), QPoint(20, 30)});
     QVERIFY(!f.w.logoDragging());
@@ -290,11 +316,16 @@ void TestGraphWindow::failureMessages()
     f.click("Logo");
     f.platform.choose(blocker.fileName());
     f.click("Logo");
+    QTemporaryDir elsewhere; // a picture no copy of which can go into the folder
+    f.platform.setProgramFolder(blocker.fileName());
+    f.chooseLogo(QStringLiteral("logo.bmp"), qRgb(0, 0, 255), elsewhere.path());
+    f.platform.setProgramFolder(f.folder.path());
     f.platform.cancelColorDialog();
     f.click("Command4");
     QCOMPARE(f.platform.texts(),
              QStringList({"Graph has Not been Saved", "Graph has Not been Saved",
                           "No Logo File has been Seleted", "No Logo File has been Seleted",
+                          "Logo File could Not be Copied into the Program's Folder",
                           "No Color Selected"}));
     for (const MsgRequest &r : f.platform.shown)
         QCOMPARE(r.icon, MsgIcon::Exclamation);

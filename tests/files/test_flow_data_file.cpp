@@ -275,9 +275,10 @@ void TestFlowDataFile::badRecords_data()
     QTest::addColumn<QString>("line");
     QTest::addColumn<bool>("cannotStore");
     QTest::addColumn<int>("answer");
+    QTest::addColumn<int>("times"); // the bad line, one after the other
 
-    auto row = [](const char *name, const char *line, bool cannot, int answer) {
-        QTest::newRow(name) << QString::fromLatin1(line) << cannot << answer;
+    auto row = [](const char *name, const char *line, bool cannot, int answer, int times = 1) {
+        QTest::newRow(name) << QString::fromLatin1(line) << cannot << answer << times;
     };
     row("unknown key, OK", "Text103_16 = 1", false, AnswerOk);
     row("unknown key, Cancel", "Text103_16 = 1", false, AnswerCancel);
@@ -294,6 +295,7 @@ void TestFlowDataFile::badRecords_data()
     row("no index", "Text101_ = 1", true, AnswerOk);
     row("words for index", "Text101_ 16 junk = 1", true, AnswerOk);
     row("no equals", "Text101_16", true, AnswerCancel);
+    row("ten thousand unknown keys", "Text103_16 = 1", false, AnswerOk, 10000);
 }
 
 void TestFlowDataFile::badRecords()
@@ -301,25 +303,33 @@ void TestFlowDataFile::badRecords()
     QFETCH(QString, line);
     QFETCH(bool, cannotStore);
     QFETCH(int, answer);
+    QFETCH(int, times);
 
     // Good records around it show what is kept and whether reading went on.
+    // Past the tenth bad record one box counts the others.
     FilesFixture f;
     S sheet;
-    f.platform.answer(answer);
+    const int asked = std::min(times, 10);
+    f.platform.answer(answer, asked);
     const bool stops = cannotStore || answer == AnswerCancel;
-    if (stops)
+    if (stops || times > 10)
         f.platform.answer(AnswerOk);
+    QStringList lines(times, line);
+    lines.prepend(QStringLiteral("Text102_1 = 150"));
+    lines.append(QStringLiteral("Text104_1 = 80"));
     int Read_Count = 0;
-    const ReadEnd end = readFlowDataLines(
-        sheet, {QStringLiteral("Text102_1 = 150"), line, QStringLiteral("Text104_1 = 80")},
-        f.st.numbers, f.st.platform, Read_Count);
+    const ReadEnd end = readFlowDataLines(sheet, lines, f.st.numbers, f.st.platform, Read_Count);
 
-    QList<Box> boxes{cannotStore ? invalid(2, line) : notHandled(line)};
+    QList<Box> boxes(asked, cannotStore ? invalid(2, line) : notHandled(line));
     if (stops)
         boxes.append(errorLoading);
+    if (times > 10)
+        boxes.append(Box{QStringLiteral("%1 more Bad Records were Skipped without a Message.")
+                             .arg(QLocale(QLocale::English).toString(times - 10)),
+                         MsgButtons::Ok, MsgIcon::Exclamation, Vorn});
     QCOMPARE_BOXES(f.platform.shown, boxes);
     QCOMPARE(end, stops ? ReadEnd::Stopped : ReadEnd::Completed);
-    QCOMPARE(Read_Count, stops ? 2 : 3);
+    QCOMPARE(Read_Count, stops ? 2 : times + 2);
     QCOMPARE(sheet.cell(S::Text102, 1), QStringLiteral("150"));
     QCOMPARE(sheet.cell(S::Text104, 1), stops ? QStringLiteral("75") : QStringLiteral("80"));
 }

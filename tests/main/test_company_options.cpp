@@ -100,20 +100,25 @@ void TestCompanyOptions::companyReader_data()
 
     const QStringList lower = {"company name = a", "company address = b", "company city = c",
                                "company phone = d", "company website = e"};
-    // The first bad record shows its box; one box counts the others.
-    QTest::newRow("keys in another letter case")
-        << lower
-        << QStringList{bad(1, lower[0]), F::warning(QStringLiteral(
-                                             "4 more Bad Records were Skipped without a Message."))}
-        << Start;
+    QStringList lowerBoxes;
+    for (int k = 0; k < 5; ++k)
+        lowerBoxes << bad(k + 1, lower[k]);
+    QTest::newRow("keys in another letter case") << lower << lowerBoxes << Start;
     QTest::newRow("any order, the last wins, the bare key empties")
         << QStringList{"Company WebSite = w1", "Company Name = ", "Company WebSite = w2"}
         << QStringList{} << QStringList{"", "Old Street", "Old City", "Old Phone", "w2"};
     QTest::newRow("no blank after the equals sign, an empty line")
         << QStringList{"Company Name =Acme", "", "Company City = C"}
-        << QStringList{bad(1, "Company Name =Acme"),
-                       F::warning(
-                           QStringLiteral("1 more Bad Record was Skipped without a Message."))}
+        << QStringList{bad(1, "Company Name =Acme"), bad(2, "")}
+        << QStringList{"Old Name", "Old Street", "C", "Old Phone", "Old Web"};
+    // The first ten bad records show their boxes; one box counts the others.
+    QStringList junk(12, QStringLiteral("junk")), junkBoxes;
+    for (int k = 1; k <= 10; ++k)
+        junkBoxes << bad(k, "junk");
+    QTest::newRow("twelve bad records")
+        << (junk << "Company City = C")
+        << (junkBoxes << F::warning(
+                QStringLiteral("2 more Bad Records were Skipped without a Message.")))
         << QStringList{"Old Name", "Old Street", "C", "Old Phone", "Old Web"};
     QTest::newRow("no file") << QStringList{}
                              << QStringList{F::warning(

@@ -232,6 +232,8 @@ void TestGuiSettings::rewrites()
     Read_GUI_Click(*f.windows, f.st);
     Write_GUI_Click(*f.windows, f.st);
     QCOMPARE(f.boxes(), (QStringList{count(20, " Records Read"), count(19, " Records Written")}));
+    QVERIFY(f.platform.waits == 2 &&
+            f.platform.waitDepth == 0); // the wait pointer while each works
     QCOMPARE(F::read(f.path(QStringLiteral("out.gui"))), golden("gui/loose-rewritten.gui"));
 }
 
@@ -286,6 +288,16 @@ void TestGuiSettings::reader_data()
         << QStringList{"Graph Font Color = 255", "Box Alignment = right", "Box Alignment = 1"}
         << okStop << QStringList{invalid(2, "Box Alignment = right"), ErrorReading, read(2)} << 0
         << false << "" << 255;
+    // Past the tenth bad record one box counts the others.
+    QStringList twelve(12, QString()), twelveBoxes;
+    for (int k = 1; k <= 10; ++k)
+        twelveBoxes << invalid(k, "");
+    QTest::newRow("twelve empty lines")
+        << (twelve << "Box Alignment = 1") << QList<int>(11, AnswerOk)
+        << (twelveBoxes << F::warning(
+                               QStringLiteral("2 more Bad Records were Skipped without a Message."))
+                        << read(13))
+        << 1 << true << "" << 0;
     QTest::newRow("colour the graph cannot take stops")
         << QStringList{"Graph Font Color = -1"} << cancelStop
         << QStringList{invalid(1, "Graph Font Color = -1"), ErrorReading, read(1)} << 0 << false

@@ -39,8 +39,8 @@ public:
         st.graph.Logo_On = 1;
         inputs.logo = QImage(100, 50, QImage::Format_RGB32);
         inputs.logo.fill(Qt::blue);
-        st.graph.Logo_File = QDir(platform.path()).filePath(QStringLiteral("logo.bmp"));
-        QVERIFY(inputs.logo.save(st.graph.Logo_File));
+        st.graph.Logo_File = QStringLiteral("logo.bmp");
+        QVERIFY(inputs.logo.save(QDir(platform.path()).filePath(st.graph.Logo_File)));
         main.setCell(MainModel::Option4, QString::number(layout));
     }
     PageHeaderInfo header() const { return pageHeaderFrom(st, inputs); }

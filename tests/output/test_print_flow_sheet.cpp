@@ -141,7 +141,8 @@ private slots:
         QAction *entry = window.menuBar()->findChild<QAction *>(QStringLiteral("Print_Sheet"));
         QVERIFY(entry && window.menuBar()->actions().contains(entry));
         QCOMPARE(entry->text(), QStringLiteral("Print Flow Sheet for Customer"));
-        f.inputs.printedAt = QDateTime(); // the entry reads the clock
+        const QDateTime when(QDate(2027, 1, 2), QTime(3, 4, 5)); // the entry reads the clock
+        f.platform.setNow(when);
         entry->trigger();
         QCOMPARE(f.sheet.cell(S::Text102, 20), QStringLiteral("145.0"));
         if (failure != 0) {
@@ -163,6 +164,7 @@ private slots:
         QVERIFY(s.opsOf(Kind::NewPage).isEmpty());
         QCOMPARE(s.opsOf(Kind::Picture).size(), 1);
         QCOMPARE(s.ops.last().kind == Kind::Picture, layout == LayoutCenter);
+        test::textOp(s, printedText(when, QLocale::system()));
     }
 };
 

@@ -156,18 +156,20 @@ private slots:
         QCOMPARE(ys, (QList<double>{760, -1, 0, -1, 0, 0, -1, 150}));
     }
 
-    void logoByItsNameInTheFolder()
+    void inputsOfAPrintout()
     {
-        // The main data file keeps the logo by its name in the program's
-        // folder; a picture chosen elsewhere by its whole path.
+        // The logo by its name in the program's folder; a name the folder
+        // rule refuses prints none. The time is the platform clock's.
         test::PrintFixture f;
         f.logoOn(0);
-        const QString folder = f.platform.path();
-        QCOMPARE(currentPrintInputs(f.st.graph, folder).logo.size(), QSize(100, 50));
-        f.st.graph.Logo_File = QStringLiteral("logo.bmp");
-        QCOMPARE(currentPrintInputs(f.st.graph, folder).logo.size(), QSize(100, 50));
-        f.st.graph.Logo_File = folder; // no picture file: no logo
-        QVERIFY(currentPrintInputs(f.st.graph, folder).logo.isNull());
+        const QDateTime when(QDate(2027, 1, 2), QTime(3, 4, 5));
+        f.platform.setNow(when);
+        QCOMPARE(currentPrintInputs(f.st.graph, f.st.platform).logo.size(), QSize(100, 50));
+        QCOMPARE(currentPrintInputs(f.st.graph, f.st.platform).printedAt, when);
+        f.st.graph.Logo_File = QDir(f.platform.path()).filePath(QStringLiteral("logo.bmp"));
+        QVERIFY(currentPrintInputs(f.st.graph, f.st.platform).logo.isNull());
+        f.st.graph.Logo_File = QStringLiteral("gone.bmp"); // no picture file: no logo
+        QVERIFY(currentPrintInputs(f.st.graph, f.st.platform).logo.isNull());
     }
 };
 

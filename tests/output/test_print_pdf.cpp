@@ -2,6 +2,8 @@
 #include "platform/qt/qt_print_service.h"
 #include "print_fixture.h"
 
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -88,6 +90,39 @@ private slots:
         }
         QVERIFY(qAbs(wordBox(pdf, QStringLiteral("Customer")).first - 125 * scale) <= 20);
         QVERIFY(qAbs(wordBox(pdf, QStringLiteral("9:5:7")).second - 12075 * scale) <= 20);
+    }
+
+    // The file named keeps what it held until the printout is complete; one
+    // dropped before its end leaves it so, with nothing beside it.
+    void replacesWhole_data()
+    {
+        QTest::addColumn<bool>("finished");
+        QTest::newRow("finished") << true;
+        QTest::newRow("dropped") << false;
+    }
+    void replacesWhole()
+    {
+        QFETCH(bool, finished);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("sheet.pdf"));
+        QFile old(pdf);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+        old.close();
+        QtPrintService service;
+        PrintRequest request;
+        request.pdfFile = pdf;
+        std::unique_ptr<PrintJob> job = service.start(request);
+        QVERIFY(job);
+        job->page().print(QStringLiteral("new"));
+        auto content = [&pdf] {
+            QFile f(pdf);
+            return f.open(QIODevice::ReadOnly) ? f.read(4) : QByteArray();
+        };
+        QCOMPARE(content(), QByteArray("old"));
+        QCOMPARE(finished && job->finish(), finished);
+        job.reset();
+        QCOMPARE(content(), finished ? QByteArray("%PDF") : QByteArray("old"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"sheet.pdf"});
     }
 
     // A file that cannot be written, or a printer the system does not have.

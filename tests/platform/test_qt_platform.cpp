@@ -25,6 +25,7 @@ private slots:
     void fileDialogs();
     void programFolder();
     void programFolderFallsBack();
+    void waitPointer();
     void colorNumbers_data();
     void colorNumbers();
     void colorDialog_data();
@@ -183,6 +184,24 @@ void TestQtPlatform::programFolderFallsBack()
     QCOMPARE(QtProgramFolder::choose(blocker + QStringLiteral("/bin"), data), data);
     QVERIFY(QFileInfo(data).isDir());
     QCOMPARE(QtProgramFolder::choose(root.path(), data), root.path());
+}
+
+void TestQtPlatform::waitPointer()
+{
+    // On the window active as the command begins, until its last end; the
+    // window's own pointer comes back.
+    QWidget window;
+    window.setCursor(Qt::CrossCursor);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QtPlatform platform([] { return QString(); });
+    {
+        const WaitPointerShown outer(platform.platform());
+        const WaitPointerShown inner(platform.platform());
+        QCOMPARE(window.cursor().shape(), Qt::WaitCursor);
+    }
+    QCOMPARE(window.cursor().shape(), Qt::CrossCursor);
 }
 
 void TestQtPlatform::colorNumbers_data()

@@ -319,6 +319,7 @@ void TestReport::configRecords()
         const char *change; // the cell the line sets, "array,index,value"
         char box;           // the line's box: 'h' not handled, 'i' cannot apply, 0 none
         int answer;         // to that box
+        int times = 1;      // the line, one after the other
     } cases[] = {
         {"Check1_2 = yes", false, "Check1,2,1", 0, 0},
         {"cHECK1_2 = YES", false, "Check1,2,1", 0, 0},
@@ -336,6 +337,7 @@ void TestReport::configRecords()
         {"Check3_1 = Yes", true, "", 'i', AnswerOk},
         {"Check1_x = Yes", true, "", 'i', AnswerOk},
         {"Check1_2 Yes", true, "", 'i', AnswerOk},
+        {"Junk", true, "", 'h', AnswerOk, 12},
     };
     for (const auto &c : cases) {
         const auto name = caseName(c.line);
@@ -352,24 +354,31 @@ void TestReport::configRecords()
             expected[report.layout().id(R::Option2, -1)] = QStringLiteral("2");
         if (const QStringList v = QString::fromLatin1(c.change).split(u','); v.size() == 3)
             expected[report.layout().find(v[0], v[1].toInt())] = v[2];
-        f.platform.choose(
-            f.write(u"in.cfg"_s, "Option1 = 1\r\n" + line.toLatin1() + "\r\nOption2 = 2\r\n"));
+        f.platform.choose(f.write(
+            u"in.cfg"_s, "Option1 = 1\r\n" + line.toLatin1().append("\r\n").repeated(c.times) +
+                             "Option2 = 2\r\n"));
+        // Past the tenth bad record one box counts the others.
+        const int asked = std::min(c.times, 10);
         if (c.box)
-            f.platform.answer(c.answer);
-        f.platform.answer(AnswerOk);
+            f.platform.answer(c.answer, asked);
+        f.platform.answer(AnswerOk, c.times > 10 ? 2 : 1);
         QCOMPARE(Load_Report_Config(report, f.st), !stops);
         QCOMPARE(snapshot(report), expected);
         QList<Box> boxes;
         const QString vorn = QStringLiteral("VORN - Error Message");
         if (c.box == 'h')
-            boxes << Box{"Record not Handled -->" + line, MsgButtons::OkCancel, MsgIcon::None,
-                         vorn};
+            boxes << QList<Box>(asked, Box{"Record not Handled -->" + line, MsgButtons::OkCancel,
+                                           MsgIcon::None, vorn});
+        if (c.times > 10)
+            boxes << Box{QString::number(c.times - 10) +
+                             " more Bad Records were Skipped without a Message.",
+                         MsgButtons::Ok, MsgIcon::Exclamation, vorn};
         if (c.box == 'i')
             boxes << Box{"Invalid Input Record # - 2   Data --> " + line, MsgButtons::OkCancel,
                          MsgIcon::None, vorn};
         boxes << (stops ? failureBox("Error Loading Configuration Data File --- If you have Not "
                                      "edited the file Please Contact us!")
-                        : count(3, " Records Read"));
+                        : count(c.times + 2, " Records Read"));
         QCOMPARE_BOXES(f.platform.shown, boxes);
     }
 }

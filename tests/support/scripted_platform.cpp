@@ -20,6 +20,7 @@ ScriptedPlatform::ScriptedPlatform()
     platform_.pointer = this;
     platform_.grabber = this;
     platform_.images = this;
+    platform_.wait = this;
 }
 
 ScriptedPlatform::~ScriptedPlatform()

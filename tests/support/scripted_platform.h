@@ -7,6 +7,7 @@
 #include "platform/platform.h"
 #include "platform/printers.h"
 #include "platform/shell.h"
+#include "platform/wait_pointer.h"
 
 #include <QImage>
 #include <QList>
@@ -36,7 +37,8 @@ class ScriptedPlatform final : public MessageBoxes,
                                public Clock,
                                public PointerPosition,
                                public ScreenGrabber,
-                               public ImageWriter {
+                               public ImageWriter,
+                               public WaitPointer {
 public:
     ScriptedPlatform();
     ~ScriptedPlatform() override;
@@ -103,6 +105,8 @@ public:
     QPoint pointerPosition() override;
     QImage grabFrame(QWidget &window) override;
     int writeJpeg(const QImage &image, const QString &path, int quality) override;
+    void begin() override { ++waits, ++waitDepth; }
+    void end() override { --waitDepth; }
 
     // A fresh temporary folder, made on first use, unless one was set.
     QString path() override;
@@ -122,6 +126,8 @@ public:
     QStringList linkFolders;
     QStringList playedSounds;
     int clockReadings = 0;
+    int waits = 0;            // times the wait pointer was shown
+    int waitDepth = 0;        // 0: not showing now
     QList<QWidget *> grabbed; // the windows grabbed, in order
 
     // The system as the tests set it up: no printer unless given.

@@ -234,6 +234,30 @@ QtPlatform::QtPlatform(std::function<QString()> programTitle) : messages_(std::m
     platform_.grabber = &grabber_;
     platform_.images = &images_;
     platform_.print = &print_;
+    platform_.wait = &wait_;
+}
+
+void QtWaitPointer::begin()
+{
+    if (depth_++ > 0)
+        return;
+    window_ = QApplication::activeWindow();
+    if (!window_)
+        return;
+    ownCursor_ = window_->testAttribute(Qt::WA_SetCursor);
+    before_ = window_->cursor();
+    window_->setCursor(Qt::WaitCursor);
+}
+
+void QtWaitPointer::end()
+{
+    if (depth_ == 0 || --depth_ > 0 || !window_)
+        return;
+    if (ownCursor_)
+        window_->setCursor(before_);
+    else
+        window_->unsetCursor();
+    window_.clear();
 }
 
 } // namespace zyt

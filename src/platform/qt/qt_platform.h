@@ -9,6 +9,11 @@
 #include "platform/qt/qt_print_service.h"
 #include "platform/screen.h"
 #include "platform/shell.h"
+#include "platform/wait_pointer.h"
+
+#include <QCursor>
+#include <QPointer>
+#include <QWidget>
 
 #include <functional>
 #include <memory>
@@ -99,6 +104,20 @@ private:
     std::unique_ptr<QSoundEffect> effect_;
 };
 
+// The wait pointer on the window that was active as the command began;
+// the dialogs and boxes the command opens keep their own pointer.
+class QtWaitPointer final : public WaitPointer {
+public:
+    void begin() override;
+    void end() override;
+
+private:
+    int depth_ = 0;
+    QPointer<QWidget> window_;
+    bool ownCursor_ = false;
+    QCursor before_;
+};
+
 // Owns the real services and hands them out as a Platform.
 class QtPlatform {
 public:
@@ -120,6 +139,7 @@ private:
     QtScreenGrabber grabber_;
     QtImageWriter images_;
     QtPrintService print_;
+    QtWaitPointer wait_;
     Platform platform_;
 };
 

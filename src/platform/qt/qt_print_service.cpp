@@ -2,11 +2,15 @@
 
 #include "painter_surface.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTemporaryFile>
 
 #include <algorithm>
+#include <cstdio>
 
 namespace zyt {
 
@@ -41,10 +45,28 @@ private:
     double scale_;
 };
 
+// A PDF file is printed into a temporary file beside it, which takes the
+// file's place only once the document is complete: a printout that fails or
+// is cut short leaves the file that was there as it was.
+std::unique_ptr<QTemporaryFile> partialFileFor(const QString &target)
+{
+    const QFileInfo info(target);
+    auto partial =
+        std::make_unique<QTemporaryFile>(info.absoluteFilePath() + QStringLiteral(".XXXXXX.part"));
+    if (!partial->open())
+        return nullptr;
+    partial->close();
+    partial->setPermissions(info.exists() ? info.permissions()
+                                          : QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    return partial;
+}
+
 class QtPrintJob final : public PrintJob {
 public:
-    QtPrintJob(std::unique_ptr<QPrinter> printer, double contentWidth)
-        : printer_(std::move(printer))
+    QtPrintJob(std::unique_ptr<QPrinter> printer, double contentWidth,
+               std::unique_ptr<QTemporaryFile> partial = nullptr, const QString &target = {})
+        : partial_(std::move(partial)), target_(target), printer_(std::move(printer))
     {
         const double width = printer_->width() * TwipsPerInch / printer_->logicalDpiX();
         const double height = printer_->height() * TwipsPerInch / printer_->logicalDpiY();
@@ -67,10 +89,22 @@ public:
         finished_ = true;
         surface_->end();
         const QPrinter::PrinterState state = printer_->printerState();
-        return state != QPrinter::Error && state != QPrinter::Aborted;
+        if (state == QPrinter::Error || state == QPrinter::Aborted)
+            return false;
+        if (!partial_)
+            return true;
+        // One step, replacing the old file (POSIX rename).
+        if (std::rename(QFile::encodeName(partial_->fileName()).constData(),
+                        QFile::encodeName(target_).constData()) != 0)
+            return false;
+        partial_->setAutoRemove(false);
+        return true;
     }
 
 private:
+    // Removed, unless it became the file, after the printer let go of it.
+    std::unique_ptr<QTemporaryFile> partial_;
+    QString target_;
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<PrinterSurface> surface_;
     double pageHeight_ = 0.0;
@@ -87,11 +121,15 @@ QtPrintService::QtPrintService()
 std::unique_ptr<PrintJob> QtPrintService::start(const PrintRequest &request)
 {
     std::unique_ptr<QPrinter> printer;
+    std::unique_ptr<QTemporaryFile> partial;
     if (!request.pdfFile.isEmpty()) {
+        partial = partialFileFor(request.pdfFile);
+        if (!partial)
+            return nullptr;
         printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printer->setOutputFormat(QPrinter::PdfFormat);
         printer->setResolution(PdfResolution);
-        printer->setOutputFileName(request.pdfFile);
+        printer->setOutputFileName(partial->fileName());
         printer->setPageLayout(pdfLayout_);
     } else {
         const QPrinterInfo info = QPrinterInfo::printerInfo(request.printer);
@@ -103,7 +141,8 @@ std::unique_ptr<PrintJob> QtPrintService::start(const PrintRequest &request)
     }
     printer->setFullPage(false);
     printer->setDocName(request.documentName);
-    auto job = std::make_unique<QtPrintJob>(std::move(printer), request.width);
+    auto job = std::make_unique<QtPrintJob>(std::move(printer), request.width, std::move(partial),
+                                            request.pdfFile);
     if (!job->begin())
         return nullptr;
     return job;
