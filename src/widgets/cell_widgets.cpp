@@ -391,6 +391,24 @@ void CellLineEdit::mouseReleaseEvent(QMouseEvent *event)
     QLineEdit::mouseReleaseEvent(event);
 }
 
+namespace {
+
+// `text` with every `from` line break made `to`, in one pass: replacing one
+// length by another moved the rest of a long comment once for every line.
+QString withBreaks(const QString &text, QStringView from, QStringView to)
+{
+    QString out;
+    out.reserve(text.size() + text.size() / 8);
+    qsizetype done = 0;
+    for (qsizetype at = text.indexOf(from); at >= 0; at = text.indexOf(from, done)) {
+        out.append(QStringView(text).mid(done, at - done)).append(to);
+        done = at + from.size();
+    }
+    return out.append(QStringView(text).mid(done));
+}
+
+} // namespace
+
 CellTextEdit::CellTextEdit(CellModel &model, int id, AppState &st, QWidget *parent)
     : QPlainTextEdit(parent), model_(model), id_(id), st_(st),
       maxLength_(model.layout().info(id).maxLength)
@@ -404,8 +422,7 @@ CellTextEdit::CellTextEdit(CellModel &model, int id, AppState &st, QWidget *pare
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
         if (updating_)
             return;
-        QString text = toPlainText();
-        text.replace(u'\n', QStringLiteral("\r\n"));
+        const QString text = withBreaks(toPlainText(), u"\n", u"\r\n");
         // The model's change comes back to refresh(); the box holds that
         // text already, and comparing it again would cost a pass over the
         // whole comment on every key.
@@ -449,8 +466,7 @@ void CellTextEdit::refresh()
 {
     if (updating_)
         return;
-    QString text = model_.text(id_);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QString text = withBreaks(model_.text(id_), u"\r\n", u"\n");
     if (toPlainText() == text)
         return;
     updating_ = true;
