@@ -36,9 +36,20 @@ QString longComment()
     return text;
 }
 
-// A flow data file with the long comment loaded into a sheet whose window
+// The comment at its limit, 1,000,000 characters: the same notes repeated.
+QString millionCharacterComment()
+{
+    const QString lines = longComment() + QStringLiteral("\r\n");
+    QString text;
+    while (text.size() < zyt::MaxCommentLength)
+        text += lines;
+    text.truncate(zyt::MaxCommentLength);
+    return text;
+}
+
+// A flow data file with a long comment loaded into a sheet whose window
 // shows, through its load command.
-void commentsIntoAnOpenSheet(benchmark::State &state)
+void loadIntoAnOpenSheet(benchmark::State &state, const QString &comment)
 {
     QTemporaryDir folder;
     zyt::test::ScriptedPlatform platform;
@@ -50,7 +61,7 @@ void commentsIntoAnOpenSheet(benchmark::State &state)
     S sheet;
     {
         S source;
-        source.setCell(S::Text38, S::Single, longComment());
+        source.setCell(S::Text38, S::Single, comment);
         const QString path = folder.filePath(QStringLiteral("comments.dat"));
         zyt::writeFileAtomically(path, zyt::writeFlowDataRecords(source).bytes());
         platform.chooseAlways(path);
@@ -67,6 +78,13 @@ void commentsIntoAnOpenSheet(benchmark::State &state)
         QCoreApplication::processEvents();
         state.ResumeTiming();
     }
+}
+
+void commentsIntoAnOpenSheet(benchmark::State &state) { loadIntoAnOpenSheet(state, longComment()); }
+
+void millionCharactersIntoAnOpenSheet(benchmark::State &state)
+{
+    loadIntoAnOpenSheet(state, millionCharacterComment());
 }
 
 // One key typed at the end of a comments box filled to its limit.
@@ -123,5 +141,6 @@ void commentsThroughTheAutosave(benchmark::State &state)
 } // namespace
 
 BENCHMARK(commentsIntoAnOpenSheet)->Unit(benchmark::kMillisecond);
+BENCHMARK(millionCharactersIntoAnOpenSheet)->Unit(benchmark::kMillisecond);
 BENCHMARK(commentsThroughTheAutosave)->Unit(benchmark::kMillisecond);
 BENCHMARK(keyIntoAFullComment)->Unit(benchmark::kMillisecond);

@@ -87,8 +87,36 @@ std::vector<QPointF> curvePoints(const std::vector<QPointF> &points, double tens
     const std::vector<QPointF> second = Fit_Curve(points, tension);
     curve.reserve(size_t(steps) + 1);
     curve.push_back(points.front());
-    for (int j = 1; j < steps; ++j)
-        curve.push_back(curvePointAt(points, second, tension, double(j) / double(steps)));
+    // curvePointAt's sum with what is the same for a whole curve or a whole
+    // stretch worked out once, and the two hyperbolic sines of a point from
+    // one exponential: e^(sigma a) is e^(sigma h) / e^(sigma b) as a + b = h.
+    const int n = int(points.size());
+    const double sigma = tension;
+    const double sigma2 = sigma * sigma;
+    const double h = 1.0 / double(n - 1);
+    const double expStep = std::exp(sigma * h);
+    const double sinhStep = Curve_Term_2(sigma * h);
+    int stretch = -1;
+    QPointF line0, line1, bend0, bend1;
+    for (int j = 1; j < steps; ++j) {
+        const double t = double(j) / double(steps);
+        const int k = std::clamp(int(std::floor(double(n - 1) * t)), 0, n - 2);
+        if (k != stretch) {
+            stretch = k;
+            const QPointF &z0 = second[size_t(k)];
+            const QPointF &z1 = second[size_t(k) + 1];
+            line0 = (points[size_t(k)] - z0 / sigma2) / h;
+            line1 = (points[size_t(k) + 1] - z1 / sigma2) / h;
+            bend0 = z0 / (2.0 * sigma2 * sinhStep);
+            bend1 = z1 / (2.0 * sigma2 * sinhStep);
+        }
+        const double a = double(k + 1) / double(n - 1) - t;
+        const double b = t - double(k) / double(n - 1);
+        const double expB = std::exp(sigma * b);
+        const double expA = expStep / expB;
+        curve.push_back(line0 * a + bend0 * (expA - 1.0 / expA) + line1 * b +
+                        bend1 * (expB - 1.0 / expB));
+    }
     curve.push_back(points.back());
     return curve;
 }

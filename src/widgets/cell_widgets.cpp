@@ -14,6 +14,8 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QScrollBar>
+#include <QStyleHints>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -389,6 +391,24 @@ void CellLineEdit::mouseReleaseEvent(QMouseEvent *event)
     QLineEdit::mouseReleaseEvent(event);
 }
 
+namespace {
+
+// `text` with every `from` line break made `to`, in one pass: replacing one
+// length by another moved the rest of a long comment once for every line.
+QString withBreaks(const QString &text, QStringView from, QStringView to)
+{
+    QString out;
+    out.reserve(text.size() + text.size() / 8);
+    qsizetype done = 0;
+    for (qsizetype at = text.indexOf(from); at >= 0; at = text.indexOf(from, done)) {
+        out.append(QStringView(text).mid(done, at - done)).append(to);
+        done = at + from.size();
+    }
+    return out.append(QStringView(text).mid(done));
+}
+
+} // namespace
+
 CellTextEdit::CellTextEdit(CellModel &model, int id, AppState &st, QWidget *parent)
     : QPlainTextEdit(parent), model_(model), id_(id), st_(st),
       maxLength_(model.layout().info(id).maxLength)
@@ -402,8 +422,7 @@ CellTextEdit::CellTextEdit(CellModel &model, int id, AppState &st, QWidget *pare
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
         if (updating_)
             return;
-        QString text = toPlainText();
-        text.replace(u'\n', QStringLiteral("\r\n"));
+        const QString text = withBreaks(toPlainText(), u"\n", u"\r\n");
         // The model's change comes back to refresh(); the box holds that
         // text already, and comparing it again would cost a pass over the
         // whole comment on every key.
@@ -413,16 +432,45 @@ CellTextEdit::CellTextEdit(CellModel &model, int id, AppState &st, QWidget *pare
     });
 }
 
+namespace {
+
+// A text editor pays for every paragraph it holds far more than for its
+// letters: a comment of thousands of lines took a frame and more to show.
+// Runs of lines go into one paragraph, kept apart by line separators that
+// show, edit and read back (as "\n") as line breaks do; a run ends at 16
+// lines or some 2,000 letters, so that the paragraph laid out anew at each
+// key stays short.
+QString linesInRuns(QString text)
+{
+    constexpr int RunLines = 16;
+    constexpr qsizetype RunLetters = 2000;
+    int lines = 0;
+    qsizetype runStart = 0;
+    QChar *letters = text.data();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (letters[i] != u'\n')
+            continue;
+        if (++lines < RunLines && i - runStart < RunLetters) {
+            letters[i] = QChar::LineSeparator;
+        } else {
+            lines = 0;
+            runStart = i + 1;
+        }
+    }
+    return text;
+}
+
+} // namespace
+
 void CellTextEdit::refresh()
 {
     if (updating_)
         return;
-    QString text = model_.text(id_);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QString text = withBreaks(model_.text(id_), u"\r\n", u"\n");
     if (toPlainText() == text)
         return;
     updating_ = true;
-    setPlainText(text);
+    setPlainText(linesInRuns(std::move(text)));
     updating_ = false;
 }
 
@@ -436,7 +484,37 @@ void CellTextEdit::focusInEvent(QFocusEvent *event)
 void CellTextEdit::mousePressEvent(QMouseEvent *event)
 {
     st_.ui.Skip_Focus_Select = 1;
+    const bool third =
+        event->button() == Qt::LeftButton && doubleClicked_.isValid() &&
+        !doubleClicked_.hasExpired(QGuiApplication::styleHints()->mouseDoubleClickInterval());
     QPlainTextEdit::mousePressEvent(event);
+    if (!third)
+        return;
+    doubleClicked_.invalidate();
+    // A third click selects a paragraph with its break: one line, as it was
+    // before lines shared paragraphs.
+    QTextCursor cursor = textCursor();
+    const QTextBlock block = document()->findBlock(cursor.selectionStart());
+    const int blockEnd = block.position() + block.length() - 1;
+    if (cursor.selectionStart() != block.position() || cursor.selectionEnd() < blockEnd)
+        return;
+    const QString text = block.text();
+    const qsizetype at =
+        cursorForPosition(event->position().toPoint()).position() - block.position();
+    const qsizetype start =
+        at > 0 ? text.lastIndexOf(QChar::LineSeparator, at - 1) + 1 : qsizetype(0);
+    const qsizetype end = text.indexOf(QChar::LineSeparator, at);
+    const int selectionEnd = end < 0 ? cursor.selectionEnd() : block.position() + int(end) + 1;
+    cursor.setPosition(block.position() + int(start));
+    cursor.setPosition(selectionEnd, QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+}
+
+void CellTextEdit::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QPlainTextEdit::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton)
+        doubleClicked_.start();
 }
 
 void CellTextEdit::mouseReleaseEvent(QMouseEvent *event)

@@ -4,6 +4,7 @@
 #include "model/window_design.h"
 
 #include <QColor>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
@@ -75,6 +76,7 @@ protected:
     void focusInEvent(QFocusEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     // Typing, pasting, dropping and input methods keep to the cell's length.
     void keyPressEvent(QKeyEvent *event) override;
     void insertFromMimeData(const QMimeData *source) override;
@@ -90,6 +92,7 @@ private:
     AppState &st_;
     int maxLength_ = 0; // characters, a line break one; no limit when 0
     bool updating_ = false;
+    QElapsedTimer doubleClicked_;
 };
 
 // The widgets that show a window's cells: made on demand, each kept in step

@@ -81,6 +81,13 @@ private slots:
         QVERIFY(near(curve[1498], {999.0660515571426, 284.99159469761867}));
         QVERIFY(near(curve[1499], {1000, 285}));
         const std::vector<QPointF> z = Fit_Curve(p, 50);
+        // Every point as the curve's own formula gives it, for tensions low and high.
+        for (const double sigma : {0.5, 50.0, 400.0}) {
+            const std::vector<QPointF> zs = Fit_Curve(p, sigma);
+            const std::vector<QPointF> c = curvePoints(p, sigma, 1499);
+            for (int j = 1; j < 1499; ++j)
+                QVERIFY(near(c[size_t(j)], curvePointAt(p, zs, sigma, j / 1499.0)));
+        }
         for (size_t k = 0; k < p.size(); ++k)
             QVERIFY(near(curvePointAt(p, z, 50, double(k) / 14.0), p[k], 1e-12 * 1000));
     }

@@ -53,6 +53,14 @@ void TestCommentLength::stopsAtTheLimit()
     QTest::keyClick(box, Qt::Key_C);
     QCOMPARE(platform.beeps, 4);
     QCOMPARE(model.text(id), full.chopped(3) + QStringLiteral("b\r\n"));
+
+    // Lines shown in shared paragraphs still select one by a third click.
+    QTextCursor above = box->textCursor();
+    above.movePosition(QTextCursor::Up, QTextCursor::MoveAnchor, 3);
+    const QPoint at = box->cursorRect(above).center();
+    QTest::mouseDClick(box->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, at);
+    QCOMPARE(box->textCursor().selectedText().chopped(1), QString(99, u'a'));
 }
 
 QTEST_MAIN(TestCommentLength)
