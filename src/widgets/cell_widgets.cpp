@@ -38,23 +38,6 @@ private:
     QLineEdit &edit_;
 };
 
-class TextEditBox final : public TextBox {
-public:
-    explicit TextEditBox(QPlainTextEdit &edit) : edit_(edit) {}
-    QString text() const override { return edit_.toPlainText(); }
-    void setFocus() override { edit_.setFocus(Qt::OtherFocusReason); }
-    void setSelection(int start, int length) override
-    {
-        QTextCursor c = edit_.textCursor();
-        c.setPosition(start);
-        c.setPosition(start + length, QTextCursor::KeepAnchor);
-        edit_.setTextCursor(c);
-    }
-
-private:
-    QPlainTextEdit &edit_;
-};
-
 // Runs Select_All_Text as a cell gets the focus. A click keeps the caret
 // where it was put; the mouse flag is also cleared here when no button is
 // down, so a box that swallowed the release cannot leave it set.
@@ -424,25 +407,6 @@ void CellTextEdit::refresh()
     updating_ = true;
     setPlainText(text);
     updating_ = false;
-}
-
-void CellTextEdit::focusInEvent(QFocusEvent *event)
-{
-    QPlainTextEdit::focusInEvent(event);
-    TextEditBox box(*this);
-    selectOnFocus(box, st_.ui, *event);
-}
-
-void CellTextEdit::mousePressEvent(QMouseEvent *event)
-{
-    st_.ui.Skip_Focus_Select = 1;
-    QPlainTextEdit::mousePressEvent(event);
-}
-
-void CellTextEdit::mouseReleaseEvent(QMouseEvent *event)
-{
-    st_.ui.Skip_Focus_Select = 0;
-    QPlainTextEdit::mouseReleaseEvent(event);
 }
 
 bool CellTextEdit::roomFor(qsizetype inserted)

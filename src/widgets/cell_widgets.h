@@ -63,7 +63,8 @@ private:
     std::function<void(CellLineEdit &)> extra_;
 };
 
-// The multi-line comments cell; the model keeps CR LF line breaks.
+// The multi-line comments cell; the model keeps CR LF line breaks. Getting
+// the focus selects nothing, so no key can replace the whole comment.
 class CellTextEdit : public QPlainTextEdit {
     Q_OBJECT
 
@@ -72,9 +73,6 @@ public:
     void refresh();
 
 protected:
-    void focusInEvent(QFocusEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
     // Typing, pasting, dropping and input methods keep to the cell's length.
     void keyPressEvent(QKeyEvent *event) override;
     void insertFromMimeData(const QMimeData *source) override;
