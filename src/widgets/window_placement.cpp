@@ -4,6 +4,7 @@
 #include "platform/screen.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QMainWindow>
 #include <QScrollArea>
@@ -122,9 +123,11 @@ void fitPlace(QWidget &window, const QRect &area)
 
 // Fits its window as it shows, and again as the window manager frames it:
 // the frame becomes known only once the window is on the screen, and the
-// events that tell of it come in no fixed order (an expose, a move, a
-// resize, the activation). Each one checks until the frame, known, is
-// found inside; a user's later moves are left alone.
+// events that tell of it (an expose, a move, a resize, the activation) come
+// in no fixed order, the window manager's answer to a move among them. For
+// a while after the window shows, or after a correction, each of them puts
+// a known frame found outside back inside; the user's later moves, to
+// another screen too, are left alone.
 class ScreenKeeper final : public QObject {
 public:
     ScreenKeeper(QWidget &window, const Platform &platform)
@@ -145,14 +148,14 @@ protected:
                 handle->installEventFilter(this);
             }
             corrections_ = 0;
-            settling_ = true;
+            settling_.start();
             fitOnScreen(window_, platform_.screen);
             break;
         case QEvent::Expose:
         case QEvent::Move:
         case QEvent::Resize:
         case QEvent::WindowActivate:
-            if (settling_ && window_.isVisible())
+            if (settling_.isValid() && !settling_.hasExpired(SettlingMs) && window_.isVisible())
                 settle();
             break;
         default:
@@ -162,33 +165,27 @@ protected:
     }
 
 private:
+    // Long enough for any window manager's answer, short of a user's move.
+    static constexpr int SettlingMs = 1000;
+
     void settle()
     {
         const QWindow *handle = window_.windowHandle();
-        if (!handle || handle->frameMargins().isNull()) {
-            // No frame yet, or a desktop that draws none.
-            if (window_.isActiveWindow())
-                settling_ = false;
-            return;
-        }
+        if (!handle || handle->frameMargins().isNull())
+            return; // no frame yet, or a desktop that draws none
         const QRect area = platform_.screen ? platform_.screen->availableArea() : QRect();
-        if (area.isEmpty() || frameInside(window_, area)) {
-            settling_ = false;
-            return;
-        }
         // A window manager that puts the window elsewhere each time is not
         // chased for ever.
-        if (++corrections_ > 3) {
-            settling_ = false;
+        if (area.isEmpty() || frameInside(window_, area) || ++corrections_ > 5)
             return;
-        }
+        settling_.start();
         fitOnScreen(window_, platform_.screen);
     }
 
     QWidget &window_;
     const Platform &platform_;
     QWindow *watching_ = nullptr;
-    bool settling_ = false;
+    QElapsedTimer settling_;
     int corrections_ = 0;
 };
 
