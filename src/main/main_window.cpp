@@ -17,6 +17,7 @@
 #include "widgets/painted_cell.h"
 #include "widgets/window_builder.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -110,13 +111,13 @@ void MainWindow::setHandlers()
     on("Command46", [&p] { p.Command46_Click(); });
     on("Command44", [this] { showPreloads(false); });
     on("Save_Co_Name", [this] { Save_Co_Name_Click(model_, st_); });
-    on("Command95", [this] { companyPanel()->hide(); });
+    on("Command95", [this] { hidePanel(companyPanel()); });
     w.onIndexed(QStringLiteral("Combo1"), [this](int item) {
         Combo1_Click(widgets_->widget<QComboBox>(u"Combo1")->itemText(item), st_.print);
     });
     on("Got_Printer", [this] {
         Got_Printer_Click(st_.print, st_.platform);
-        printerPanel()->hide();
+        hidePanel(printerPanel());
     });
 
     w.setCellRules([](int array, int index) { return mainCellRules(M::Array(array), index); });
@@ -189,6 +190,18 @@ void MainWindow::showPanel(QFrame *panel)
     panel->raise();
 }
 
+void MainWindow::hidePanel(QFrame *panel)
+{
+    // Left to Qt, the focus of a hiding panel would pass to the next box in
+    // the tab chain, the comments with their text selected, where one key
+    // replaces it. The window itself takes the keys instead: the command
+    // that opened the panel was a menu entry, which holds no focus.
+    const QWidget *focus = QApplication::focusWidget();
+    if (focus && panel->isAncestorOf(focus))
+        setFocus(Qt::OtherFocusReason);
+    panel->hide();
+}
+
 void MainWindow::showPrinters()
 {
     const PrinterList list = Load_Printer_Info_Click(st_.print, st_.platform);
@@ -204,7 +217,7 @@ void MainWindow::showPreloads(bool show)
     if (show)
         showPanel(preloads());
     else
-        preloads()->hide();
+        hidePanel(preloads());
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

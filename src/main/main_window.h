@@ -52,6 +52,7 @@ protected:
 private:
     void setHandlers();
     void showPanel(QFrame *panel);
+    void hidePanel(QFrame *panel);
 
     Program &program_;
     AppState &st_;

@@ -3,15 +3,19 @@
 #include "model/app_state.h"
 #include "platform/capture.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QEventLoop>
 #include <QImage>
 #include <QLocale>
 #include <QPainter>
 #include <QPointer>
 #include <QPolygon>
+#include <QSet>
+#include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 namespace zyt {
 
@@ -32,6 +36,50 @@ public:
 
 private:
     QPointer<QWidget> main_;
+};
+
+// Waits, at most `limit` ms, until every window the hidden window lay over
+// has been told to repaint what it covered, and has repainted it (a window
+// paints as it handles that expose). The desktop unmaps a window and exposes
+// what lay under it in its own time, after the hide returns. A desktop that
+// keeps the windows' pictures itself exposes nothing: the wait then ends at
+// its limit.
+class RepaintWait final : public QObject {
+public:
+    explicit RepaintWait(const QWidget &hidden)
+    {
+        const QRect covered = hidden.frameGeometry();
+        const QList<QWidget *> windows = QApplication::topLevelWidgets();
+        for (QWidget *w : windows) {
+            if (w == &hidden || !w->isVisible() || !w->windowHandle() ||
+                !w->geometry().intersects(covered))
+                continue;
+            w->windowHandle()->installEventFilter(this);
+            waiting_.insert(w->windowHandle());
+        }
+    }
+
+    void wait(int limit)
+    {
+        if (waiting_.isEmpty())
+            return;
+        QTimer::singleShot(limit, &loop_, &QEventLoop::quit);
+        loop_.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose && waiting_.remove(watched) && waiting_.isEmpty()) {
+            // Once this expose, and the painting it starts, is handled.
+            QMetaObject::invokeMethod(&loop_, &QEventLoop::quit, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    QSet<QObject *> waiting_;
+    QEventLoop loop_;
 };
 
 } // namespace
@@ -71,10 +119,12 @@ QString Save_Form_As_JPG(QWidget &window, const QString &prefix, int quality, bo
     int status = ImageMissing;
     {
         const MainWindowBack back(ui.mainWindow);
-        if (ui.mainWindow && ui.Capture_Caller != u"Main")
+        if (ui.mainWindow && ui.Capture_Caller != u"Main" && ui.mainWindow->isVisible()) {
+            RepaintWait repainted(*ui.mainWindow);
             ui.mainWindow->hide();
-        // Let the windows repaint what the main window or a closed menu
-        // covered.
+            repainted.wait(250);
+        }
+        // Let the windows repaint what a closed menu covered.
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 
         QImage picture = platform.grabber->grabFrame(window);

@@ -106,7 +106,6 @@ CellRules sheetCellRules(Flow_Test_Sheet::Array array, int index)
     CellRules r;
     if (array == S::Text38) {
         r.edited = true;
-        r.selectOnFocus = true;
         return r;
     }
     for (const Column &c : columns) {

@@ -40,23 +40,6 @@ private:
     QLineEdit &edit_;
 };
 
-class TextEditBox final : public TextBox {
-public:
-    explicit TextEditBox(QPlainTextEdit &edit) : edit_(edit) {}
-    QString text() const override { return edit_.toPlainText(); }
-    void setFocus() override { edit_.setFocus(Qt::OtherFocusReason); }
-    void setSelection(int start, int length) override
-    {
-        QTextCursor c = edit_.textCursor();
-        c.setPosition(start);
-        c.setPosition(start + length, QTextCursor::KeepAnchor);
-        edit_.setTextCursor(c);
-    }
-
-private:
-    QPlainTextEdit &edit_;
-};
-
 // Runs Select_All_Text as a cell gets the focus. A click keeps the caret
 // where it was put; the mouse flag is also cleared here when no button is
 // down, so a box that swallowed the release cannot leave it set.
@@ -474,16 +457,8 @@ void CellTextEdit::refresh()
     updating_ = false;
 }
 
-void CellTextEdit::focusInEvent(QFocusEvent *event)
-{
-    QPlainTextEdit::focusInEvent(event);
-    TextEditBox box(*this);
-    selectOnFocus(box, st_.ui, *event);
-}
-
 void CellTextEdit::mousePressEvent(QMouseEvent *event)
 {
-    st_.ui.Skip_Focus_Select = 1;
     const bool third =
         event->button() == Qt::LeftButton && doubleClicked_.isValid() &&
         !doubleClicked_.hasExpired(QGuiApplication::styleHints()->mouseDoubleClickInterval());
@@ -515,12 +490,6 @@ void CellTextEdit::mouseDoubleClickEvent(QMouseEvent *event)
     QPlainTextEdit::mouseDoubleClickEvent(event);
     if (event->button() == Qt::LeftButton)
         doubleClicked_.start();
-}
-
-void CellTextEdit::mouseReleaseEvent(QMouseEvent *event)
-{
-    st_.ui.Skip_Focus_Select = 0;
-    QPlainTextEdit::mouseReleaseEvent(event);
 }
 
 bool CellTextEdit::roomFor(qsizetype inserted)

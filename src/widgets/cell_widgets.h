@@ -64,7 +64,8 @@ private:
     std::function<void(CellLineEdit &)> extra_;
 };
 
-// The multi-line comments cell; the model keeps CR LF line breaks.
+// The multi-line comments cell; the model keeps CR LF line breaks. Getting
+// the focus selects nothing, so no key can replace the whole comment.
 class CellTextEdit : public QPlainTextEdit {
     Q_OBJECT
 
@@ -73,9 +74,7 @@ public:
     void refresh();
 
 protected:
-    void focusInEvent(QFocusEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     // Typing, pasting, dropping and input methods keep to the cell's length.
     void keyPressEvent(QKeyEvent *event) override;

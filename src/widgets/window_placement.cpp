@@ -4,10 +4,12 @@
 #include "platform/screen.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QMainWindow>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -27,8 +29,16 @@ int menuHeight(const QMainWindow &window, int width)
     return height >= 0 ? height : bar->sizeHint().height();
 }
 
+// The frame as the window system knows it: asked of the window itself once
+// it has one, as the widget's own record of it may lag behind the window
+// manager's.
 QMargins marginsOf(const QWidget &window)
 {
+    if (const QWindow *handle = window.windowHandle(); handle && window.isVisible()) {
+        const QMargins m = handle->frameMargins();
+        if (!m.isNull())
+            return m;
+    }
     const QRect frame = window.frameGeometry();
     const QRect inside = window.geometry();
     return {inside.left() - frame.left(), inside.top() - frame.top(),
@@ -75,23 +85,49 @@ void fitSize(QWidget &window, const QRect &area)
     }
 }
 
-// Moves the window just enough to bring its whole frame into the area.
+// The frame's top left where the window stands or, not shown yet, where it
+// is to stand.
+QPoint framePlace(const QWidget &window, const QMargins &m)
+{
+    if (window.windowHandle() && window.isVisible())
+        return window.geometry().topLeft() - QPoint(m.left(), m.top());
+    return window.pos();
+}
+
+bool frameInside(const QWidget &window, const QRect &area)
+{
+    const QMargins m = frameMargins(window);
+    return area.contains(QRect(framePlace(window, m), window.size().grownBy(m)));
+}
+
+// Moves the window just enough to bring its whole frame into the area. A
+// window not made yet is placed by its frame, which the window manager then
+// puts there; a made one by its inside, by the frame known here (or that of
+// another window, until the window manager has framed it).
 void fitPlace(QWidget &window, const QRect &area)
 {
     const QMargins m = frameMargins(window);
     const QSize frame = window.size().grownBy(m);
-    const QPoint at = window.pos(); // the frame's top left
+    const QPoint at = framePlace(window, m);
     const int x =
         std::clamp(at.x(), area.left(), std::max(area.left(), area.right() + 1 - frame.width()));
     const int y =
         std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() + 1 - frame.height()));
-    if (QPoint(x, y) != at)
+    if (QPoint(x, y) == at)
+        return;
+    if (window.windowHandle())
+        window.setGeometry(QRect(QPoint(x + m.left(), y + m.top()), window.size()));
+    else
         window.move(x, y);
 }
 
-// Fits its window as it shows. Under a window manager the frame becomes
-// known only once the window is on the screen, so the first move or resize
-// that brings it fits the window again.
+// Fits its window as it shows, and again as the window manager frames it:
+// the frame becomes known only once the window is on the screen, and the
+// events that tell of it (an expose, a move, a resize, the activation) come
+// in no fixed order, the window manager's answer to a move among them. For
+// a while after the window shows, or after a correction, each of them puts
+// a known frame found outside back inside; the user's later moves, to
+// another screen too, are left alone.
 class ScreenKeeper final : public QObject {
 public:
     ScreenKeeper(QWidget &window, const Platform &platform)
@@ -103,22 +139,24 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (watched != &window_)
-            return false;
         switch (event->type()) {
         case QEvent::Show:
-            awaitingFrame_ = marginsOf(window_).isNull();
+            if (watched != &window_)
+                break;
+            if (QWindow *handle = window_.windowHandle(); handle && handle != watching_) {
+                watching_ = handle;
+                handle->installEventFilter(this);
+            }
+            corrections_ = 0;
+            settling_.start();
             fitOnScreen(window_, platform_.screen);
             break;
+        case QEvent::Expose:
         case QEvent::Move:
         case QEvent::Resize:
-            if (awaitingFrame_ && !marginsOf(window_).isNull()) {
-                awaitingFrame_ = false;
-                fitOnScreen(window_, platform_.screen);
-            }
-            break;
         case QEvent::WindowActivate:
-            awaitingFrame_ = false; // a desktop that draws no frames
+            if (settling_.isValid() && !settling_.hasExpired(SettlingMs) && window_.isVisible())
+                settle();
             break;
         default:
             break;
@@ -127,9 +165,28 @@ protected:
     }
 
 private:
+    // Long enough for any window manager's answer, short of a user's move.
+    static constexpr int SettlingMs = 1000;
+
+    void settle()
+    {
+        const QWindow *handle = window_.windowHandle();
+        if (!handle || handle->frameMargins().isNull())
+            return; // no frame yet, or a desktop that draws none
+        const QRect area = platform_.screen ? platform_.screen->availableArea() : QRect();
+        // A window manager that puts the window elsewhere each time is not
+        // chased for ever.
+        if (area.isEmpty() || frameInside(window_, area) || ++corrections_ > 5)
+            return;
+        settling_.start();
+        fitOnScreen(window_, platform_.screen);
+    }
+
     QWidget &window_;
     const Platform &platform_;
-    bool awaitingFrame_ = false;
+    QWindow *watching_ = nullptr;
+    QElapsedTimer settling_;
+    int corrections_ = 0;
 };
 
 } // namespace

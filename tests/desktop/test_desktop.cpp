@@ -1,0 +1,223 @@
+// The program on a real X server with a window manager (run by on-desktop):
+// where the windows' frames end up, where the focus goes, and what a screen
+// grab holds.
+#include "compare/compare_window.h"
+#include "compare/graph_window.h"
+#include "main/main_window.h"
+#include "main/program.h"
+#include "platform/qt/qt_platform.h"
+#include "report/report_window.h"
+#include "scripted_platform.h"
+#include "sheet/sheet_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+
+#include <functional>
+
+using namespace zyt;
+using M = MainModel;
+using S = Flow_Test_Sheet;
+
+namespace {
+
+// The program as main() puts it together, its folder a fresh one.
+struct Desktop {
+    Desktop() : qt([] { return QString(); })
+    {
+        scripted.setProgramFolder(folder.path());
+        Platform p = qt.platform();
+        p.folder = scripted.platform().folder;
+        program = std::make_unique<Program>(p);
+        program->st.numbers.setLocaleSeparators(u'.', u',');
+        program->Form_Load(QString());
+        program->mainWindow().show();
+    }
+    QTemporaryDir folder;
+    test::ScriptedPlatform scripted;
+    QtPlatform qt;
+    std::unique_ptr<Program> program;
+};
+
+// Waits until the window manager has framed the window and the program has
+// placed it; false when its frame does not come to lie inside the screen.
+bool wholeOnScreen(QWidget &w)
+{
+    if (!QTest::qWaitForWindowExposed(&w))
+        return false;
+    const QRect area = w.screen()->availableGeometry();
+    // As the window system has it.
+    const QWindow *handle = w.windowHandle();
+    auto placed = [&] {
+        return !handle->frameMargins().isNull() && area.contains(handle->frameGeometry());
+    };
+    if (QTest::qWaitFor(placed, 3000))
+        return true;
+    qWarning() << w.windowTitle() << "frame" << w.windowHandle()->frameGeometry() << "outside"
+               << area;
+    return false;
+}
+
+// Opens a dialog and checks it from inside its own loop, then closes it.
+bool dialogOnScreen(const std::function<void()> &open)
+{
+    bool whole = false;
+    QTimer::singleShot(0, [&whole] {
+        QWidget *dialog = nullptr;
+        if (QTest::qWaitFor([&dialog] { return (dialog = QApplication::activeModalWidget()); },
+                            5000)) {
+            whole = wholeOnScreen(*dialog);
+            dialog->close();
+        }
+    });
+    open();
+    return whole;
+}
+
+// Near in colour, as a JPEG keeps it.
+bool near(QRgb a, QRgb b)
+{
+    return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+               std::abs(qBlue(a) - qBlue(b)) <
+           60;
+}
+
+} // namespace
+
+class TestDesktop : public QObject {
+    Q_OBJECT
+
+private slots:
+    void framesOnScreen_data();
+    void framesOnScreen();
+    void commentsKeepTheirText_data();
+    void commentsKeepTheirText();
+    void captureShowsTheWindow();
+};
+
+void TestDesktop::framesOnScreen_data()
+{
+    // Placement hangs on the order of the window manager's events: a few
+    // starts show one that depends on it.
+    QTest::addColumn<int>("start");
+    for (int k = 1; k <= 3; ++k)
+        QTest::addRow("start %d", k) << k;
+}
+
+void TestDesktop::framesOnScreen()
+{
+    Desktop d;
+    Program &p = *d.program;
+    QVERIFY(wholeOnScreen(p.mainWindow()));
+    std::vector<std::pair<QWidget *, std::function<void()>>> opens;
+    for (int k = 0; k < 5; ++k)
+        opens.emplace_back(&p.sheetWindow(k), [&p, k] { p.openSheet(k); });
+    opens.emplace_back(&p.form50(), [&p] { p.Command50_Click(); });
+    opens.emplace_back(&p.form60(), [&p] { p.form60().showGraphWindow(); });
+    opens.emplace_back(&p.form70(), [&p] { p.Command33_Click(); });
+    for (const char *pass : {"first open", "reopen"}) {
+        for (auto &[window, open] : opens) {
+            open();
+            QVERIFY2(wholeOnScreen(*window), pass);
+            window->hide();
+        }
+    }
+    // A box, and the file dialog of the preloads panel.
+    QVERIFY(dialogOnScreen([&p] { p.ScrRes_Click(); }));
+    QVERIFY(dialogOnScreen([&p] { p.Command45_Click(0); }));
+}
+
+void TestDesktop::commentsKeepTheirText_data()
+{
+    QTest::addColumn<QString>("opener"); // the menu entry, or a sheet's number
+    QTest::addColumn<QString>("closer"); // the panel's button
+    QTest::newRow("printers") << "Load_Printer_Info"
+                              << "Got_Printer";
+    QTest::newRow("company") << "Co_Name"
+                             << "Command95";
+    QTest::newRow("preloads") << "Preload"
+                              << "Command44";
+    QTest::newRow("sheet comments by Tab") << "1" << QString();
+}
+
+void TestDesktop::commentsKeepTheirText()
+{
+    QFETCH(QString, opener);
+    QFETCH(QString, closer);
+    Desktop d;
+    Program &p = *d.program;
+    MainWindow &m = p.mainWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&m));
+    std::function<QString()> comments = [&p] { return p.main.cell(M::Text38, M::Single); };
+    if (closer.isEmpty()) {
+        const int k = opener.toInt() - 1;
+        SheetWindow &sheet = p.sheetWindow(k);
+        p.openSheet(k);
+        QVERIFY(QTest::qWaitForWindowActive(&sheet));
+        sheet.NextPage_Click();
+        p.sheets[size_t(k)]->setCell(S::Text38, S::Single, QStringLiteral("C O M M E N T S"));
+        sheet.cellWidget(S::Text38, S::Single)->setFocus(Qt::TabFocusReason);
+        comments = [&sheet] {
+            return sheet.cellWidget(S::Text38, S::Single)->property("plainText").toString();
+        };
+    } else {
+        m.action(opener)->trigger();
+        auto *button = m.findChild<QPushButton *>(closer);
+        QVERIFY(button && button->isVisible());
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(!button->isVisible());
+    }
+    const QString before = comments();
+    QVERIFY(!before.isEmpty());
+    QWidget *keys =
+        QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
+    QVERIFY(keys);
+    QTest::keyClick(keys, Qt::Key_Return);
+    QTest::keyClick(keys, Qt::Key_Q);
+    QVERIFY2(comments().contains(before.trimmed()), qPrintable(comments()));
+}
+
+void TestDesktop::captureShowsTheWindow()
+{
+    // Most telling at QT_SCALE_FACTOR=2, where repainting takes longest.
+    Desktop d;
+    Program &p = *d.program;
+    ReportWindow &report = p.form70();
+    p.Command33_Click();
+    QVERIFY(wholeOnScreen(report));
+    QVERIFY(QTest::qWaitForWindowActive(&report));
+    // The main window, as large as the screen lets it be, over the report.
+    MainWindow &m = p.mainWindow();
+    m.raise();
+    m.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&m));
+    QVERIFY(m.frameGeometry().intersects(report.geometry()));
+    const QImage seen = report.grab().toImage();
+    report.findChild<QPushButton *>(QStringLiteral("Command5"))->click();
+    QVERIFY(m.isVisible());
+    const QImage picture(p.st.files.File_Name);
+    QVERIFY2(!picture.isNull(), qPrintable(p.st.files.File_Name));
+    // The inside of the frame shows what the report shows.
+    const QPoint inside = (report.geometry().topLeft() - report.frameGeometry().topLeft()) *
+                          report.devicePixelRatio();
+    int same = 0;
+    int all = 0;
+    for (int y = 0; y < seen.height(); y += 7) {
+        for (int x = 0; x < seen.width(); x += 7) {
+            ++all;
+            same += near(seen.pixel(x, y), picture.pixel(inside + QPoint(x, y))) ? 1 : 0;
+        }
+    }
+    QVERIFY2(same * 100 > all * 95, qPrintable(QStringLiteral("%1 of %2").arg(same).arg(all)));
+}
+
+QTEST_MAIN(TestDesktop)
+#include "test_desktop.moc"
