@@ -4,6 +4,10 @@
 #include <QPagedPaintDevice>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QPainterPath>
+#include <QPainterPathStroker>
+
+#include <future>
 
 namespace zyt {
 
@@ -11,6 +15,10 @@ namespace {
 
 // Dots per metre that make 96 dots per inch.
 constexpr int ScreenDotsPerMetre = 3780;
+
+// A wide line through this many points or more is worth outlining on a
+// thread of its own: a graph's curves are 1,499 lines each.
+constexpr qsizetype LongLinePoints = 64;
 
 } // namespace
 
@@ -25,6 +33,7 @@ PainterSurface::~PainterSurface() { end(); }
 void PainterSurface::end()
 {
     flush();
+    playQueued();
     if (painter_ && painter_->isActive())
         painter_->end();
     painter_.reset();
@@ -44,15 +53,34 @@ QPainter &PainterSurface::painter()
     return *painter_;
 }
 
+void PainterSurface::paint(std::function<void()> op)
+{
+    if (queued_.empty())
+        op();
+    else
+        queued_.push_back(std::move(op));
+}
+
+void PainterSurface::playQueued()
+{
+    // What is played paints at once: the queue is taken first.
+    std::vector<std::function<void()>> queued;
+    queued.swap(queued_);
+    for (const std::function<void()> &op : queued)
+        op();
+}
+
 void PainterSurface::paintClear()
 {
     pending_.clear();
+    playQueued();
     painter().fillRect(QRect(0, 0, device_->width(), device_->height()), Qt::white);
 }
 
 void PainterSurface::paintNewPage()
 {
     flush();
+    playQueued();
     if (auto *paged = dynamic_cast<QPagedPaintDevice *>(device_)) {
         paged->newPage();
         return;
@@ -60,11 +88,8 @@ void PainterSurface::paintNewPage()
     paintClear();
 }
 
-void PainterSurface::usePen(const Pen &pen)
+QPen PainterSurface::qtPen(const Pen &pen)
 {
-    if (penSet_ && pen.color == lastPen_.color && pen.width == lastPen_.width &&
-        pen.style == lastPen_.style)
-        return;
     QPen qpen(pen.color);
     if (pen.width <= 1) {
         qpen.setWidth(1);
@@ -82,7 +107,15 @@ void PainterSurface::usePen(const Pen &pen)
         // The joins of a chained curve are too short to show their shape.
         qpen.setJoinStyle(Qt::BevelJoin);
     }
-    painter().setPen(qpen);
+    return qpen;
+}
+
+void PainterSurface::usePen(const Pen &pen)
+{
+    if (penSet_ && pen.color == lastPen_.color && pen.width == lastPen_.width &&
+        pen.style == lastPen_.style)
+        return;
+    painter().setPen(qtPen(pen));
     lastPen_ = pen;
     penSet_ = true;
 }
@@ -93,12 +126,31 @@ void PainterSurface::flush()
         pending_.clear();
         return;
     }
-    usePen(pendingPen_);
-    if (pending_.size() == 2)
-        painter().drawLine(pending_[0], pending_[1]);
-    else
-        painter().drawPolyline(pending_);
-    pending_.clear();
+    QPolygonF points;
+    points.swap(pending_);
+    const Pen pen = pendingPen_;
+    if (outlinesAside_ && pen.width > 1 && points.size() >= LongLinePoints) {
+        // Qt works out a wide line's outline point by point, the most of a
+        // graph's time: the outline is made on a thread of its own while the
+        // drawing goes on, and filled in its turn. Filling the outline gives
+        // the very pixels drawing the line does.
+        auto outline = std::make_shared<std::future<QPainterPath>>(
+            std::async(std::launch::async, [points = std::move(points), qpen = qtPen(pen)] {
+                QPainterPath path;
+                path.addPolygon(points);
+                return QPainterPathStroker(qpen).createStroke(path);
+            }));
+        queued_.push_back(
+            [this, outline, color = pen.color] { painter().fillPath(outline->get(), color); });
+        return;
+    }
+    paint([this, pen, points = std::move(points)] {
+        usePen(pen);
+        if (points.size() == 2)
+            painter().drawLine(points[0], points[1]);
+        else
+            painter().drawPolyline(points);
+    });
 }
 
 void PainterSurface::paintLine(QPointF from, QPointF to, const Pen &pen)
@@ -121,15 +173,19 @@ void PainterSurface::paintLine(QPointF from, QPointF to, const Pen &pen)
 void PainterSurface::paintDot(QPointF at, const Pen &pen)
 {
     flush();
-    usePen(Pen{pen.color, pen.width, DrawStyle::Solid});
-    painter().drawPoint(toDevice(at));
+    paint([this, at, pen] {
+        usePen(Pen{pen.color, pen.width, DrawStyle::Solid});
+        painter().drawPoint(toDevice(at));
+    });
 }
 
 void PainterSurface::paintEllipse(QPointF centre, double radiusX, double radiusY, const Pen &pen)
 {
     flush();
-    usePen(pen);
-    painter().drawEllipse(toDevice(centre), radiusX * scaleX_, radiusY * scaleY_);
+    paint([this, centre, radiusX, radiusY, pen] {
+        usePen(pen);
+        painter().drawEllipse(toDevice(centre), radiusX * scaleX_, radiusY * scaleY_);
+    });
 }
 
 const QFont &PainterSurface::qfont(const Font &font) const
@@ -150,13 +206,15 @@ void PainterSurface::paintText(QPointF topLeft, const QString &text, const Font 
                                const QColor &color)
 {
     flush();
-    const QFont &f = qfont(font);
-    QPainter &p = painter();
-    p.setFont(f);
-    p.setPen(color);
-    penSet_ = false;
-    const QFontMetricsF metrics(f, device_);
-    p.drawText(toDevice(topLeft) + QPointF(0.0, metrics.ascent()), text);
+    paint([this, topLeft, text, font, color] {
+        const QFont &f = qfont(font);
+        QPainter &p = painter();
+        p.setFont(f);
+        p.setPen(color);
+        penSet_ = false;
+        const QFontMetricsF metrics(f, device_);
+        p.drawText(toDevice(topLeft) + QPointF(0.0, metrics.ascent()), text);
+    });
 }
 
 QSizeF PainterSurface::measureText(const QString &text, const Font &font) const
@@ -168,8 +226,10 @@ QSizeF PainterSurface::measureText(const QString &text, const Font &font) const
 void PainterSurface::paintPicture(const QImage &picture, const QRectF &target)
 {
     flush();
-    const QRectF device(toDevice(target.topLeft()), toDevice(target.bottomRight()));
-    painter().drawImage(device, picture);
+    paint([this, picture, target] {
+        const QRectF device(toDevice(target.topLeft()), toDevice(target.bottomRight()));
+        painter().drawImage(device, picture);
+    });
 }
 
 namespace {
@@ -196,6 +256,7 @@ ImageSurface::ImageSurface(std::unique_ptr<QImage> image, QSize size)
     : PainterSurface(image.get(), 96.0), image_(std::move(image)),
       size_(size.expandedTo(QSize(1, 1)))
 {
+    outlinesAside_ = true;
 }
 
 ImageSurface::~ImageSurface() { end(); }

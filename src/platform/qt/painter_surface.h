@@ -7,7 +7,9 @@
 #include <QPen>
 #include <QPolygonF>
 
+#include <functional>
 #include <memory>
+#include <vector>
 
 class QPainter;
 class QPaintDevice;
@@ -32,6 +34,10 @@ protected:
     QPainter &painter();
     // Runs before each painting starts on the device.
     virtual void prepareDevice() {}
+    // Wide lines of many points have their outlines made on threads of their
+    // own, then filled in their turn: for raster pictures, whose pixels are
+    // the same either way.
+    bool outlinesAside_ = false;
 
     void paintClear() override;
     void paintNewPage() override;
@@ -45,10 +51,15 @@ protected:
 
 private:
     QPointF toDevice(QPointF p) const { return QPointF(p.x() * scaleX_, p.y() * scaleY_); }
+    static QPen qtPen(const Pen &pen);
     void usePen(const Pen &pen);
     // Joined solid lines are kept and drawn at once as one line through all
     // their points; anything else drawn first draws them.
     void flush();
+    // Paints now, or after what waits in the queue: while an outline is
+    // being made, everything drawn after it waits its turn.
+    void paint(std::function<void()> op);
+    void playQueued();
     const QFont &qfont(const Font &font) const;
 
     QPaintDevice *device_;
@@ -59,6 +70,7 @@ private:
     Pen lastPen_;
     QPolygonF pending_;
     Pen pendingPen_;
+    std::vector<std::function<void()>> queued_;
     mutable Font lastFont_;
     mutable QFont qfont_;
     mutable bool fontSet_ = false;
