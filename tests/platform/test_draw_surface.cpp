@@ -2,7 +2,11 @@
 #include "platform/qt/painter_surface.h"
 #include "platform/recording_surface.h"
 
+#include <QPainter>
 #include <QTest>
+
+#include <cmath>
+#include <utility>
 
 using namespace zyt;
 using Kind = DrawOp::Kind;
@@ -98,6 +102,51 @@ private slots:
         QVERIFY(s.textHeight(QStringLiteral("X")) < 24);
         s.clear();
         QCOMPARE(s.image().pixelColor(50, 20), QColor(Qt::white));
+    }
+
+    // Long wide curves are outlined aside and filled in their turn: the same
+    // pixels as Qt drawing each line, and what is drawn later still lies over
+    // what was drawn before.
+    void longCurves_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::newRow("2") << 2;
+        QTest::newRow("3") << 3;
+        QTest::newRow("4") << 4;
+    }
+
+    void longCurves()
+    {
+        QFETCH(int, width);
+        const QSize size(600, 400);
+        auto curve = [](int k, double phase) {
+            const double x = k * 0.4;
+            return QPointF(x, 200 + 150 * std::sin(x / 37.0 + phase) * std::cos(x / 91.0));
+        };
+        ImageSurface s(size);
+        s.clear();
+        s.setDrawWidth(width);
+        QImage expected(size, QImage::Format_RGB32);
+        expected.fill(Qt::white);
+        QPainter p(&expected);
+        QPen pen(Qt::red, width, Qt::SolidLine, Qt::RoundCap, Qt::BevelJoin);
+        for (const auto &[phase, color] :
+             {std::pair{0.0, QColor(Qt::red)}, {1.5, QColor(Qt::blue)}}) {
+            QPolygonF points;
+            for (int k = 0; k < 1500; ++k)
+                points << curve(k, phase);
+            for (int k = 1; k < 1500; ++k)
+                s.line(points[k - 1], points[k], color);
+            pen.setColor(color);
+            p.setPen(pen);
+            p.drawPolyline(points);
+        }
+        s.setDrawWidth(1);
+        s.line({0, 200}, {599, 200}, Qt::green);
+        p.setPen(QPen(Qt::green, 1, Qt::SolidLine, Qt::SquareCap));
+        p.drawLine(QPointF(0, 200), QPointF(599, 200));
+        p.end();
+        QCOMPARE(s.image().convertToFormat(QImage::Format_RGB32), expected);
     }
 
     // The picture's pixels are made on its first use, whatever that use is.
