@@ -1,6 +1,8 @@
 // The entry point of the benchmarks that show windows or paint: the
-// application object first, in the program's own look, then the benchmarks.
+// application object first, in the program's own look, then the benchmarks,
+// or the one first show a child process was started for.
 
+#include "fresh_process.h"
 #include "widgets/program_style.h"
 
 #include <QApplication>
@@ -11,6 +13,8 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setStyle(zyt::programStyle());
+    if (zyt::bench::runFirstShowChild(argc, argv))
+        return 0;
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

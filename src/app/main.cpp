@@ -7,6 +7,12 @@
 #include <QApplication>
 #include <QLocale>
 
+#ifdef ZYT_FIRST_PAINT_REPORT
+// The start-up benchmark's build of the program, which ends at the main
+// window's first paint.
+#include "first_paint_report.h"
+#endif
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
@@ -30,6 +36,9 @@ int main(int argc, char *argv[])
     // the last session has loaded, ending without a save keeps it as it was.
     const zyt::ProcessEndWatch endWatch([&p] { p.endOnRequest(); },
                                         [&p] { p.saveBeforeProcessEnd(); });
+#ifdef ZYT_FIRST_PAINT_REPORT
+    zyt::bench::FirstPaintReport firstPaint(p.mainWindow());
+#endif
     p.mainWindow().show();
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &app, [&p] { p.Exit_Click(); });
     const int result = app.exec();
