@@ -4,16 +4,12 @@
 #include "platform/file_dialogs.h"
 #include "platform/message_boxes.h"
 #include "platform/platform.h"
-#include "platform/printers.h"
+#include "platform/qt/loaded_modules.h"
 #include "platform/qt/qt_capture.h"
-#include "platform/qt/qt_print_service.h"
 #include "platform/screen.h"
 #include "platform/shell.h"
 
 #include <functional>
-#include <memory>
-
-class QSoundEffect;
 
 namespace zyt {
 
@@ -74,32 +70,14 @@ public:
     std::optional<std::int32_t> showColorDialog(std::int32_t initial) override;
 };
 
-// The printers the print system (CUPS) knows.
-class QtPrinterCatalog final : public PrinterCatalog {
-public:
-    QStringList printerNames() override;
-    QString defaultPrinterName() override;
-};
-
 // Links through the desktop's own handlers (xdg-open and the like).
 class QtShell final : public Shell {
 public:
     bool openLink(const QString &target, const QString &folder) override;
 };
 
-// One sound effect for the whole run, made when first needed: a sound must
-// outlive the click that started it.
-class QtSoundPlayer final : public SoundPlayer {
-public:
-    QtSoundPlayer();
-    ~QtSoundPlayer() override;
-    void playSound(const QString &path) override;
-
-private:
-    std::unique_ptr<QSoundEffect> effect_;
-};
-
-// Owns the real services and hands them out as a Platform.
+// Owns the real services and hands them out as a Platform. The printers,
+// printing and sound are modules loaded when a command first needs them.
 class QtPlatform {
 public:
     explicit QtPlatform(std::function<QString()> programTitle);
@@ -112,14 +90,13 @@ private:
     QtFileDialogs dialogs_;
     QtProgramFolder folder_;
     QtChoiceDialogs choices_;
-    QtPrinterCatalog printers_;
     QtShell shell_;
-    QtSoundPlayer sounds_;
+    LoadedPrinting printing_;
+    LoadedSound sounds_;
     QtClock clock_;
     QtPointerPosition pointer_;
     QtScreenGrabber grabber_;
     QtImageWriter images_;
-    QtPrintService print_;
     Platform platform_;
 };
 
