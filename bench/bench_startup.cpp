@@ -2,6 +2,7 @@
 #include "fresh_process.h"
 #include "main/main_window.h"
 #include "main/program.h"
+#include "platform/qt/font_warm_up.h"
 #include "platform/qt/qt_platform.h"
 #include "program_starts.h"
 #include "scripted_platform.h"
@@ -167,6 +168,8 @@ ZYT_FIRST_SHOW("mainWindowFirstShowInAFreshProcess", mainWindowFirstShow);
 
 int main(int argc, char **argv)
 {
+    // As the program's main() starts.
+    const zyt::FontConfigWarmUp fonts;
     QApplication app(argc, argv);
     QApplication::setStyle(zyt::programStyle());
     if (zyt::bench::runFirstShowChild(argc, argv))

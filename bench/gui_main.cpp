@@ -3,6 +3,7 @@
 // or the one first show a child process was started for.
 
 #include "fresh_process.h"
+#include "platform/qt/font_warm_up.h"
 #include "widgets/program_style.h"
 
 #include <QApplication>
@@ -11,6 +12,8 @@
 
 int main(int argc, char **argv)
 {
+    // As the program's main() starts.
+    const zyt::FontConfigWarmUp fonts;
     QApplication app(argc, argv);
     QApplication::setStyle(zyt::programStyle());
     if (zyt::bench::runFirstShowChild(argc, argv))

@@ -1,5 +1,6 @@
 #include "main/main_window.h"
 #include "main/program.h"
+#include "platform/qt/font_warm_up.h"
 #include "platform/qt/process_end.h"
 #include "platform/qt/qt_platform.h"
 #include "widgets/program_style.h"
@@ -15,6 +16,7 @@
 
 int main(int argc, char *argv[])
 {
+    const zyt::FontConfigWarmUp fonts;
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("zyt"));
     app.setApplicationVersion(QStringLiteral(ZYT_VERSION));
