@@ -3,8 +3,11 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QFile>
+#include <QGuiApplication>
 #include <QProcess>
 #include <QString>
+#include <QTemporaryDir>
 #include <QWidget>
 
 #include <algorithm>
@@ -45,6 +48,7 @@ void timeInFreshProcesses(benchmark::State &state, const std::string &name)
     std::vector<double> runs;
     for (auto _ : state) {
         QProcess child;
+        child.setProcessEnvironment(childEnvironment());
         child.start(QCoreApplication::applicationFilePath(),
                     {QString::fromLatin1(ChildFlag) + QString::fromStdString(name)});
         child.waitForFinished(60000);
@@ -88,6 +92,24 @@ bool runFirstShowChild(int argc, char **argv)
     std::printf("first-show %.3f\n", ms);
     std::fflush(stdout);
     return true;
+}
+
+QProcessEnvironment childEnvironment()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (QGuiApplication::platformName() != u"offscreen")
+        return environment;
+    static QTemporaryDir folder;
+    const QString config = folder.filePath(QStringLiteral("screen.json"));
+    if (!QFile::exists(config)) {
+        QFile file(config);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(R"({"screens": [{"name": "Desktop", "x": 0, "y": 0, "width": 1920,
+                           "height": 1080, "logicalDpi": 96, "logicalBpp": 32, "dpr": 1}]})");
+    }
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"),
+                       QStringLiteral("offscreen:configfile=") + config);
+    return environment;
 }
 
 void showPainted(QWidget &window)

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class QProcessEnvironment;
 class QWidget;
 
 namespace zyt::bench {
@@ -25,6 +26,11 @@ int registerFirstShow(const char *name, FirstShow show);
 // true; false in any other process. Call it once the application object
 // exists.
 bool runFirstShowChild(int argc, char **argv);
+
+// The environment of a child process: on the offscreen platform its screen
+// is a desktop's, 1920 by 1080 at 96 dots per inch, where the program's
+// windows fit whole, rather than the platform's 800 by 800.
+QProcessEnvironment childEnvironment();
 
 // Shows `window` and returns once its first paint is done.
 void showPainted(QWidget &window);

@@ -13,9 +13,10 @@
 int main(int argc, char **argv)
 {
     // As the program's main() starts.
-    const zyt::FontConfigWarmUp fonts;
+    zyt::FontConfigWarmUp fonts;
     QApplication app(argc, argv);
     QApplication::setStyle(zyt::programStyle());
+    fonts.wait();
     if (zyt::bench::runFirstShowChild(argc, argv))
         return 0;
     benchmark::Initialize(&argc, argv);

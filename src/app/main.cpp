@@ -16,7 +16,7 @@
 
 int main(int argc, char *argv[])
 {
-    const zyt::FontConfigWarmUp fonts;
+    zyt::FontConfigWarmUp fonts;
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("zyt"));
     app.setApplicationVersion(QStringLiteral(ZYT_VERSION));
@@ -27,6 +27,7 @@ int main(int argc, char *argv[])
 
     zyt::Program *program = nullptr;
     zyt::QtPlatform platform([&program] { return program ? program->st.ui.App_Title : QString(); });
+    fonts.wait();
     zyt::Program p(platform.platform());
     program = &p;
     const QLocale locale = QLocale::system();

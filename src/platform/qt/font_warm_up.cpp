@@ -15,7 +15,9 @@ FontConfigWarmUp::FontConfigWarmUp()
         thread_ = std::thread([init] { init(); });
 }
 
-FontConfigWarmUp::~FontConfigWarmUp()
+FontConfigWarmUp::~FontConfigWarmUp() { wait(); }
+
+void FontConfigWarmUp::wait()
 {
     if (thread_.joinable())
         thread_.join();
