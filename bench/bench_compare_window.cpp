@@ -1,11 +1,14 @@
 #include "bench_fixture.h"
 #include "compare/compare_window.h"
 #include "compare/graph_display.h"
+#include "compare/graph_window.h"
+#include "fresh_process.h"
 #include "model/compare_window_design.h"
 #include "model/graph_window_state.h"
 #include "platform/recording_surface.h"
 #include "widgets/window_builder.h"
 
+#include <QElapsedTimer>
 #include <QPushButton>
 
 namespace {
@@ -51,6 +54,37 @@ void firstShow(benchmark::State &state)
     zyt::bench::timeFirstShows(state, [&b] { return b.window(); });
 }
 
+// The same first show as the first of a fresh process.
+double firstShowOfTheProcess()
+{
+    Bench b;
+    QElapsedTimer clock;
+    clock.start();
+    auto window = b.window();
+    zyt::bench::showPainted(*window);
+    return double(clock.nsecsElapsed()) / 1e6;
+}
+
+// "&Graph" clicked on the compare window shown first: the graph window made,
+// drawn and painted, the first graph of a fresh process.
+double graphClickedInAFreshProcess()
+{
+    Bench b;
+    b.st.graph.Draw_Line_Width = 2;
+    zyt::GraphWindow graphWindow(b.graph, b.st);
+    zyt::CompareWindow window(b.form50, b.sheets.list, b.st, b.graph, graphWindow);
+    zyt::bench::showPainted(window);
+    window.Command1_Click();
+    QCoreApplication::processEvents();
+    QElapsedTimer clock;
+    clock.start();
+    window.Command2_Click();
+    if (!graphWindow.isVisible())
+        return 0.0;
+    zyt::bench::showPainted(graphWindow);
+    return double(clock.nsecsElapsed()) / 1e6;
+}
+
 // "&Calculate" clicked on the shown window: the table filled and its cells
 // redrawn.
 void calculateClicked(benchmark::State &state)
@@ -75,5 +109,7 @@ void calculateClicked(benchmark::State &state)
 
 } // namespace
 
+ZYT_FIRST_SHOW("firstShowInAFreshProcess", firstShowOfTheProcess);
+ZYT_FIRST_SHOW("graphClickedInAFreshProcess", graphClickedInAFreshProcess);
 BENCHMARK(firstShow)->Unit(benchmark::kMillisecond);
 BENCHMARK(calculateClicked)->Unit(benchmark::kMillisecond);

@@ -1,6 +1,8 @@
 #include "fake_screen.h"
+#include "fresh_process.h"
 #include "main/main_window.h"
 #include "main/program.h"
+#include "platform/qt/font_warm_up.h"
 #include "platform/qt/qt_platform.h"
 #include "program_starts.h"
 #include "scripted_platform.h"
@@ -11,18 +13,13 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QLabel>
 #include <QLocale>
-#include <QMainWindow>
-#include <QMenuBar>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QWindow>
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <vector>
 
 namespace {
@@ -52,89 +49,64 @@ void startUp(benchmark::State &state)
     zyt::bench::timeProgramStarts(state, p);
 }
 
-// The process's resident memory in KiB.
-long residentKib()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    return 0;
-}
+// From nothing to the main window made, loaded and painted, the first show
+// of a fresh process, on the real services in a program folder of its own.
+zyt::FontConfigWarmUp *fontsRead = nullptr; // main()'s
 
-// Shows the window and waits for its first paint.
-void showPainted(QWidget &window)
+double mainWindowFirstShow()
 {
-    window.show();
-    while (!window.windowHandle() || !window.windowHandle()->isExposed())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    QCoreApplication::processEvents();
-}
-
-// The process of a start-up measured from outside: a bare Qt window of the
-// main window's size, one with a menu bar and a line of text, or the
-// program's own start-up as main() runs it, in a folder of its own. It says "shown" and its memory
-// once its window shows, and ends.
-int startUpChild(const QString &kind, const QString &folder, int &argc, char **argv)
-{
-    QApplication app(argc, argv);
-    QApplication::setStyle(zyt::programStyle());
-    if (kind == u"bare" || kind == u"plain") {
-        QMainWindow window;
-        window.resize(1200, 830);
-        if (kind == u"plain") {
-            // The least a window of the program has: a menu and a line of text.
-            window.menuBar()->addMenu(QStringLiteral("&File"));
-            window.setCentralWidget(new QLabel(QStringLiteral("Flow Test 1")));
-        }
-        showPainted(window);
-        std::printf("shown %ld\n", residentKib());
-        std::fflush(stdout);
-        return 0;
-    }
+    QTemporaryDir folder;
     zyt::Program *program = nullptr;
     zyt::QtPlatform real([&program] { return program ? program->st.ui.App_Title : QString(); });
     zyt::test::ScriptedPlatform scripted; // its program folder only
-    scripted.setProgramFolder(folder);
+    scripted.setProgramFolder(folder.path());
     zyt::Platform p = real.platform();
     p.folder = scripted.platform().folder;
+    QElapsedTimer clock;
+    clock.start();
+    // The program waits for the fonts here; that wait is part of its start.
+    fontsRead->wait();
     zyt::Program started(p);
     program = &started;
     const QLocale locale = QLocale::system();
     started.st.numbers.setLocaleSeparators(locale.decimalPoint().front(),
                                            locale.groupSeparator().front());
     started.Form_Load(QString());
-    showPainted(started.mainWindow());
-    std::printf("shown %ld\n", residentKib());
-    std::fflush(stdout);
+    zyt::bench::showPainted(started.mainWindow());
+    const double ms = double(clock.nsecsElapsed()) / 1e6;
     started.st.ui.Exiting = 1;
-    return 0;
+    return ms;
 }
 
 struct Started {
     double ms = 0;
     long kib = 0;
+    int width = 0;
+    int height = 0;
+    double cpuMs = 0; // the processor time it took, which a busy machine inflates less
 };
 
-Started startProcess(const QString &kind, const QString &folder)
+// A start-up measured from outside, from the process started to its line
+// "shown <KiB> <width> <height> <CPU ms>" at its window's first paint.
+Started startProcess(const QString &program, const QStringList &arguments)
 {
     QProcess child;
+    child.setProcessEnvironment(zyt::bench::childEnvironment());
     QElapsedTimer clock;
     clock.start();
-    child.start(QCoreApplication::applicationFilePath(),
-                {QStringLiteral("--start-up-child=") + kind, folder});
-    // The clock stops as the child says its window is shown: how long it
-    // then takes to end is no part of a start-up.
+    child.start(program, arguments);
     while (!child.canReadLine() && child.waitForReadyRead(30000)) {
     }
     Started s;
     s.ms = double(clock.nsecsElapsed()) / 1e6;
     child.waitForFinished(30000);
     const QList<QByteArray> words = child.readAllStandardOutput().trimmed().split(' ');
-    if (words.size() == 2 && words[0] == "shown")
+    if (words.size() == 5 && words[0] == "shown") {
         s.kib = words[1].toLong();
+        s.width = words[2].toInt();
+        s.height = words[3].toInt();
+        s.cpuMs = words[4].toDouble();
+    }
     return s;
 }
 
@@ -144,29 +116,49 @@ double median(std::vector<double> v)
     return v.empty() ? 0.0 : v[v.size() / 2];
 }
 
-// The program's start-up against a bare Qt window's in the same run, each
-// a process of its own from its start to its window shown, with the memory
-// each then holds. Counters: the medians and the program's ratios.
+// The program's own start-up (the program built to end at its main window's
+// first paint, run from a folder of its own) against a bare Qt window of the
+// same size in an executable that links Qt Widgets only, and one with a menu
+// and a line of text. Each is a process of its own from its start to its
+// window's first paint; the memory is what each then holds. Counters: the
+// medians and the program's ratios.
 void startUpAgainstBareWindow(benchmark::State &state)
 {
+    const QDir here(QCoreApplication::applicationDirPath());
     QTemporaryDir folder;
-    std::vector<double> bareMs, plainMs, programMs, bareKib, programKib;
+    const QString program = folder.filePath(QStringLiteral("zyt"));
+    if (!QFile::copy(here.filePath(QStringLiteral("bench_startup_program")), program)) {
+        state.SkipWithError("bench_startup_program is missing");
+        return;
+    }
+    const QString bareWindow = here.filePath(QStringLiteral("bench_bare_window"));
+    std::vector<double> bareMs, plainMs, programMs, bareKib, programKib, bareCpu, programCpu;
     for (auto _ : state) {
-        const Started bare = startProcess(QStringLiteral("bare"), folder.path());
-        const Started plain = startProcess(QStringLiteral("plain"), folder.path());
-        const Started program = startProcess(QStringLiteral("program"), folder.path());
+        const Started started = startProcess(program, {});
+        const QStringList size{QString::number(started.width), QString::number(started.height)};
+        const Started bare = startProcess(bareWindow, size);
+        const Started plain = startProcess(bareWindow, size + QStringList{QStringLiteral("plain")});
+        if (started.kib == 0 || bare.kib == 0 || plain.kib == 0) {
+            state.SkipWithError("a start-up process reported no first paint");
+            return;
+        }
         bareMs.push_back(bare.ms);
         plainMs.push_back(plain.ms);
-        programMs.push_back(program.ms);
+        programMs.push_back(started.ms);
         bareKib.push_back(double(bare.kib));
-        programKib.push_back(double(program.kib));
+        programKib.push_back(double(started.kib));
+        bareCpu.push_back(bare.cpuMs);
+        programCpu.push_back(started.cpuMs);
     }
-    const double program = median(programMs);
+    const double programMedian = median(programMs);
     state.counters["bare_ms"] = median(bareMs);
     state.counters["plain_ms"] = median(plainMs);
-    state.counters["program_ms"] = program;
-    state.counters["time_ratio"] = program / std::max(1e-9, median(bareMs));
-    state.counters["plain_ratio"] = program / std::max(1e-9, median(plainMs));
+    state.counters["program_ms"] = programMedian;
+    state.counters["time_ratio"] = programMedian / std::max(1e-9, median(bareMs));
+    state.counters["plain_ratio"] = programMedian / std::max(1e-9, median(plainMs));
+    state.counters["bare_cpu_ms"] = median(bareCpu);
+    state.counters["program_cpu_ms"] = median(programCpu);
+    state.counters["cpu_ratio"] = median(programCpu) / std::max(1e-9, median(bareCpu));
     state.counters["bare_MiB"] = median(bareKib) / 1024.0;
     state.counters["program_MiB"] = median(programKib) / 1024.0;
     state.counters["memory_ratio"] = median(programKib) / std::max(1.0, median(bareKib));
@@ -175,18 +167,19 @@ void startUpAgainstBareWindow(benchmark::State &state)
 } // namespace
 
 BENCHMARK(startUp)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
-BENCHMARK(startUpAgainstBareWindow)->Iterations(7)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(startUpAgainstBareWindow)->Iterations(15)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+ZYT_FIRST_SHOW("mainWindowFirstShowInAFreshProcess", mainWindowFirstShow);
 
 int main(int argc, char **argv)
 {
-    const QString childFlag = QStringLiteral("--start-up-child=");
-    if (argc == 3 && QString::fromLocal8Bit(argv[1]).startsWith(childFlag)) {
-        int childArgc = 1;
-        return startUpChild(QString::fromLocal8Bit(argv[1]).mid(childFlag.size()),
-                            QString::fromLocal8Bit(argv[2]), childArgc, argv);
-    }
+    // As the program's main() starts.
+    zyt::FontConfigWarmUp fonts;
+    fontsRead = &fonts;
     QApplication app(argc, argv);
     QApplication::setStyle(zyt::programStyle());
+    if (zyt::bench::runFirstShowChild(argc, argv))
+        return 0;
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

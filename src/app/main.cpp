@@ -1,5 +1,6 @@
 #include "main/main_window.h"
 #include "main/program.h"
+#include "platform/qt/font_warm_up.h"
 #include "platform/qt/process_end.h"
 #include "platform/qt/qt_platform.h"
 #include "widgets/program_style.h"
@@ -7,8 +8,15 @@
 #include <QApplication>
 #include <QLocale>
 
+#ifdef ZYT_FIRST_PAINT_REPORT
+// The start-up benchmark's build of the program, which ends at the main
+// window's first paint.
+#include "first_paint_report.h"
+#endif
+
 int main(int argc, char *argv[])
 {
+    zyt::FontConfigWarmUp fonts;
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("zyt"));
     app.setApplicationVersion(QStringLiteral(ZYT_VERSION));
@@ -19,6 +27,7 @@ int main(int argc, char *argv[])
 
     zyt::Program *program = nullptr;
     zyt::QtPlatform platform([&program] { return program ? program->st.ui.App_Title : QString(); });
+    fonts.wait();
     zyt::Program p(platform.platform());
     program = &p;
     const QLocale locale = QLocale::system();
@@ -30,6 +39,9 @@ int main(int argc, char *argv[])
     // the last session has loaded, ending without a save keeps it as it was.
     const zyt::ProcessEndWatch endWatch([&p] { p.endOnRequest(); },
                                         [&p] { p.saveBeforeProcessEnd(); });
+#ifdef ZYT_FIRST_PAINT_REPORT
+    zyt::bench::FirstPaintReport firstPaint(p.mainWindow());
+#endif
     p.mainWindow().show();
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &app, [&p] { p.Exit_Click(); });
     const int result = app.exec();

@@ -4,9 +4,11 @@
 #include "platform/platform.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
+
+#include <algorithm>
 
 namespace zyt {
 
@@ -22,18 +24,33 @@ QString autosaveFileToRead(const Platform &platform)
     return QFileInfo(kept).isFile() ? kept : current;
 }
 
+namespace {
+
+// The autosave's name, a dot and six ASCII letters or digits. Checked by
+// hand, without a name filter or pattern: start-up then needs no regular
+// expression engine.
+bool isLeftoverName(QStringView name)
+{
+    const QLatin1StringView stem(Autosave_File);
+    if (name.size() != stem.size() + 7 || !name.startsWith(stem) || name[stem.size()] != u'.')
+        return false;
+    return std::all_of(name.end() - 6, name.end(), [](QChar c) {
+        return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
+    });
+}
+
+} // namespace
+
 int removeAutosaveLeftovers(const QString &folder, const QDateTime &before)
 {
-    static const QRegularExpression leftover(
-        QStringLiteral("^%1\\.[A-Za-z0-9]{6}$")
-            .arg(QRegularExpression::escape(QString::fromLatin1(Autosave_File))));
-    const QFileInfoList candidates =
-        QDir(folder).entryInfoList({QString::fromLatin1(Autosave_File) + QStringLiteral(".*")},
-                                   QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    QDirIterator files(folder, QDir::Files | QDir::Hidden | QDir::NoSymLinks);
     int removed = 0;
-    for (const QFileInfo &info : candidates) {
-        if (!leftover.match(info.fileName()).hasMatch() || info.isSymLink() || !info.isFile() ||
-            info.lastModified() >= before)
+    while (files.hasNext()) {
+        files.next();
+        if (!isLeftoverName(files.fileName()))
+            continue;
+        const QFileInfo info = files.fileInfo();
+        if (info.isSymLink() || !info.isFile() || info.lastModified() >= before)
             continue;
         if (QFile::remove(info.filePath()))
             ++removed;

@@ -168,6 +168,9 @@ WindowDesign makeDesign()
     d.name = QStringLiteral("Form50");
     d.size = QSize(WindowWidth, WindowHeight);
     d.fontSize = 8.0;
+    // Drawn until they get the focus or a click, as a sheet's are: the
+    // table's 200 cells would cost the first show as line editors.
+    d.paintedCells = PaintedCells::All;
     d.grids = {tableGrid()};
 
     // The From and To tests.

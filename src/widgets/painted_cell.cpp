@@ -11,6 +11,7 @@
 #include <QDragEnterEvent>
 #include <QFontMetricsF>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
@@ -20,6 +21,8 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace zyt {
 
@@ -30,6 +33,34 @@ constexpr int HorizontalMargin = 2;
 
 // The smallest font a text is made smaller to.
 constexpr double SmallestPoints = 4.0;
+
+// The text laid out in the font, as a line editor would show it. The cells
+// of a window hold many equal texts in equal fonts, and a copy of a laid-out
+// text shares its layout, so each is laid out once for all of them.
+QStaticText laidOut(const QString &text, const QFont &font)
+{
+    // By font, found by comparison: a window's cells use a few fonts, and a
+    // font's key or hash costs as much as a short text's layout.
+    static std::vector<std::pair<QFont, QHash<QString, QStaticText>>> made;
+    auto fontsTexts = std::find_if(made.begin(), made.end(),
+                                   [&font](const auto &entry) { return entry.first == font; });
+    if (fontsTexts == made.end()) {
+        if (made.size() >= 64)
+            made.clear();
+        made.emplace_back(font, QHash<QString, QStaticText>());
+        fontsTexts = made.end() - 1;
+    }
+    QHash<QString, QStaticText> &texts = fontsTexts->second;
+    if (const auto found = texts.constFind(text); found != texts.cend())
+        return *found;
+    QStaticText laid(text);
+    laid.setTextFormat(Qt::PlainText);
+    laid.prepare(QTransform(), font);
+    if (texts.size() >= 4096)
+        texts.clear();
+    texts.insert(text, laid);
+    return laid;
+}
 
 void initPanel(QStyleOptionFrame &panel, const QWidget &cell, bool readOnly)
 {
@@ -155,9 +186,7 @@ void PaintedCell::layText() const
     fittedValid_ = true;
     fitted_ = font();
     const QString t = text();
-    shown_.setText(t);
-    shown_.setTextFormat(Qt::PlainText);
-    shown_.prepare(QTransform(), fitted_);
+    shown_ = laidOut(t, fitted_);
     needed_ = t.isEmpty() ? 0 : neededWidth(shown_.size().width());
     const int room = lineArea().width();
     if (needed_ <= room || room <= 0)
@@ -167,7 +196,7 @@ void PaintedCell::layText() const
     while (size > SmallestPoints && neededWidth(t, withSize(fitted_, size)) > room)
         size = std::max(SmallestPoints, size - std::max(0.25, size * 0.04));
     fitted_ = withSize(fitted_, size);
-    shown_.prepare(QTransform(), fitted_);
+    shown_ = laidOut(t, fitted_);
     needed_ = neededWidth(shown_.size().width());
 }
 

@@ -6,7 +6,9 @@
 #include "scripted_platform.h"
 #include "scripted_printer.h"
 #include "user_typing.h"
+#include "widgets/cell_widgets.h"
 #include "widgets/hover_help.h"
+#include "widgets/painted_cell.h"
 #include "widgets/window_builder.h"
 
 #include <QApplication>
@@ -53,9 +55,13 @@ struct Fixture {
         QVERIFY2(w, name);
         QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(8, w->height() / 2));
     }
+    // The cell's editor, made now for a drawn cell.
     QLineEdit *cell(C::Array array, int index = C::Single)
     {
-        return qobject_cast<QLineEdit *>(window().cellWidget(array, index));
+        QWidget *w = window().cellWidget(array, index);
+        if (auto *painted = qobject_cast<PaintedCell *>(w))
+            return painted->openEditor();
+        return qobject_cast<QLineEdit *>(w);
     }
     // Pixels of the graph picture in the blues of the intake curves.
     int blueDots()

@@ -1,5 +1,6 @@
 #include "platform/color_number.h"
 #include "platform/qt/qt_platform.h"
+#include "scripted_platform.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -30,6 +31,8 @@ private slots:
     void colorNumbers();
     void colorDialog_data();
     void colorDialog();
+    void modules_data();
+    void modules();
 };
 
 void TestQtPlatform::answers_data()
@@ -253,6 +256,39 @@ void TestQtPlatform::colorDialog()
     QCOMPARE(chosen.has_value(), accept);
     if (accept)
         QCOMPARE(*chosen, 1 + 2 * 256 + 3 * 65536);
+}
+
+void TestQtPlatform::modules_data()
+{
+    QTest::addColumn<bool>("beside"); // the modules lie in the folder looked in
+    QTest::newRow("loaded") << true;
+    QTest::newRow("missing") << false;
+}
+
+void TestQtPlatform::modules()
+{
+    QFETCH(bool, beside);
+    QTemporaryDir empty;
+    const QString folder = beside ? QStringLiteral(ZYT_MODULE_DIR) : empty.path();
+    test::ScriptedPlatform boxes;
+    boxes.answerAllWith(AnswerOk);
+    LoadedPrinting printing(boxes, folder);
+    LoadedSound sound(boxes, folder);
+    PrintRequest pdf;
+    pdf.pdfFile = empty.filePath(QStringLiteral("out.pdf"));
+    // Twice each: a module that cannot be loaded says so once.
+    for (int k = 0; k < 2; ++k) {
+        std::unique_ptr<PrintJob> job = printing.start(pdf);
+        QCOMPARE(bool(job), beside);
+        if (job)
+            QVERIFY(job->finish());
+        printing.printerNames();
+        sound.playSound(empty.filePath(QStringLiteral("none.wav")));
+    }
+    QCOMPARE(QFileInfo(pdf.pdfFile).size() > 0, beside);
+    QCOMPARE(boxes.shown.size(), beside ? 0 : 2);
+    for (const MsgRequest &box : boxes.shown)
+        QVERIFY2(box.text.contains(QStringLiteral("could not be loaded")), qPrintable(box.text));
 }
 
 QTEST_MAIN(TestQtPlatform)

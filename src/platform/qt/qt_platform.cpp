@@ -10,10 +10,8 @@
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QMessageBox>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QScreen>
-#include <QSoundEffect>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -188,10 +186,6 @@ std::optional<std::int32_t> QtChoiceDialogs::showColorDialog(std::int32_t initia
     return numberFromColor(color);
 }
 
-QStringList QtPrinterCatalog::printerNames() { return QPrinterInfo::availablePrinterNames(); }
-
-QString QtPrinterCatalog::defaultPrinterName() { return QPrinterInfo::defaultPrinterName(); }
-
 bool QtShell::openLink(const QString &target, const QString &folder)
 {
     QUrl url(target, QUrl::TolerantMode);
@@ -204,20 +198,8 @@ bool QtShell::openLink(const QString &target, const QString &folder)
     return QDesktopServices::openUrl(url);
 }
 
-QtSoundPlayer::QtSoundPlayer() = default;
-
-QtSoundPlayer::~QtSoundPlayer() = default;
-
-void QtSoundPlayer::playSound(const QString &path)
-{
-    if (!effect_)
-        effect_ = std::make_unique<QSoundEffect>();
-    effect_->stop();
-    effect_->setSource(QUrl::fromLocalFile(path));
-    effect_->play();
-}
-
-QtPlatform::QtPlatform(std::function<QString()> programTitle) : messages_(std::move(programTitle))
+QtPlatform::QtPlatform(std::function<QString()> programTitle)
+    : messages_(std::move(programTitle)), printing_(messages_), sounds_(messages_)
 {
     platform_.messages = &messages_;
     platform_.beeper = &beeper_;
@@ -226,14 +208,14 @@ QtPlatform::QtPlatform(std::function<QString()> programTitle) : messages_(std::m
     platform_.folder = &folder_;
     platform_.fonts = &choices_;
     platform_.colors = &choices_;
-    platform_.printers = &printers_;
+    platform_.printers = &printing_;
     platform_.shell = &shell_;
     platform_.sounds = &sounds_;
     platform_.clock = &clock_;
     platform_.pointer = &pointer_;
     platform_.grabber = &grabber_;
     platform_.images = &images_;
-    platform_.print = &print_;
+    platform_.print = &printing_;
     platform_.wait = &wait_;
 }
 

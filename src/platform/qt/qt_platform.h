@@ -4,9 +4,8 @@
 #include "platform/file_dialogs.h"
 #include "platform/message_boxes.h"
 #include "platform/platform.h"
-#include "platform/printers.h"
+#include "platform/qt/loaded_modules.h"
 #include "platform/qt/qt_capture.h"
-#include "platform/qt/qt_print_service.h"
 #include "platform/screen.h"
 #include "platform/shell.h"
 #include "platform/wait_pointer.h"
@@ -16,9 +15,6 @@
 #include <QWidget>
 
 #include <functional>
-#include <memory>
-
-class QSoundEffect;
 
 namespace zyt {
 
@@ -79,29 +75,10 @@ public:
     std::optional<std::int32_t> showColorDialog(std::int32_t initial) override;
 };
 
-// The printers the print system (CUPS) knows.
-class QtPrinterCatalog final : public PrinterCatalog {
-public:
-    QStringList printerNames() override;
-    QString defaultPrinterName() override;
-};
-
 // Links through the desktop's own handlers (xdg-open and the like).
 class QtShell final : public Shell {
 public:
     bool openLink(const QString &target, const QString &folder) override;
-};
-
-// One sound effect for the whole run, made when first needed: a sound must
-// outlive the click that started it.
-class QtSoundPlayer final : public SoundPlayer {
-public:
-    QtSoundPlayer();
-    ~QtSoundPlayer() override;
-    void playSound(const QString &path) override;
-
-private:
-    std::unique_ptr<QSoundEffect> effect_;
 };
 
 // The wait pointer on the window that was active as the command began;
@@ -118,7 +95,8 @@ private:
     QCursor before_;
 };
 
-// Owns the real services and hands them out as a Platform.
+// Owns the real services and hands them out as a Platform. The printers,
+// printing and sound are modules loaded when a command first needs them.
 class QtPlatform {
 public:
     explicit QtPlatform(std::function<QString()> programTitle);
@@ -131,14 +109,13 @@ private:
     QtFileDialogs dialogs_;
     QtProgramFolder folder_;
     QtChoiceDialogs choices_;
-    QtPrinterCatalog printers_;
     QtShell shell_;
-    QtSoundPlayer sounds_;
+    LoadedPrinting printing_;
+    LoadedSound sounds_;
     QtClock clock_;
     QtPointerPosition pointer_;
     QtScreenGrabber grabber_;
     QtImageWriter images_;
-    QtPrintService print_;
     QtWaitPointer wait_;
     Platform platform_;
 };

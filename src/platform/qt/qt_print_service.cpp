@@ -148,4 +148,8 @@ std::unique_ptr<PrintJob> QtPrintService::start(const PrintRequest &request)
     return job;
 }
 
+QStringList QtPrinterCatalog::printerNames() { return QPrinterInfo::availablePrinterNames(); }
+
+QString QtPrinterCatalog::defaultPrinterName() { return QPrinterInfo::defaultPrinterName(); }
+
 } // namespace zyt

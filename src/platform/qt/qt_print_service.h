@@ -1,13 +1,15 @@
 #pragma once
 
 #include "platform/print_service.h"
+#include "platform/printers.h"
 
 #include <QPageLayout>
 
 namespace zyt {
 
 // Printing through Qt's print support: a system printer at its own
-// resolution, or a PDF file laid out like a 600 dots-per-inch printer.
+// resolution, or a PDF file laid out like a 600 dots-per-inch printer. The
+// program loads it as a module (loaded_modules.h).
 class QtPrintService final : public PrintService {
 public:
     QtPrintService();
@@ -19,6 +21,13 @@ public:
 
 private:
     QPageLayout pdfLayout_;
+};
+
+// The printers the print system (CUPS) knows.
+class QtPrinterCatalog final : public PrinterCatalog {
+public:
+    QStringList printerNames() override;
+    QString defaultPrinterName() override;
 };
 
 } // namespace zyt
