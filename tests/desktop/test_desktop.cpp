@@ -6,6 +6,7 @@
 #include "main/main_window.h"
 #include "main/program.h"
 #include "platform/qt/qt_platform.h"
+#include "platform/qt/qt_print_service.h"
 #include "report/report_window.h"
 #include "scripted_platform.h"
 #include "sheet/sheet_window.h"
@@ -36,6 +37,9 @@ struct Desktop {
         scripted.setProgramFolder(folder.path());
         Platform p = qt.platform();
         p.folder = scripted.platform().folder;
+        // The printing module lies beside the program, not this test.
+        p.printers = &printers;
+        p.print = &print;
         program = std::make_unique<Program>(p);
         program->st.numbers.setLocaleSeparators(u'.', u',');
         program->Form_Load(QString());
@@ -44,6 +48,8 @@ struct Desktop {
     QTemporaryDir folder;
     test::ScriptedPlatform scripted;
     QtPlatform qt;
+    QtPrinterCatalog printers;
+    QtPrintService print;
     std::unique_ptr<Program> program;
 };
 
