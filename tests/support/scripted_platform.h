@@ -127,7 +127,7 @@ public:
     QStringList playedSounds;
     int clockReadings = 0;
     int waits = 0;            // times the wait pointer was shown
-    int waitDepth = 0;        // 0: not showing now
+    int waitDepth = 0;        // commands now showing it, none when it is off
     QList<QWidget *> grabbed; // the windows grabbed, in order
 
     // The system as the tests set it up: no printer unless given.
