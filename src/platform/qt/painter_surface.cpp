@@ -8,6 +8,7 @@
 #include <QPainterPathStroker>
 
 #include <future>
+#include <system_error>
 
 namespace zyt {
 
@@ -134,15 +135,23 @@ void PainterSurface::flush()
         // graph's time: the outline is made on a thread of its own while the
         // drawing goes on, and filled in its turn. Filling the outline gives
         // the very pixels drawing the line does.
-        auto outline = std::make_shared<std::future<QPainterPath>>(
-            std::async(std::launch::async, [points = std::move(points), qpen = qtPen(pen)] {
-                QPainterPath path;
-                path.addPolygon(points);
-                return QPainterPathStroker(qpen).createStroke(path);
-            }));
-        queued_.push_back(
-            [this, outline, color = pen.color] { painter().fillPath(outline->get(), color); });
-        return;
+        const auto outlineOf = [qpen = qtPen(pen)](const QPolygonF &line) {
+            QPainterPath path;
+            path.addPolygon(line);
+            return QPainterPathStroker(qpen).createStroke(path);
+        };
+        std::shared_ptr<std::future<QPainterPath>> outline;
+        try {
+            outline = std::make_shared<std::future<QPainterPath>>(
+                std::async(std::launch::async, outlineOf, points));
+        } catch (const std::system_error &) {
+            // No thread to be had: the line is drawn here, as any other.
+        }
+        if (outline) {
+            queued_.push_back(
+                [this, outline, color = pen.color] { painter().fillPath(outline->get(), color); });
+            return;
+        }
     }
     paint([this, pen, points = std::move(points)] {
         usePen(pen);
