@@ -3,7 +3,6 @@
 #include "text_files.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -28,23 +27,18 @@ bool reallyInside(const QString &root, const QString &path)
     return real == root || real.startsWith(root.endsWith(u'/') ? root : root + u'/');
 }
 
-bool sameBytes(const QString &a, const QString &b)
-{
-    QFile fa(a);
-    QFile fb(b);
-    if (fa.size() != fb.size() || !fa.open(QIODevice::ReadOnly) || !fb.open(QIODevice::ReadOnly))
-        return false;
-    constexpr qint64 Chunk = 1 << 16;
-    while (!fa.atEnd())
-        if (fa.read(Chunk) != fb.read(Chunk))
-            return false;
-    return true;
-}
-
 // A picture larger than this is no logo; copying it would only cost memory.
 constexpr qint64 MaxCopySize = 64 * 1024 * 1024;
 // The names tried before giving up.
 constexpr int MaxNumber = 999;
+
+// Whether `file` holds exactly `bytes`.
+bool holds(const QString &file, const QByteArray &bytes)
+{
+    QByteArray there;
+    return QFileInfo(file).size() == bytes.size() &&
+           readWholeFile(file, there, MaxCopySize) == FileReadStatus::Ok && there == bytes;
+}
 
 } // namespace
 
@@ -98,7 +92,7 @@ std::optional<QString> copyIntoFolder(const QString &folder, const QString &path
         // A name taken by a link leading out of the folder is passed over.
         const std::optional<QString> target = fileInFolder(folder, name);
         if (!target || QFileInfo(*target).exists() || QFileInfo(*target).isSymLink()) {
-            if (target && QFileInfo(*target).isFile() && sameBytes(path, *target))
+            if (target && QFileInfo(*target).isFile() && holds(*target, bytes))
                 return name;
             continue;
         }
