@@ -28,6 +28,10 @@ namespace zyt {
 
 namespace {
 
+// The panels make their controls when first shown: until then they cost the
+// start-up nothing.
+constexpr const char16_t *Panels[] = {u"Frame4", u"Frame96", u"Frame99"};
+
 using M = MainModel;
 
 } // namespace
@@ -37,6 +41,8 @@ MainWindow::MainWindow(Program &program)
       widgets_(new WindowBuilder(*this, mainWindowDesign(), model_, st_))
 {
     setHandlers();
+    for (const char16_t *panel : Panels)
+        widgets_->deferFrame(QString::fromUtf16(panel));
     widgets_->build();
 }
 
@@ -136,10 +142,21 @@ QFrame *MainWindow::companyPanel() const { return widgets_->widget<QFrame>(u"Fra
 
 QFrame *MainWindow::printerPanel() const { return widgets_->widget<QFrame>(u"Frame99"); }
 
+void MainWindow::ensureBuilt() const
+{
+    for (const char16_t *panel : Panels)
+        widgets_->buildFrame(QString::fromUtf16(panel));
+}
+
 QWidget *MainWindow::cellWidget(MainModel::Array array, int index) const
 {
     const int id = model_.layout().id(array, index);
-    return id < 0 ? nullptr : widgets_->cellWidget(id);
+    if (id < 0)
+        return nullptr;
+    // A cell of a panel not shown yet is made now.
+    if (!widgets_->cellWidget(id))
+        ensureBuilt();
+    return widgets_->cellWidget(id);
 }
 
 QLineEdit *MainWindow::cellEditor(MainModel::Array array, int index) const
@@ -186,6 +203,7 @@ void MainWindow::setNotes()
 
 void MainWindow::showPanel(QFrame *panel)
 {
+    widgets_->buildFrame(panel->objectName());
     panel->show();
     panel->raise();
 }
@@ -205,6 +223,7 @@ void MainWindow::hidePanel(QFrame *panel)
 void MainWindow::showPrinters()
 {
     const PrinterList list = Load_Printer_Info_Click(st_.print, st_.platform);
+    widgets_->buildFrame(printerPanel()->objectName());
     auto *printers = widgets_->widget<QComboBox>(u"Combo1");
     printers->clear();
     printers->addItems(list.Combo1);

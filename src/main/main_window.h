@@ -25,6 +25,8 @@ class MainWindow : public QMainWindow {
 
 public:
     explicit MainWindow(Program &program);
+    // Makes the panels' controls, which wait until a panel first shows.
+    void ensureBuilt() const;
 
     QWidget *cellWidget(MainModel::Array array, int index = MainModel::Single) const;
     // The cell's line editor, made now where the cell is still drawn

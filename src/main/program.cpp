@@ -327,7 +327,8 @@ void Program::Fit_To_Screen()
         return;
     st.looks.Fit_Screen_Width = w * 0.925;
     st.looks.Fit_Screen_Height = h * 0.925;
-    // A sheet scales what it shows, so it is built first.
+    // A window scales what it shows, so it is built first.
+    mainWindow_->ensureBuilt();
     for (auto &sheetWindow : sheetWindows_)
         sheetWindow->ensureBuilt();
     form70_->ensureBuilt();

@@ -269,6 +269,9 @@ void TestProgram::preloads()
     QCOMPARE(p.main.cell(M::Text1, 2), QStringLiteral("No"));
 
     p.main.setCell(M::Text1, 3, QStringLiteral("a.da")); // four characters: skipped
+    // The panel, not shown yet, makes its cells when asked, with the names.
+    auto *name = qobject_cast<PaintedCell *>(p.mainWindow().cellWidget(M::Text1, 1));
+    QVERIFY(name && name->text() == QStringLiteral("tests/Port2.dat"));
     p.mainWindow().showPreloads(true);
     p.Command46_Click();
     QVERIFY(!p.mainWindow().preloads()->isVisible());
