@@ -22,6 +22,10 @@ const char *const DesignedSize = "zytDesignedFontSize";
 
 constexpr qsizetype MaxPanels = 512;
 
+// The columns at each end of a line editor's panel that hold its rounded
+// corners, with room to spare.
+constexpr int PanelEnd = 8;
+
 // The smallest size a caption is made smaller to.
 constexpr double SmallestSize = 4.0;
 
@@ -235,10 +239,17 @@ void drawLineEditPanel(const QStyle &style, const QStyleOptionFrame &panel, QPai
         style.drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, widget);
         return;
     }
+    // The panel is the same in every column away from its rounded ends, so
+    // a wide one is drawn from one copy for every width: its two ends and a
+    // middle column repeated between them. A narrow one, or one at a
+    // fractional scale, is copied whole.
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    const int width = panel.rect.width();
+    const bool sliced = width > 2 * PanelEnd + 1 && ratio == std::round(ratio);
     // Everything the panel's drawing reads.
     const QPalette &palette = panel.palette;
-    const PanelKey key{panel.rect.size(),
-                       painter.device() ? painter.device()->devicePixelRatioF() : 1.0,
+    const PanelKey key{QSize(sliced ? 2 * PanelEnd + 1 : width, panel.rect.height()),
+                       ratio,
                        palette.color(QPalette::Base).rgba(),
                        palette.color(QPalette::Window).rgba(),
                        palette.color(QPalette::Highlight).rgba(),
@@ -253,7 +264,7 @@ void drawLineEditPanel(const QStyle &style, const QStyleOptionFrame &panel, QPai
         pixmap.fill(Qt::transparent);
         QPainter on(&pixmap);
         QStyleOptionFrame at(panel);
-        at.rect.moveTopLeft(QPoint(0, 0));
+        at.rect = QRect(QPoint(0, 0), key.size);
         style.drawPrimitive(QStyle::PE_PanelLineEdit, &at, &on, widget);
         on.end();
         // Sizes and colourings are few; a flood of them starts afresh.
@@ -261,7 +272,20 @@ void drawLineEditPanel(const QStyle &style, const QStyleOptionFrame &panel, QPai
             panels.clear();
         found = panels.insert(key, pixmap);
     }
-    painter.drawPixmap(panel.rect.topLeft(), *found);
+    const QRect &at = panel.rect;
+    if (!sliced) {
+        painter.drawPixmap(at.topLeft(), *found);
+        return;
+    }
+    // Source rectangles count the copy's own pixels.
+    const int r = int(ratio);
+    const int h = at.height();
+    painter.drawPixmap(QRect(at.x(), at.y(), PanelEnd, h), *found,
+                       QRect(0, 0, PanelEnd * r, h * r));
+    painter.drawPixmap(QRect(at.x() + PanelEnd, at.y(), width - 2 * PanelEnd, h), *found,
+                       QRect(PanelEnd * r, 0, r, h * r));
+    painter.drawPixmap(QRect(at.right() + 1 - PanelEnd, at.y(), PanelEnd, h), *found,
+                       QRect((PanelEnd + 1) * r, 0, PanelEnd * r, h * r));
 }
 
 } // namespace zyt

@@ -3,7 +3,11 @@
 #include <QApplication>
 #include <QIcon>
 #include <QImage>
+#include <QPainter>
+#include <QStyleOptionFrame>
 #include <QTest>
+
+#include <functional>
 
 using namespace zyt;
 
@@ -13,6 +17,8 @@ class TestProgramStyle : public QObject {
 private slots:
     void overflowPictureReadWhenDrawn_data();
     void overflowPictureReadWhenDrawn();
+    void panelAsTheStyleDrawsIt_data();
+    void panelAsTheStyleDrawsIt();
 };
 
 void TestProgramStyle::overflowPictureReadWhenDrawn_data()
@@ -37,6 +43,52 @@ void TestProgramStyle::overflowPictureReadWhenDrawn()
     // A copy reads its own picture, the same one.
     const QIcon copy = deferred;
     QCOMPARE(copy.pixmap(16).toImage(), fusion.pixmap(16).toImage());
+}
+
+void TestProgramStyle::panelAsTheStyleDrawsIt_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<bool>("focused");
+    QTest::newRow("narrow") << QSize(12, 20) << 1.0 << false;
+    QTest::newRow("just wide enough to be pieced") << QSize(18, 21) << 1.0 << false;
+    QTest::newRow("a cell") << QSize(90, 24) << 1.0 << false;
+    QTest::newRow("a cell with the focus") << QSize(90, 24) << 1.0 << true;
+    QTest::newRow("wide, at twice the scale") << QSize(361, 27) << 2.0 << true;
+}
+
+// Drawn from the pieces kept of an earlier panel of another width, a panel
+// has the very pixels the style gives it.
+void TestProgramStyle::panelAsTheStyleDrawsIt()
+{
+    QFETCH(QSize, size);
+    QFETCH(qreal, ratio);
+    QFETCH(bool, focused);
+    const QStyle &fusion = *programStyle()->baseStyle();
+    QStyleOptionFrame panel;
+    panel.palette = fusion.standardPalette();
+    panel.state = QStyle::State_Enabled | QStyle::State_Sunken;
+    if (focused)
+        panel.state |= QStyle::State_HasFocus;
+    panel.lineWidth = 1;
+    auto drawn = [&](const std::function<void(QPainter &)> &draw) {
+        QImage image((QSizeF(size + QSize(6, 4)) * ratio).toSize(),
+                     QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(ratio);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        draw(painter);
+        return image;
+    };
+    for (const int earlierWidth : {size.width(), size.width() + 57}) {
+        panel.rect = QRect(QPoint(3, 2), QSize(earlierWidth, size.height()));
+        drawn([&](QPainter &p) { drawLineEditPanel(fusion, panel, p, nullptr); });
+    }
+    panel.rect = QRect(QPoint(3, 2), size);
+    QCOMPARE(drawn([&](QPainter &p) { drawLineEditPanel(fusion, panel, p, nullptr); }),
+             drawn([&](QPainter &p) {
+                 fusion.drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &p, nullptr);
+             }));
 }
 
 QTEST_MAIN(TestProgramStyle)
