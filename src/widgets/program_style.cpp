@@ -230,6 +230,54 @@ void keepDesignedFontSize(QWidget &control)
     control.setProperty(DesignedSize, fontSize(control.font()));
 }
 
+namespace {
+
+// A new copy of a line editor's panel. The panel is the same in every
+// column away from its rounded ends, so the style draws one narrow panel of
+// each height and colouring, and a wider one is pieced from its two ends and
+// its middle column repeated between them; at a fractional scale, or when
+// narrow, the style draws it whole.
+QPixmap drawnPanel(const QStyle &style, const QStyleOptionFrame &panel, PanelKey key,
+                   const QWidget *widget)
+{
+    const QSize size = key.size;
+    const int r = int(key.ratio);
+    const bool pieced = size.width() > 2 * PanelEnd + 1 && key.ratio == r;
+    auto newPixmap = [&key](QSize logical) {
+        QPixmap pixmap((QSizeF(logical) * key.ratio).toSize());
+        pixmap.setDevicePixelRatio(key.ratio);
+        pixmap.fill(Qt::transparent);
+        return pixmap;
+    };
+    if (!pieced) {
+        QPixmap whole = newPixmap(size);
+        QPainter on(&whole);
+        QStyleOptionFrame at(panel);
+        at.rect = QRect(QPoint(0, 0), size);
+        style.drawPrimitive(QStyle::PE_PanelLineEdit, &at, &on, widget);
+        return whole;
+    }
+    key.size.setWidth(2 * PanelEnd + 1);
+    QHash<PanelKey, QPixmap> &panels = panelCache();
+    auto narrow = panels.constFind(key);
+    if (narrow == panels.cend())
+        narrow = panels.insert(key, drawnPanel(style, panel, key, widget));
+    const QPixmap ends = *narrow; // the hash may grow below
+    QPixmap whole = newPixmap(size);
+    QPainter on(&whole);
+    on.setCompositionMode(QPainter::CompositionMode_Source);
+    const int w = size.width();
+    const int h = size.height();
+    // Source rectangles count the narrow copy's own pixels.
+    on.drawPixmap(QRect(0, 0, PanelEnd, h), ends, QRect(0, 0, PanelEnd * r, h * r));
+    on.drawPixmap(QRect(PanelEnd, 0, w - 2 * PanelEnd, h), ends, QRect(PanelEnd * r, 0, r, h * r));
+    on.drawPixmap(QRect(w - PanelEnd, 0, PanelEnd, h), ends,
+                  QRect((PanelEnd + 1) * r, 0, PanelEnd * r, h * r));
+    return whole;
+}
+
+} // namespace
+
 void drawLineEditPanel(const QStyle &style, const QStyleOptionFrame &panel, QPainter &painter,
                        const QWidget *widget)
 {
@@ -239,53 +287,26 @@ void drawLineEditPanel(const QStyle &style, const QStyleOptionFrame &panel, QPai
         style.drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, widget);
         return;
     }
-    // The panel is the same in every column away from its rounded ends, so
-    // a wide one is drawn from one copy for every width: its two ends and a
-    // middle column repeated between them. A narrow one, or one at a
-    // fractional scale, is copied whole.
-    const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
-    const int width = panel.rect.width();
-    const bool sliced = width > 2 * PanelEnd + 1 && ratio == std::round(ratio);
     // Everything the panel's drawing reads.
     const QPalette &palette = panel.palette;
-    const PanelKey key{QSize(sliced ? 2 * PanelEnd + 1 : width, panel.rect.height()),
-                       ratio,
-                       palette.color(QPalette::Base).rgba(),
-                       palette.color(QPalette::Window).rgba(),
-                       palette.color(QPalette::Highlight).rgba(),
-                       uint(panel.state),
-                       panel.lineWidth,
-                       &style};
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    PanelKey key{panel.rect.size(),
+                 ratio,
+                 palette.color(QPalette::Base).rgba(),
+                 palette.color(QPalette::Window).rgba(),
+                 palette.color(QPalette::Highlight).rgba(),
+                 uint(panel.state),
+                 panel.lineWidth,
+                 &style};
     QHash<PanelKey, QPixmap> &panels = panelCache();
     auto found = panels.constFind(key);
     if (found == panels.cend()) {
-        QPixmap pixmap((QSizeF(key.size) * key.ratio).toSize());
-        pixmap.setDevicePixelRatio(key.ratio);
-        pixmap.fill(Qt::transparent);
-        QPainter on(&pixmap);
-        QStyleOptionFrame at(panel);
-        at.rect = QRect(QPoint(0, 0), key.size);
-        style.drawPrimitive(QStyle::PE_PanelLineEdit, &at, &on, widget);
-        on.end();
         // Sizes and colourings are few; a flood of them starts afresh.
         if (panels.size() >= MaxPanels)
             panels.clear();
-        found = panels.insert(key, pixmap);
+        found = panels.insert(key, drawnPanel(style, panel, key, widget));
     }
-    const QRect &at = panel.rect;
-    if (!sliced) {
-        painter.drawPixmap(at.topLeft(), *found);
-        return;
-    }
-    // Source rectangles count the copy's own pixels.
-    const int r = int(ratio);
-    const int h = at.height();
-    painter.drawPixmap(QRect(at.x(), at.y(), PanelEnd, h), *found,
-                       QRect(0, 0, PanelEnd * r, h * r));
-    painter.drawPixmap(QRect(at.x() + PanelEnd, at.y(), width - 2 * PanelEnd, h), *found,
-                       QRect(PanelEnd * r, 0, r, h * r));
-    painter.drawPixmap(QRect(at.right() + 1 - PanelEnd, at.y(), PanelEnd, h), *found,
-                       QRect((PanelEnd + 1) * r, 0, PanelEnd * r, h * r));
+    painter.drawPixmap(panel.rect.topLeft(), *found);
 }
 
 } // namespace zyt
