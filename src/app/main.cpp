@@ -25,10 +25,11 @@ int main(int argc, char *argv[])
     // The program ends through its exit, which closes every window itself.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    fonts.applicationMade();
+
     zyt::Program *program = nullptr;
     zyt::QtPlatform platform([&program] { return program ? program->st.ui.App_Title : QString(); });
-    fonts.wait();
-    zyt::Program p(platform.platform());
+    zyt::Program p(platform.platform(), [&fonts] { fonts.wait(); });
     program = &p;
     const QLocale locale = QLocale::system();
     p.st.numbers.setLocaleSeparators(locale.decimalPoint().front(),

@@ -72,7 +72,7 @@ QString buildAppTitle(int major, int minor, int revision)
         .arg(revision);
 }
 
-Program::Program(const Platform &platform)
+Program::Program(const Platform &platform, const std::function<void()> &beforeMainWindow)
 {
     st.platform = platform;
     st.Main = &main;
@@ -80,16 +80,18 @@ Program::Program(const Platform &platform)
         sheets[k] = std::make_unique<Flow_Test_Sheet>(QStringLiteral("Form%1").arg(k + 1));
     models_.emplace(Models{main, sheetList(), compare, graph});
     keepUserBoxLooks(main);
-    // Every window exists from the start and is only shown and hidden; the
-    // sheets make their widgets when they first show.
-    mainWindow_ = std::make_unique<MainWindow>(*this);
-    st.ui.mainWindow = mainWindow_.get();
+    // Every window exists from the start and is only shown and hidden; all
+    // but the main window make their widgets when they first show.
     for (size_t k = 0; k < sheets.size(); ++k)
         sheetWindows_[k] = std::make_unique<SheetWindow>(*sheets[k], st, &main);
     form60_ = std::make_unique<GraphWindow>(graph, st);
     form50_ = std::make_unique<CompareWindow>(compare, sheetList(), st, graph, *form60_);
     form50_->setGraphWindowPreparation([this] { fitGraphWindow(); });
     form70_ = std::make_unique<ReportWindow>(report, main, sheetList(), st);
+    if (beforeMainWindow)
+        beforeMainWindow();
+    mainWindow_ = std::make_unique<MainWindow>(*this);
+    st.ui.mainWindow = mainWindow_.get();
 }
 
 Program::~Program()

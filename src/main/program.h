@@ -13,6 +13,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -32,7 +33,10 @@ class ReportWindow;
 // and so do the files and settings through the hooks.
 class Program final : public ProgramHooks {
 public:
-    explicit Program(const Platform &platform);
+    // `beforeMainWindow` runs once the models and the other windows are
+    // made, before the main window, the first to need the fonts.
+    explicit Program(const Platform &platform,
+                     const std::function<void()> &beforeMainWindow = nullptr);
     ~Program() override;
     Program(const Program &) = delete;
     Program &operator=(const Program &) = delete;

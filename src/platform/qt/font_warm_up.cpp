@@ -1,5 +1,8 @@
 #include "font_warm_up.h"
 
+#include <QFontDatabase>
+#include <QStringList>
+
 #include <dlfcn.h>
 
 namespace zyt {
@@ -11,14 +14,38 @@ FontConfigWarmUp::FontConfigWarmUp()
     // another thread has loaded (fontconfig publishes it atomically).
     using Init = int (*)();
     const auto init = reinterpret_cast<Init>(dlsym(RTLD_DEFAULT, "FcInit"));
-    if (init)
-        thread_ = std::thread([init] { init(); });
+    if (!init)
+        return;
+    thread_ = std::thread([this, init] {
+        init();
+        std::unique_lock lock(mutex_);
+        decided_.wait(lock, [this] { return then_ != Then::Undecided; });
+        if (then_ != Then::FillDatabase)
+            return;
+        lock.unlock();
+        // Qt's font database may be read from any thread once the
+        // application object exists; the first reading fills it.
+        QFontDatabase::families();
+    });
 }
 
 FontConfigWarmUp::~FontConfigWarmUp() { wait(); }
 
+void FontConfigWarmUp::decide(Then then)
+{
+    {
+        const std::lock_guard lock(mutex_);
+        if (then_ == Then::Undecided)
+            then_ = then;
+    }
+    decided_.notify_all();
+}
+
+void FontConfigWarmUp::applicationMade() { decide(Then::FillDatabase); }
+
 void FontConfigWarmUp::wait()
 {
+    decide(Then::Stop);
     if (thread_.joinable())
         thread_.join();
 }
