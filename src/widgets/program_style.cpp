@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <QHash>
 #include <QIconEngine>
+#include <QImage>
 #include <QPainter>
 #include <QPixmap>
 #include <QPointer>
@@ -12,6 +13,7 @@
 #include <QVariant>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
 
 namespace zyt {
@@ -56,10 +58,10 @@ double fontSize(const QFont &font)
 // The panels drawn so far; they go with the application.
 class PanelCache final : public QObject {
 public:
-    QHash<PanelKey, QPixmap> panels;
+    QHash<PanelKey, QImage> panels;
 };
 
-QHash<PanelKey, QPixmap> &panelCache()
+QHash<PanelKey, QImage> &panelCache()
 {
     static PanelCache *cache = nullptr;
     if (!cache) {
@@ -237,20 +239,20 @@ namespace {
 // each height and colouring, and a wider one is pieced from its two ends and
 // its middle column repeated between them; at a fractional scale, or when
 // narrow, the style draws it whole.
-QPixmap drawnPanel(const QStyle &style, const QStyleOptionFrame &panel, PanelKey key,
-                   const QWidget *widget)
+QImage drawnPanel(const QStyle &style, const QStyleOptionFrame &panel, PanelKey key,
+                  const QWidget *widget)
 {
     const QSize size = key.size;
     const int r = int(key.ratio);
     const bool pieced = size.width() > 2 * PanelEnd + 1 && key.ratio == r;
-    auto newPixmap = [&key](QSize logical) {
-        QPixmap pixmap((QSizeF(logical) * key.ratio).toSize());
-        pixmap.setDevicePixelRatio(key.ratio);
-        pixmap.fill(Qt::transparent);
-        return pixmap;
+    auto newImage = [&key](QSize logical) {
+        QImage image((QSizeF(logical) * key.ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(key.ratio);
+        image.fill(Qt::transparent);
+        return image;
     };
     if (!pieced) {
-        QPixmap whole = newPixmap(size);
+        QImage whole = newImage(size);
         QPainter on(&whole);
         QStyleOptionFrame at(panel);
         at.rect = QRect(QPoint(0, 0), size);
@@ -258,21 +260,24 @@ QPixmap drawnPanel(const QStyle &style, const QStyleOptionFrame &panel, PanelKey
         return whole;
     }
     key.size.setWidth(2 * PanelEnd + 1);
-    QHash<PanelKey, QPixmap> &panels = panelCache();
+    QHash<PanelKey, QImage> &panels = panelCache();
     auto narrow = panels.constFind(key);
     if (narrow == panels.cend())
         narrow = panels.insert(key, drawnPanel(style, panel, key, widget));
-    const QPixmap ends = *narrow; // the hash may grow below
-    QPixmap whole = newPixmap(size);
-    QPainter on(&whole);
-    on.setCompositionMode(QPainter::CompositionMode_Source);
-    const int w = size.width();
-    const int h = size.height();
-    // Source rectangles count the narrow copy's own pixels.
-    on.drawPixmap(QRect(0, 0, PanelEnd, h), ends, QRect(0, 0, PanelEnd * r, h * r));
-    on.drawPixmap(QRect(PanelEnd, 0, w - 2 * PanelEnd, h), ends, QRect(PanelEnd * r, 0, r, h * r));
-    on.drawPixmap(QRect(w - PanelEnd, 0, PanelEnd, h), ends,
-                  QRect((PanelEnd + 1) * r, 0, PanelEnd * r, h * r));
+    const QImage ends = *narrow; // the hash may grow below
+    QImage whole = newImage(size);
+    // Row by row, in the copies' own pixels: the left end, the middle
+    // column repeated, the right end.
+    const int end = PanelEnd * r;
+    const int middle = whole.width() - 2 * end;
+    for (int y = 0; y < whole.height(); ++y) {
+        const auto *from = reinterpret_cast<const QRgb *>(ends.constScanLine(y));
+        auto *to = reinterpret_cast<QRgb *>(whole.scanLine(y));
+        std::copy(from, from + end, to);
+        for (int k = 0; k < middle; ++k)
+            to[end + k] = from[end + k % r];
+        std::copy(from + end + r, from + 2 * end + r, to + end + middle);
+    }
     return whole;
 }
 
@@ -298,7 +303,7 @@ void drawLineEditPanel(const QStyle &style, const QStyleOptionFrame &panel, QPai
                  uint(panel.state),
                  panel.lineWidth,
                  &style};
-    QHash<PanelKey, QPixmap> &panels = panelCache();
+    QHash<PanelKey, QImage> &panels = panelCache();
     auto found = panels.constFind(key);
     if (found == panels.cend()) {
         // Sizes and colourings are few; a flood of them starts afresh.
@@ -306,7 +311,7 @@ void drawLineEditPanel(const QStyle &style, const QStyleOptionFrame &panel, QPai
             panels.clear();
         found = panels.insert(key, drawnPanel(style, panel, key, widget));
     }
-    painter.drawPixmap(panel.rect.topLeft(), *found);
+    painter.drawImage(panel.rect.topLeft(), *found);
 }
 
 } // namespace zyt
