@@ -181,6 +181,8 @@ int main(int argc, char **argv)
     fonts.applicationMade();
     if (zyt::bench::runFirstShowChild(argc, argv))
         return 0;
+    // Done with before the application object goes.
+    fonts.wait();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
