@@ -178,10 +178,10 @@ int main(int argc, char **argv)
     fontsRead = &fonts;
     QApplication app(argc, argv);
     QApplication::setStyle(zyt::programStyle());
-    fonts.applicationMade();
+    const zyt::FontConfigWarmUp::ApplicationScope fontsWhileApplication = fonts.applicationMade();
     if (zyt::bench::runFirstShowChild(argc, argv))
         return 0;
-    // Done with before the application object goes.
+    // The benchmarks run without the thread beside them.
     fonts.wait();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

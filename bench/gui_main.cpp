@@ -16,7 +16,7 @@ int main(int argc, char **argv)
     zyt::FontConfigWarmUp fonts;
     QApplication app(argc, argv);
     QApplication::setStyle(zyt::programStyle());
-    fonts.applicationMade();
+    const zyt::FontConfigWarmUp::ApplicationScope fontsWhileApplication = fonts.applicationMade();
     fonts.wait();
     if (zyt::bench::runFirstShowChild(argc, argv))
         return 0;

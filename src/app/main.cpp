@@ -25,7 +25,7 @@ int main(int argc, char *argv[])
     // The program ends through its exit, which closes every window itself.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    fonts.applicationMade();
+    const zyt::FontConfigWarmUp::ApplicationScope fontsWhileApplication = fonts.applicationMade();
 
     zyt::Program *program = nullptr;
     zyt::QtPlatform platform([&program] { return program ? program->st.ui.App_Title : QString(); });

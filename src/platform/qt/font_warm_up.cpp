@@ -5,6 +5,8 @@
 
 #include <dlfcn.h>
 
+#include <system_error>
+
 namespace zyt {
 
 FontConfigWarmUp::FontConfigWarmUp()
@@ -16,17 +18,21 @@ FontConfigWarmUp::FontConfigWarmUp()
     const auto init = reinterpret_cast<Init>(dlsym(RTLD_DEFAULT, "FcInit"));
     if (!init)
         return;
-    thread_ = std::thread([this, init] {
-        init();
-        std::unique_lock lock(mutex_);
-        decided_.wait(lock, [this] { return then_ != Then::Undecided; });
-        if (then_ != Then::FillDatabase)
-            return;
-        lock.unlock();
-        // Qt's font database may be read from any thread once the
-        // application object exists; the first reading fills it.
-        QFontDatabase::families();
-    });
+    try {
+        thread_ = std::thread([this, init] {
+            init();
+            std::unique_lock lock(mutex_);
+            decided_.wait(lock, [this] { return then_ != Then::Undecided; });
+            if (then_ != Then::FillDatabase)
+                return;
+            lock.unlock();
+            // Qt's font database may be read from any thread once the
+            // application object exists; the first reading fills it.
+            QFontDatabase::families();
+        });
+    } catch (const std::system_error &) {
+        // Out of threads: the first window reads the fonts itself.
+    }
 }
 
 FontConfigWarmUp::~FontConfigWarmUp() { wait(); }
@@ -41,7 +47,11 @@ void FontConfigWarmUp::decide(Then then)
     decided_.notify_all();
 }
 
-void FontConfigWarmUp::applicationMade() { decide(Then::FillDatabase); }
+FontConfigWarmUp::ApplicationScope FontConfigWarmUp::applicationMade()
+{
+    decide(Then::FillDatabase);
+    return ApplicationScope(*this);
+}
 
 void FontConfigWarmUp::wait()
 {
