@@ -8,6 +8,7 @@
 #include "model/graph_window_design.h"
 #include "model/graph_window_state.h"
 #include "output/print_graph.h"
+#include "output/print_job.h"
 #include "output/save_form_as_jpg.h"
 #include "platform/color_number.h"
 #include "platform/qt/painter_surface.h"
@@ -19,8 +20,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFileInfo>
-#include <QImageReader>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -234,12 +233,7 @@ void GraphWindow::clearPicture()
 
 bool GraphWindow::loadLogoPicture(const QString &path)
 {
-    // Only a plain file: reading a pipe or a device could wait for ever.
-    if (!QFileInfo(path).isFile())
-        return false;
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    const QImage picture = reader.read();
+    const QImage picture = readPicture(path);
     if (picture.isNull())
         return false;
     logoPicture_ = picture;

@@ -11,7 +11,7 @@ namespace zyt {
 
 // A comments box typed full, the rest of its file included, must stay
 // inside the readers' limit.
-static_assert(3 * qint64(MaxCommentLength) + 1024 * 1024 <= MaxTextFileSize);
+static_assert(3 * qint64(MaxCommentLength) + 1024 * 1024 <= MaxFileSize);
 
 namespace {
 
@@ -97,7 +97,7 @@ bool writeFile(const FileKind &kind, FileServices services, const std::optional<
     // it would be lost on the next load (and an autosave so written would
     // give the next start the defaults).
     const QByteArray bytes = text ? encodeFileText(text->text) : QByteArray();
-    if (!text || bytes.size() > MaxTextFileSize || !writeFileAtomically(*name, bytes)) {
+    if (!text || bytes.size() > MaxFileSize || !writeFileAtomically(*name, bytes)) {
         services.platform.message(kind.failure);
         return false;
     }

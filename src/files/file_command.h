@@ -76,7 +76,7 @@ FileText fileText(const RecordWriter &records);
 using TextWriter = std::function<std::optional<FileText>()>;
 
 // The lines of the file at `path`, read whole within the size limit
-// (MaxTextFileSize); the status says why there are none. For a caller that
+// (MaxFileSize); the status says why there are none. For a caller that
 // meets a failure its own way; readFile shows the kind's box.
 FileReadStatus readFileLines(const QString &path, QStringList &lines);
 

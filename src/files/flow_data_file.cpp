@@ -152,7 +152,7 @@ ReadEnd readFlowDataLines(Flow_Test_Sheet &sheet, const QStringList &lines,
         switch (verdict) {
         case Verdict::Store:
             // The part number keeps its letters; numbers are read in lower
-            // case as they always were.
+            // case.
             sheet.setCell(key->array, index, key->array == S::Text102 ? r.value() : r.lowerValue());
             if (key->array == S::Text101)
                 sheet.setCell(S::Text108, index, sheet.cell(S::Text101, index));

@@ -27,8 +27,6 @@ bool reallyInside(const QString &root, const QString &path)
     return real == root || real.startsWith(root.endsWith(u'/') ? root : root + u'/');
 }
 
-// A picture larger than this is no logo; copying it would only cost memory.
-constexpr qint64 MaxCopySize = 64 * 1024 * 1024;
 // The names tried before giving up.
 constexpr int MaxNumber = 999;
 
@@ -37,7 +35,7 @@ bool holds(const QString &file, const QByteArray &bytes)
 {
     QByteArray there;
     return QFileInfo(file).size() == bytes.size() &&
-           readWholeFile(file, there, MaxCopySize) == FileReadStatus::Ok && there == bytes;
+           readWholeFile(file, there) == FileReadStatus::Ok && there == bytes;
 }
 
 } // namespace
@@ -75,7 +73,7 @@ std::optional<QString> copyIntoFolder(const QString &folder, const QString &path
 {
     QByteArray bytes;
     if (QFileInfo(folder).canonicalFilePath().isEmpty() ||
-        readWholeFile(path, bytes, MaxCopySize) != FileReadStatus::Ok)
+        readWholeFile(path, bytes) != FileReadStatus::Ok)
         return std::nullopt;
     // What a stored name could not give back: a separator, a drive's colon,
     // a line break.

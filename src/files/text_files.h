@@ -10,9 +10,10 @@
 
 namespace zyt {
 
-// The program's own text files are small; anything larger is no file of
-// ours, and reading it whole would only cost memory.
-inline constexpr qint64 MaxTextFileSize = 4 * 1024 * 1024;
+// The program's own files, its text files and a logo picture, are small;
+// anything larger is no file of ours, and reading it whole would only cost
+// memory.
+inline constexpr qint64 MaxFileSize = 4 * 1024 * 1024;
 
 // Windows-1252, the code page the program's files have always been written
 // in. Bytes 0x81, 0x8D, 0x8F, 0x90 and 0x9D have no character there and
@@ -37,8 +38,7 @@ QStringList splitLines(QStringView text);
 enum class FileReadStatus { Ok, Missing, NotRegular, TooLarge, CannotRead };
 
 // Reads a regular file of at most `limit` bytes whole.
-FileReadStatus readWholeFile(const QString &path, QByteArray &bytes,
-                             qint64 limit = MaxTextFileSize);
+FileReadStatus readWholeFile(const QString &path, QByteArray &bytes, qint64 limit = MaxFileSize);
 
 // Replaces the file at `path` by `bytes` in one step: either the new content
 // is there in full, or the old file stays as it was.

@@ -1,6 +1,7 @@
 #include "print_job.h"
 
 #include "files/folder_names.h"
+#include "files/text_files.h"
 #include "model/app_state.h"
 #include "model/main_model.h"
 #include "platform/capture.h"
@@ -8,9 +9,16 @@
 #include "platform/print_service.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 
 namespace zyt {
+
+QImage readPicture(const QString &path)
+{
+    QByteArray bytes;
+    if (readWholeFile(path, bytes) != FileReadStatus::Ok)
+        return QImage();
+    return QImage::fromData(bytes);
+}
 
 PrintInputs currentPrintInputs(const GraphSettings &graph, const Platform &platform)
 {
@@ -19,9 +27,8 @@ PrintInputs currentPrintInputs(const GraphSettings &graph, const Platform &platf
         // A name the folder rule refuses prints no logo: never the file it
         // would have named.
         const std::optional<QString> path = fileInFolder(platform.programFolder(), graph.Logo_File);
-        // Only a plain file: reading a pipe or a device could wait for ever.
-        if (path && QFileInfo(*path).isFile())
-            inputs.logo = QImage(*path);
+        if (path)
+            inputs.logo = readPicture(*path);
     }
     inputs.printedAt = platform.clock ? platform.clock->now() : QDateTime::currentDateTime();
     return inputs;

@@ -25,6 +25,11 @@ struct PrintInputs {
     QLocale locale = QLocale::system();
 };
 
+// The picture in the file at `path`, decided by its content; a null image
+// for anything but a plain file of at most MaxFileSize bytes holding a
+// picture. Reading a pipe or a device could wait for ever.
+QImage readPicture(const QString &path);
+
 // The inputs as they stand now: the picture of the logo file when the logo
 // is on (by its name in the program's folder), and the time of the
 // platform's clock.

@@ -1,6 +1,7 @@
 #include "compare/graph_window.h"
 #include "fake_compare_table.h"
 #include "fake_screen.h"
+#include "files/text_files.h"
 #include "main/program.h"
 #include "platform/color_number.h"
 #include "platform/draw_surface.h"
@@ -11,6 +12,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -317,6 +319,13 @@ void TestGraphWindow::failureMessages()
     f.platform.choose(blocker.fileName());
     f.click("Logo");
     QTemporaryDir elsewhere; // a picture no copy of which can go into the folder
+    // A picture larger than any file of the program's is not read.
+    QImage big(1200, 1200, QImage::Format_RGB32);
+    big.fill(Qt::red);
+    const QString bigFile = QDir(elsewhere.path()).filePath(QStringLiteral("big.bmp"));
+    QVERIFY(big.save(bigFile, "BMP") && QFileInfo(bigFile).size() > MaxFileSize);
+    f.platform.choose(bigFile);
+    f.click("Logo");
     f.platform.setProgramFolder(blocker.fileName());
     f.chooseLogo(QStringLiteral("logo.bmp"), qRgb(0, 0, 255), elsewhere.path());
     f.platform.setProgramFolder(f.folder.path());
@@ -325,6 +334,7 @@ void TestGraphWindow::failureMessages()
     QCOMPARE(f.platform.texts(),
              QStringList({"Graph has Not been Saved", "Graph has Not been Saved",
                           "No Logo File has been Seleted", "No Logo File has been Seleted",
+                          "No Logo File has been Seleted",
                           "Logo File could Not be Copied into the Program's Folder",
                           "No Color Selected"}));
     for (const MsgRequest &r : f.platform.shown)

@@ -129,7 +129,7 @@ private slots:
         const QString path = first.path(Autosave);
         QByteArray old = "Comp_Name = Last Session\r\nJunk\r\n";
         if (kind == u"large")
-            old += QByteArray(MaxTextFileSize, 'x');
+            old += QByteArray(MaxFileSize, 'x');
         if (kind == u"folder")
             QVERIFY(QDir(first.folder()).mkdir(Autosave));
         else
@@ -164,7 +164,7 @@ private slots:
     void unreadAutosaveThatCannotBeMovedIsNotReplaced()
     {
         Session s;
-        writeFile(s.path(Autosave), QByteArray(MaxTextFileSize + 1, '\n'));
+        writeFile(s.path(Autosave), QByteArray(MaxFileSize + 1, '\n'));
         writeFile(s.path(QStringLiteral("zxqw1234-unread.sav")), "taken");
         for (int k = 2; k <= 100; ++k)
             writeFile(s.path(QStringLiteral("zxqw1234-unread-%1.sav").arg(k)), "taken");
@@ -177,7 +177,7 @@ private slots:
                  QStringLiteral("The Autosave File could Not be Read and is Left as it is: the "
                                 "Settings of this Session will NOT be Saved at Exit."));
         QCOMPARE(s.platform.shown.last().text, QStringLiteral("MAIN Data File has NOT been Saved"));
-        QCOMPARE(QFileInfo(s.path(Autosave)).size(), MaxTextFileSize + 1);
+        QCOMPARE(QFileInfo(s.path(Autosave)).size(), MaxFileSize + 1);
     }
 };
 

@@ -90,7 +90,7 @@ void TestFileCommand::reads()
     if (file == u"text") // three line ends, and a Windows-1252 byte
         f.write(QStringLiteral("in.knd"), "one\r\ntwo\nCaf\xE9\rlast");
     else if (file == u"large")
-        f.write(QStringLiteral("in.knd"), QByteArray(MaxTextFileSize + 1, '\n'));
+        f.write(QStringLiteral("in.knd"), QByteArray(MaxFileSize + 1, '\n'));
     if (source == u"dialog")
         f.platform.choose(path);
     else if (source == u"cancel")
@@ -198,7 +198,7 @@ void TestFileCommand::writes()
 void TestFileCommand::writesOnlyWhatTheReadersTake()
 {
     // Counted in the bytes written: the last character needs two in UTF-8.
-    const QString atLimit = QString(MaxTextFileSize - 2, u'x') + u'\u0100';
+    const QString atLimit = QString(MaxFileSize - 2, u'x') + u'\u0100';
     FilesFixture f;
     const QString path = f.path(QStringLiteral("out.knd"));
     const auto write = [&](const QString &text) {
@@ -218,7 +218,7 @@ void TestFileCommand::writesOnlyWhatTheReadersTake()
     f.platform.answer(AnswerOk);
     QVERIFY(!write(atLimit + u'x'));
     QCOMPARE_BOXES(f.platform.shown, {failure});
-    QCOMPARE(FilesFixture::read(path).size(), MaxTextFileSize);
+    QCOMPARE(FilesFixture::read(path).size(), MaxFileSize);
     QCOMPARE(QDir(f.folder()).entryList(QDir::Files), QStringList{"out.knd"});
 }
 

@@ -141,7 +141,7 @@ void TestTextFiles::read_data()
     QTest::addColumn<qint64>("limit");
     QTest::addColumn<int>("status");
 
-    const qint64 big = MaxTextFileSize;
+    const qint64 big = MaxFileSize;
     QTest::newRow("file") << "file" << big << int(FileReadStatus::Ok);
     QTest::newRow("empty file") << "empty" << big << int(FileReadStatus::Ok);
     QTest::newRow("at the limit") << "file" << qint64(10) << int(FileReadStatus::Ok);
