@@ -390,6 +390,25 @@ QString withBreaks(const QString &text, QStringView from, QStringView to)
     return out.append(QStringView(text).mid(done));
 }
 
+// The text as the model holds it, from the box's own characters: a line or
+// paragraph separator is a CR LF line break, everything else (a
+// non-breaking space among it) is kept. Qt's plain text would make that
+// space a plain one.
+QString modelText(QStringView shown)
+{
+    QString out;
+    out.reserve(shown.size() + shown.size() / 8);
+    qsizetype done = 0;
+    for (qsizetype at = 0; at < shown.size(); ++at) {
+        const char16_t c = shown[at].unicode();
+        if (c != QChar::LineSeparator && c != QChar::ParagraphSeparator)
+            continue;
+        out.append(shown.mid(done, at - done)).append(u"\r\n");
+        done = at + 1;
+    }
+    return out.append(shown.mid(done));
+}
+
 } // namespace
 
 CellTextEdit::CellTextEdit(CellModel &model, int id, AppState &st, QWidget *parent)
@@ -405,7 +424,7 @@ CellTextEdit::CellTextEdit(CellModel &model, int id, AppState &st, QWidget *pare
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
         if (updating_)
             return;
-        const QString text = withBreaks(toPlainText(), u"\n", u"\r\n");
+        const QString text = modelText(document()->toRawText());
         // The model's change comes back to refresh(); the box holds that
         // text already, and comparing it again would cost a pass over the
         // whole comment on every key.
@@ -418,11 +437,11 @@ CellTextEdit::CellTextEdit(CellModel &model, int id, AppState &st, QWidget *pare
 namespace {
 
 // A text editor pays for every paragraph it holds far more than for its
-// letters: a comment of thousands of lines took a frame and more to show.
-// Runs of lines go into one paragraph, kept apart by line separators that
-// show, edit and read back (as "\n") as line breaks do; a run ends at 16
-// lines or some 2,000 letters, so that the paragraph laid out anew at each
-// key stays short.
+// letters: a comment of thousands of lines, a paragraph each, takes a frame
+// and more to show. Runs of lines go into one paragraph, kept apart by line
+// separators that show, edit, copy and read back as line breaks do; a run
+// ends at 16 lines or some 2,000 letters, so that the paragraph laid out
+// anew at each key stays short.
 QString linesInRuns(QString text)
 {
     constexpr int RunLines = 16;
@@ -449,11 +468,11 @@ void CellTextEdit::refresh()
 {
     if (updating_)
         return;
-    QString text = withBreaks(model_.text(id_), u"\r\n", u"\n");
-    if (toPlainText() == text)
+    const QString &text = model_.text(id_);
+    if (modelText(document()->toRawText()) == text)
         return;
     updating_ = true;
-    setPlainText(linesInRuns(std::move(text)));
+    setPlainText(linesInRuns(withBreaks(text, u"\r\n", u"\n")));
     updating_ = false;
 }
 
@@ -466,8 +485,8 @@ void CellTextEdit::mousePressEvent(QMouseEvent *event)
     if (!third)
         return;
     doubleClicked_.invalidate();
-    // A third click selects a paragraph with its break: one line, as it was
-    // before lines shared paragraphs.
+    // A third click selects one line with its break, as it would were each
+    // line a paragraph of its own.
     QTextCursor cursor = textCursor();
     const QTextBlock block = document()->findBlock(cursor.selectionStart());
     const int blockEnd = block.position() + block.length() - 1;
@@ -483,6 +502,15 @@ void CellTextEdit::mousePressEvent(QMouseEvent *event)
     cursor.setPosition(block.position() + int(start));
     cursor.setPosition(selectionEnd, QTextCursor::KeepAnchor);
     setTextCursor(cursor);
+}
+
+QMimeData *CellTextEdit::createMimeDataFromSelection() const
+{
+    // A copy carries the lines as the comments keep them, whichever runs
+    // they are shown in.
+    auto *copied = new QMimeData;
+    copied->setText(modelText(textCursor().selectedText()));
+    return copied;
 }
 
 void CellTextEdit::mouseDoubleClickEvent(QMouseEvent *event)

@@ -79,6 +79,7 @@ protected:
     // Typing, pasting, dropping and input methods keep to the cell's length.
     void keyPressEvent(QKeyEvent *event) override;
     void insertFromMimeData(const QMimeData *source) override;
+    QMimeData *createMimeDataFromSelection() const override;
     void inputMethodEvent(QInputMethodEvent *event) override;
 
 private:

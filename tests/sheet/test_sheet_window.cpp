@@ -1,4 +1,5 @@
 #include "calc/calculate_sheet.h"
+#include "files/text_files.h"
 #include "model/app_state.h"
 #include "model/main_model.h"
 #include "model/sheet_design.h"
@@ -11,8 +12,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -657,10 +661,29 @@ void TestSheetWindow::loadAndSaveSetThePathLine()
     const QString path = folder.filePath(QStringLiteral("test1.dat"));
 
     f.sheet.setCell(S::Text102, 0, QStringLiteral("Saved part"));
+    // The comments, shown in runs of lines, copy and save with CR LF line
+    // breaks, and a typed non-breaking space stays one.
+    QString comment;
+    for (int k = 0; k < 40; ++k)
+        comment += QStringLiteral("line %1\r\n").arg(k);
+    f.sheet.setCell(S::Text38, S::Single, comment);
+    f.window->NextPage_Click();
+    auto *comments = qobject_cast<QPlainTextEdit *>(f.view(S::Text38, S::Single));
+    comments->setFocus();
+    comments->moveCursor(QTextCursor::End);
+    QTest::keyClicks(comments, QStringLiteral("a\u00a0b"));
+    comment += QStringLiteral("a\u00a0b");
+    QCOMPARE(f.sheet.cell(S::Text38, S::Single), comment);
+    comments->selectAll();
+    comments->copy();
+    QCOMPARE(QGuiApplication::clipboard()->text(), comment);
     f.platform.choose(path);
     f.platform.answer(AnswerOk); // the count of records written
     f.window->Save_Data_Click();
     QCOMPARE(f.sheet.path(), path);
+    QFile saved(path);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QVERIFY(decodeFileText(saved.readAll()).endsWith(comment + QStringLiteral("\r\n")));
 
     // A cancelled load keeps the line and the cells.
     f.sheet.setCell(S::Text39, S::Single, QStringLiteral("earlier"));
@@ -676,6 +699,7 @@ void TestSheetWindow::loadAndSaveSetThePathLine()
     f.window->Load_Data_Click();
     QCOMPARE(f.sheet.path(), path);
     QCOMPARE(f.sheet.cell(S::Text102, 0), QStringLiteral("Saved part"));
+    QCOMPARE(f.sheet.cell(S::Text38, S::Single), comment);
     QCOMPARE(QApplication::focusWidget(), f.cell(S::Text101, 16));
     QVERIFY(f.platform.scriptDone());
 }
