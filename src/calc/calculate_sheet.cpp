@@ -22,8 +22,8 @@ constexpr double IdealFlow = 146.0; // CFM per square inch at a discharge coeffi
 constexpr double MmPerInch = 25.4;
 constexpr double SqMmPerSqInch = 645.16;
 constexpr double CubicMPerCubicFoot = 0.02831684659;
-// Metres per foot as the metric calculation always had it: one unit in the
-// last place below 0.3048.
+// Metres per foot as the metric results are computed: twelve inches of
+// 0.0254 m, one unit in the last place below 0.3048.
 const double MetrePerFoot = 12 * 0.0254;
 
 // One run of the calculation over one sheet: every step reads its operands
@@ -142,7 +142,7 @@ private:
         windowArea(2);
         windowArea(3);
         // Area ratios. The exhaust one is guarded by the exhaust
-        // bottom corner radius, as it always was.
+        // bottom corner radius, not by its own operands.
         if (filled(S::Text108, 1))
             put(S::Text107, 5, f3(quotient(S::Text110, 3, S::Text104, 5)));
         if (filled(S::Text102, 5))

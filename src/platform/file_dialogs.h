@@ -48,8 +48,8 @@ public:
     virtual ~ProgramFolder() = default;
     virtual QString path() = 0;
     // The executable's own folder when `path()` is elsewhere because the user
-    // may no longer write beside the program; the last session may still be
-    // kept there. Empty otherwise.
+    // cannot write beside the program; the session of an earlier run may
+    // still be kept there. Empty otherwise.
     virtual QString earlierPath() { return QString(); }
 };
 

@@ -16,8 +16,8 @@ namespace zyt {
 // - When the display connection breaks, the windowing system ends the process
 //   with exit() from inside the event loop; `onProcessExit` then runs from an
 //   atexit handler, while everything the program made still stands.
-// One watch at a time; its destruction puts the default handlers back and
-// `onProcessExit` no longer runs.
+// One watch at a time; its destruction puts the default handlers back, and
+// `onProcessExit` does not run after it.
 class ProcessEndWatch final : public QObject {
     Q_OBJECT
 public:
