@@ -4,6 +4,7 @@
 #include "model/app_state.h"
 #include "model/cell_model.h"
 #include "platform/platform.h"
+#include "record_boxes.h"
 #include "record_lines.h"
 #include "text_files.h"
 
@@ -66,6 +67,7 @@ FileReadStatus readFileLines(const QString &path, QStringList &lines)
 bool readFile(const FileKind &kind, FileServices services, const std::optional<QString> &path,
               const LinesReader &reader)
 {
+    const recordBoxes::BoxBudget budget(services.platform, services.numbers);
     const std::optional<QString> name = takeName(kind, FileDialogKind::Open, services, path);
     if (!name) {
         services.platform.message(kind.failure);

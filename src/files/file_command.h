@@ -47,7 +47,7 @@ MsgRequest failureBox(const QString &text);
 
 // What the commands take of the program state.
 struct FileServices {
-    const Platform &platform;
+    Platform &platform;         // a read puts its box budget in front of the boxes
     FileState &files;           // File_Name: the path read or written
     const NumberStyle &numbers; // the count's thousands
 };
@@ -84,8 +84,9 @@ FileReadStatus readFileLines(const QString &path, QStringList &lines);
 // `path` is nothing (a cancel shows the failure box), into `reader`. Sets
 // File_Name to the path before reading. A file that is missing, no regular
 // file or over the size limit shows the failure box. The count box follows
-// only a file chosen in the dialog. False when no file was read, else what
-// the reader says.
+// only a file chosen in the dialog. Every box of the read, the reader's and
+// those of the files it reads in turn included, comes out of one box budget.
+// False when no file was read, else what the reader says.
 bool readFile(const FileKind &kind, FileServices services, const std::optional<QString> &path,
               const LinesReader &reader);
 

@@ -6,6 +6,8 @@
 #include "platform/platform.h"
 #include "text_files.h"
 
+#include <utility>
+
 namespace zyt::recordBoxes {
 
 void failure(const Platform &platform, const QString &text) { platform.message(failureBox(text)); }
@@ -34,6 +36,53 @@ void BadRecordTally::showSkipped(const Platform &platform, const NumberStyle &nu
                   : Format_Thousands(more, numbers) +
                         QStringLiteral(" more Bad Records were Skipped without a Message.");
     platform.message(MsgRequest{text, MsgButtons::Ok, MsgIcon::Exclamation, title});
+}
+
+BoxBudget::BoxBudget(Platform &platform, const NumberStyle &numbers)
+    : platform_(platform), numbers_(numbers)
+{
+    if (!platform.messages || dynamic_cast<BoxBudget *>(platform.messages))
+        return;
+    boxes_ = platform.messages;
+    platform.messages = this;
+}
+
+BoxBudget::~BoxBudget()
+{
+    if (!boxes_)
+        return;
+    platform_.messages = boxes_;
+    if (last_) {
+        boxes_->show(*last_);
+    } else if (skipped_ > 0) {
+        const QString text = skipped_ == 1 ? QStringLiteral("1 more Message was Skipped.")
+                                           : Format_Thousands(skipped_, numbers_) +
+                                                 QStringLiteral(" more Messages were Skipped.");
+        boxes_->show(MsgRequest{text, MsgButtons::Ok, MsgIcon::Exclamation, std::nullopt});
+    }
+}
+
+int BoxBudget::show(const MsgRequest &request)
+{
+    if (request.buttons == MsgButtons::YesNo) {
+        if (last_) {
+            ++shown_;
+            boxes_->show(*std::exchange(last_, std::nullopt));
+        }
+        ++shown_;
+        return boxes_->show(request);
+    }
+    if (shown_ < Limit - 1) {
+        ++shown_;
+        return boxes_->show(request);
+    }
+    if (shown_ == Limit - 1 && !last_ && skipped_ == 0 && request.buttons == MsgButtons::Ok) {
+        last_ = request;
+        return AnswerOk;
+    }
+    skipped_ += last_ ? 2 : 1;
+    last_.reset();
+    return AnswerOk;
 }
 
 } // namespace zyt::recordBoxes

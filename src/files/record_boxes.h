@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/message_boxes.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -42,6 +44,35 @@ public:
 
 private:
     int count_ = 0;
+};
+
+// One action (a file read, the whole start-up with the files it preloads)
+// shows at most `Limit` boxes: the bad records' boxes of each file, their
+// counts, the calculation's errors and the closing count all share it.
+// While the budget lives it stands in for the platform's message boxes.
+// The boxes past it are skipped, answered OK (a record box: read on, so no
+// data is dropped), and one box at the end says how many; an OK box in the
+// last place waits for the end, so an action of `Limit` boxes or fewer
+// shows them all. A Yes/No question is always shown: no answer can be
+// taken for the user's. A budget opened while another lives joins it.
+class BoxBudget final : public MessageBoxes {
+public:
+    static constexpr int Limit = 12;
+
+    BoxBudget(Platform &platform, const NumberStyle &numbers);
+    ~BoxBudget() override;
+    BoxBudget(const BoxBudget &) = delete;
+    BoxBudget &operator=(const BoxBudget &) = delete;
+
+    int show(const MsgRequest &request) override;
+
+private:
+    Platform &platform_;
+    const NumberStyle &numbers_;
+    MessageBoxes *boxes_ = nullptr; // shown through; none when joined
+    int shown_ = 0;
+    int skipped_ = 0;
+    std::optional<MsgRequest> last_; // the OK box waiting in the last place
 };
 
 } // namespace recordBoxes

@@ -8,6 +8,7 @@
 #include "estimator.h"
 #include "files/flow_data_file.h"
 #include "files/folder_names.h"
+#include "files/record_boxes.h"
 #include "help_menu.h"
 #include "main_window.h"
 #include "metric_switch.h"
@@ -125,6 +126,9 @@ std::vector<QWidget *> Program::windows()
 
 void Program::Form_Load(const QString &commandLine)
 {
+    // The whole start-up, the autosave file and its preloads with it, is one
+    // action: the main window is not kept waiting behind a flood of boxes.
+    const recordBoxes::BoxBudget budget(st.platform, st.numbers);
     // The main window in the middle of the screen.
     if (const ScreenMetrics *screen = st.platform.screen) {
         const QSize size = mainWindow_->size();
@@ -411,6 +415,7 @@ void Program::Command45_Click(int k)
 
 void Program::Command46_Click()
 {
+    const recordBoxes::BoxBudget budget(st.platform, st.numbers);
     for (int k = 0; k < 5; ++k) {
         const QString name = main.cell(MainModel::Text1, k);
         if (name.size() > 4)

@@ -62,6 +62,8 @@ private slots:
     void windowsOnlyHideWhileRunning();
     void openingSheets();
     void preloads();
+    void floodsOfBoxes_data();
+    void floodsOfBoxes();
     void screenResolutionMessage();
     void metricBoxConvertsEverything();
     void estimatorOnTheWindow();
@@ -280,6 +282,46 @@ void TestProgram::preloads()
     QCOMPARE(p.sheets[3]->cell(S::Text102, 0), QStringLiteral("E7TE"));
     QVERIFY(!p.sheetWindow(1).isVisible());
     QVERIFY(f.platform.scriptDone());
+}
+
+void TestProgram::floodsOfBoxes_data()
+{
+    QTest::addColumn<QString>("action"); // on `file`: the autosave, but for a sheet's menu
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("eleventh"); // after ten boxes of bad records, before the count
+    QTest::addColumn<int>("skipped");
+    const QByteArray
+        junk = QByteArray("Junk\r\n").repeated(50),
+        five = "Flow1 = d.dat\nFlow2 = d.dat\nFlow3 = d.dat\nFlow4 = d.dat\nFlow5 = d.dat";
+    const QString more = QStringLiteral("40 more Bad Records were Skipped without a Message.");
+    QTest::newRow("dat") << "sheet" << junk + "Text101_16 = x" << more << 2;
+    QTest::newRow("sav") << "start" << junk + QByteArray("Flow1 = gone.dat\r\n").repeated(5)
+                         << "Flow Data File has Not been Loaded" << 5;
+    QTest::newRow("sav, preloads") << "start" << five << more << 44;
+    QTest::newRow("preloads button") << "preloads" << five << more << 44;
+}
+
+void TestProgram::floodsOfBoxes()
+{
+    QFETCH(QString, action);
+    QFETCH(QByteArray, file);
+    QFETCH(QString, eleventh);
+    QFETCH(int, skipped);
+    Fixture f;
+    QFile out(f.folder.filePath(action == u"sheet" ? "chosen" : "zxqw1234.sav")),
+        dat(f.folder.filePath("d.dat"));
+    QVERIFY(out.open(QIODevice::WriteOnly) && dat.open(QIODevice::WriteOnly));
+    out.write(file), dat.write(QByteArray("Junk\r\n").repeated(50)), out.close(), dat.close();
+    f.platform.chooseAlways(out.fileName());
+    f.platform.answerAllWith(AnswerOk);
+    f.program->Form_Load(QString());
+    if (action == u"sheet")
+        f.program->sheetWindow(0).Load_Data_Click();
+    if (action == u"preloads") // after a start with the same boxes
+        f.platform.clear(), f.program->Command46_Click();
+    QCOMPARE(f.platform.texts(), QStringList(10, QStringLiteral("Record not Handled -->Junk"))
+                                     << eleventh
+                                     << QString::number(skipped) + " more Messages were Skipped.");
 }
 
 void TestProgram::screenResolutionMessage()
