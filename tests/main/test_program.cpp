@@ -1,6 +1,7 @@
 #include "compare/compare_window.h"
 #include "compare/graph_window.h"
 #include "fake_screen.h"
+#include "files/text_files.h"
 #include "main/main_window.h"
 #include "main/program.h"
 #include "scripted_platform.h"
@@ -308,17 +309,18 @@ void TestProgram::floodsOfBoxes()
     QFETCH(QString, eleventh);
     QFETCH(int, skipped);
     Fixture f;
-    QFile out(f.folder.filePath(action == u"sheet" ? "chosen" : "zxqw1234.sav")),
-        dat(f.folder.filePath("d.dat"));
-    QVERIFY(out.open(QIODevice::WriteOnly) && dat.open(QIODevice::WriteOnly));
-    out.write(file), dat.write(QByteArray("Junk\r\n").repeated(50)), out.close(), dat.close();
-    f.platform.chooseAlways(out.fileName());
+    const QString chosen = f.folder.filePath(action == u"sheet" ? "chosen" : "zxqw1234.sav");
+    QVERIFY(writeFileAtomically(chosen, file));
+    QVERIFY(writeFileAtomically(f.folder.filePath("d.dat"), QByteArray("Junk\r\n").repeated(50)));
+    f.platform.chooseAlways(chosen);
     f.platform.answerAllWith(AnswerOk);
     f.program->Form_Load(QString());
     if (action == u"sheet")
         f.program->sheetWindow(0).Load_Data_Click();
-    if (action == u"preloads") // after a start with the same boxes
-        f.platform.clear(), f.program->Command46_Click();
+    if (action == u"preloads") { // after a start with the same boxes
+        f.platform.clear();
+        f.program->Command46_Click();
+    }
     QCOMPARE(f.platform.texts(), QStringList(10, QStringLiteral("Record not Handled -->Junk"))
                                      << eleventh
                                      << QString::number(skipped) + " more Messages were Skipped.");
