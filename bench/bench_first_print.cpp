@@ -18,6 +18,7 @@ namespace {
 class StartWatch final : public zyt::PrintService {
 public:
     explicit StartWatch(zyt::PrintService &printing) : printing_(printing) {}
+    bool canPrint() override { return printing_.canPrint(); }
     std::unique_ptr<zyt::PrintJob> start(const zyt::PrintRequest &request) override
     {
         std::unique_ptr<zyt::PrintJob> job = printing_.start(request);

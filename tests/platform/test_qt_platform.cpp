@@ -9,10 +9,13 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QImage>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QtEndian>
 
 using namespace zyt;
 
@@ -258,37 +261,142 @@ void TestQtPlatform::colorDialog()
         QCOMPARE(*chosen, 1 + 2 * 256 + 3 * 65536);
 }
 
-void TestQtPlatform::modules_data()
+namespace {
+
+// Puts the printing module into `folder` as `damage` leaves it: "" whole,
+// "missing", "cut k" (k sixteenths of its bytes kept), "short n" (n bytes
+// short), "header" (an entry size changed), "dynamic" (the dynamic
+// section's address moved out of the module), "jpg" or "bmp" (a picture
+// instead), "library" (another shared library), "sound" (the sound
+// module), "folder", "beside" (whole, with a picture named zyt_print.so
+// next to it) or "renamed" (whole, as zyt_print.so only).
+void placeModule(const QDir &folder, const QString &damage)
 {
-    QTest::addColumn<bool>("beside"); // the modules lie in the folder looked in
-    QTest::newRow("loaded") << true;
-    QTest::newRow("missing") << false;
+    const QString file = folder.filePath(QStringLiteral("libzyt_print.so"));
+    QFile module(QStringLiteral(ZYT_MODULE_DIR "/libzyt_print.so"));
+    QVERIFY(module.open(QIODevice::ReadOnly));
+    QByteArray bytes = module.readAll();
+    const QStringList words = damage.split(u' ');
+    const int n = words.value(1).toInt();
+    QImage picture(64, 32, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    if (words[0] == u"missing")
+        return;
+    if (words[0] == u"folder") {
+        QVERIFY(folder.mkdir(QStringLiteral("libzyt_print.so")));
+        return;
+    }
+    if (words[0] == u"jpg" || words[0] == u"bmp") {
+        QVERIFY(picture.save(file, qPrintable(words[0].toUpper())));
+        return;
+    }
+    if (words[0] == u"library" || words[0] == u"sound") {
+        const QString other = words[0] == u"sound"
+                                  ? QStringLiteral(ZYT_MODULE_DIR "/libzyt_sound.so")
+                                  : QLibraryInfo::path(QLibraryInfo::LibrariesPath) +
+                                        QStringLiteral("/libQt6Core.so.6");
+        QVERIFY(QFile::copy(other, file));
+        return;
+    }
+    if (words[0] == u"cut")
+        bytes.truncate(bytes.size() * n / 16);
+    if (words[0] == u"short")
+        bytes.chop(n);
+    if (words[0] == u"header")
+        bytes[0x36] = char(40); // the size of a program header entry
+    if (words[0] == u"dynamic") {
+        // Program header entries of 56 bytes: type, flags, offset, address.
+        const quint64 table = qFromLittleEndian<quint64>(bytes.constData() + 0x20);
+        const quint16 count = qFromLittleEndian<quint16>(bytes.constData() + 0x38);
+        for (quint64 at = table; at < table + count * 56; at += 56)
+            if (qFromLittleEndian<quint32>(bytes.constData() + at) == 2)
+                qToLittleEndian<quint64>(quint64(1) << 40, bytes.data() + at + 16);
+    }
+    if (words[0] == u"beside")
+        QVERIFY(picture.save(folder.filePath(QStringLiteral("zyt_print.so")), "JPG"));
+    QFile out(words[0] == u"renamed" ? folder.filePath(QStringLiteral("zyt_print.so")) : file);
+    QVERIFY(out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size());
 }
 
+} // namespace
+
+void TestQtPlatform::modules_data()
+{
+    QTest::addColumn<QString>("damage"); // as placeModule() takes it
+    QTest::addColumn<QString>("reason"); // what the box says; none: it loads
+    QTest::newRow("loaded") << ""
+                            << "";
+    QTest::newRow("missing") << "missing"
+                             << "is missing";
+    QTest::newRow("empty") << "cut 0"
+                           << "is empty";
+    for (int k = 1; k < 16; ++k)
+        QTest::addRow("cut to %d/16", k) << QStringLiteral("cut %1").arg(k) << "is incomplete";
+    QTest::newRow("a byte short") << "short 1"
+                                  << "is incomplete";
+    QTest::newRow("some bytes short") << "short 7"
+                                      << "is incomplete";
+    QTest::newRow("header damaged") << "header"
+                                    << "is damaged";
+    QTest::newRow("program headers damaged") << "dynamic"
+                                             << "is damaged";
+    QTest::newRow("jpg picture") << "jpg"
+                                 << "is not a program module";
+    QTest::newRow("bmp picture") << "bmp"
+                                 << "is not a program module";
+    QTest::newRow("another library") << "library"
+                                     << "is not this program's module";
+    QTest::newRow("the sound module") << "sound"
+                                      << "is not this program's module";
+    QTest::newRow("a folder") << "folder"
+                              << "is not a file";
+    QTest::newRow("a picture by another name") << "beside"
+                                               << "";
+    QTest::newRow("by another name only") << "renamed"
+                                          << "is missing";
+}
+
+// A module that cannot be used is refused before any of it is mapped, so
+// the program goes on. Printing says so, naming the file, on every
+// question whether it can run, and its other requests do nothing; sound
+// says so once.
 void TestQtPlatform::modules()
 {
-    QFETCH(bool, beside);
-    QTemporaryDir empty;
-    const QString folder = beside ? QStringLiteral(ZYT_MODULE_DIR) : empty.path();
+    QFETCH(QString, damage);
+    QFETCH(QString, reason);
+    QTemporaryDir folder;
+    placeModule(QDir(folder.path()), damage);
+    if (damage.isEmpty())
+        QVERIFY(QFile::copy(QStringLiteral(ZYT_MODULE_DIR "/libzyt_sound.so"),
+                            folder.filePath(QStringLiteral("libzyt_sound.so"))));
     test::ScriptedPlatform boxes;
     boxes.answerAllWith(AnswerOk);
-    LoadedPrinting printing(boxes, folder);
-    LoadedSound sound(boxes, folder);
+    test::ScriptedPlatform soundBoxes;
+    soundBoxes.answerAllWith(AnswerOk);
+    LoadedPrinting printing(boxes, folder.path());
+    LoadedSound sound(soundBoxes, folder.path());
     PrintRequest pdf;
-    pdf.pdfFile = empty.filePath(QStringLiteral("out.pdf"));
-    // Twice each: a module that cannot be loaded says so once.
+    pdf.pdfFile = folder.filePath(QStringLiteral("out.pdf"));
     for (int k = 0; k < 2; ++k) {
+        QCOMPARE(printing.canPrint(), reason.isEmpty());
+        printing.printerNames();
+        printing.defaultPrinterName();
         std::unique_ptr<PrintJob> job = printing.start(pdf);
-        QCOMPARE(bool(job), beside);
+        QCOMPARE(bool(job), reason.isEmpty());
         if (job)
             QVERIFY(job->finish());
-        printing.printerNames();
-        sound.playSound(empty.filePath(QStringLiteral("none.wav")));
+        sound.playSound(folder.filePath(QStringLiteral("none.wav")));
     }
-    QCOMPARE(QFileInfo(pdf.pdfFile).size() > 0, beside);
-    QCOMPARE(boxes.shown.size(), beside ? 0 : 2);
-    for (const MsgRequest &box : boxes.shown)
-        QVERIFY2(box.text.contains(QStringLiteral("could not be loaded")), qPrintable(box.text));
+    QCOMPARE(QFileInfo(pdf.pdfFile).size() > 0, reason.isEmpty());
+    QCOMPARE(boxes.shown.size(), reason.isEmpty() ? 0 : 2);
+    for (const MsgRequest &box : boxes.shown) {
+        const QString file =
+            QDir::toNativeSeparators(folder.filePath(QStringLiteral("libzyt_print.so")));
+        QVERIFY2(box.text.contains(QStringLiteral("\"%1\" %2,").arg(file, reason)) &&
+                     box.text.contains(QStringLiteral("install the program again")),
+                 qPrintable(box.text));
+    }
+    QCOMPARE(soundBoxes.shown.size(), damage.isEmpty() ? 0 : 1);
 }
 
 QTEST_MAIN(TestQtPlatform)
