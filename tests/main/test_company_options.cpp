@@ -158,11 +158,11 @@ void TestCompanyOptions::companyNotSaved()
 
 void TestCompanyOptions::printers_data()
 {
-    QTest::addColumn<QStringList>("system");  // the last one is the default
-    QTest::addColumn<QString>("picked");      // empty: none
-    QTest::addColumn<QStringList>("entries"); // none: printing cannot run, no panel
-    QTest::addColumn<QString>("shown");       // as the list opens
-    QTest::addColumn<QString>("current");     // after "&O K"
+    QTest::addColumn<QStringList>("system"); // the last one is the default
+    QTest::addColumn<QString>("picked");     // empty: none
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QString>("shown");   // as the list opens
+    QTest::addColumn<QString>("current"); // after "&O K"
 
     QTest::newRow("no system printer")
         << QStringList{} << "" << QStringList{"PDF File"} << "PDF File"
@@ -176,8 +176,9 @@ void TestCompanyOptions::printers_data()
     QTest::newRow("letter case counts")
         << QStringList{"Laser"} << "laser" << QStringList{"Laser", "PDF File"} << "Laser"
         << "Laser";
-    QTest::newRow("printing cannot run") << QStringList{"Laser"} << "" << QStringList{} << ""
-                                         << "Laser";
+    QTest::newRow("printing cannot run, no panel")
+        << QStringList{"Laser"} << "" << QStringList{} << ""
+        << "Laser";
 }
 
 void TestCompanyOptions::printers()

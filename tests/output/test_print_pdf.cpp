@@ -135,12 +135,11 @@ private slots:
             printed = job->finish();
         } else if (end == u"disk full") {
             // No file may grow past a few bytes.
-            rlimit limit{};
-            getrlimit(RLIMIT_FSIZE, &limit);
-            const rlimit before = limit;
+            rlimit before{};
+            getrlimit(RLIMIT_FSIZE, &before);
             const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-            limit.rlim_cur = 16;
-            setrlimit(RLIMIT_FSIZE, &limit);
+            const rlimit small{16, before.rlim_max};
+            setrlimit(RLIMIT_FSIZE, &small);
             printed = job->finish();
             setrlimit(RLIMIT_FSIZE, &before);
             std::signal(SIGXFSZ, handler);

@@ -263,58 +263,39 @@ void TestQtPlatform::colorDialog()
 
 namespace {
 
-// Puts the printing module into `folder` as `damage` leaves it: "" whole,
-// "missing", "cut k" (k sixteenths of its bytes kept), "short n" (n bytes
-// short), "header" (an entry size changed), "dynamic" (the dynamic
-// section's address moved out of the module), "jpg" or "bmp" (a picture
-// instead), "library" (another shared library), "sound" (the sound
-// module), "folder", "beside" (whole, with a picture named zyt_print.so
-// next to it) or "renamed" (whole, as zyt_print.so only).
+// Puts the printing module into `folder` as modules_data() names the damage.
 void placeModule(const QDir &folder, const QString &damage)
 {
-    const QString file = folder.filePath(QStringLiteral("libzyt_print.so"));
-    QFile module(QStringLiteral(ZYT_MODULE_DIR "/libzyt_print.so"));
-    QVERIFY(module.open(QIODevice::ReadOnly));
-    QByteArray bytes = module.readAll();
     const QStringList words = damage.split(u' ');
-    const int n = words.value(1).toInt();
+    const QString &how = words[0];
+    const QString file = folder.filePath(how == u"renamed" ? "zyt_print.so" : "libzyt_print.so");
     QImage picture(64, 32, QImage::Format_RGB32);
     picture.fill(Qt::red);
-    if (words[0] == u"missing")
+    if (how == u"jpg" || how == u"bmp" || how == u"beside")
+        QVERIFY(picture.save(how == u"beside" ? folder.filePath("zyt_print.so") : file,
+                             how == u"bmp" ? "BMP" : "JPG"));
+    if (how == u"folder")
+        QVERIFY(folder.mkdir(file));
+    QFile module(how == u"library" ? QLibraryInfo::path(QLibraryInfo::LibrariesPath) +
+                                         QStringLiteral("/libQt6Core.so.6")
+                                   : QStringLiteral(ZYT_MODULE_DIR "/libzyt_%1.so")
+                                         .arg(how == u"sound" ? "sound" : "print"));
+    if (how == u"missing" || QFileInfo::exists(file) || !module.open(QIODevice::ReadOnly))
         return;
-    if (words[0] == u"folder") {
-        QVERIFY(folder.mkdir(QStringLiteral("libzyt_print.so")));
-        return;
-    }
-    if (words[0] == u"jpg" || words[0] == u"bmp") {
-        QVERIFY(picture.save(file, qPrintable(words[0].toUpper())));
-        return;
-    }
-    if (words[0] == u"library" || words[0] == u"sound") {
-        const QString other = words[0] == u"sound"
-                                  ? QStringLiteral(ZYT_MODULE_DIR "/libzyt_sound.so")
-                                  : QLibraryInfo::path(QLibraryInfo::LibrariesPath) +
-                                        QStringLiteral("/libQt6Core.so.6");
-        QVERIFY(QFile::copy(other, file));
-        return;
-    }
-    if (words[0] == u"cut")
+    QByteArray bytes = module.readAll();
+    const int n = words.value(1).toInt();
+    if (how == u"cut")
         bytes.truncate(bytes.size() * n / 16);
-    if (words[0] == u"short")
+    if (how == u"short")
         bytes.chop(n);
-    if (words[0] == u"header")
+    if (how == u"header")
         bytes[0x36] = char(40); // the size of a program header entry
-    if (words[0] == u"dynamic") {
-        // Program header entries of 56 bytes: type, flags, offset, address.
-        const quint64 table = qFromLittleEndian<quint64>(bytes.constData() + 0x20);
-        const quint16 count = qFromLittleEndian<quint16>(bytes.constData() + 0x38);
-        for (quint64 at = table; at < table + count * 56; at += 56)
-            if (qFromLittleEndian<quint32>(bytes.constData() + at) == 2)
-                qToLittleEndian<quint64>(quint64(1) << 40, bytes.data() + at + 16);
-    }
-    if (words[0] == u"beside")
-        QVERIFY(picture.save(folder.filePath(QStringLiteral("zyt_print.so")), "JPG"));
-    QFile out(words[0] == u"renamed" ? folder.filePath(QStringLiteral("zyt_print.so")) : file);
+    // Program header entries of 56 bytes: type (2: dynamic), flags, offset, address.
+    const quint64 table = qFromLittleEndian<quint64>(bytes.constData() + 0x20);
+    for (int k = 0; how == u"dynamic" && k < bytes[0x38]; ++k)
+        if (qFromLittleEndian<quint32>(bytes.constData() + table + k * 56) == 2)
+            qToLittleEndian<quint64>(quint64(1) << 40, bytes.data() + table + k * 56 + 16);
+    QFile out(file);
     QVERIFY(out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size());
 }
 
@@ -322,38 +303,30 @@ void placeModule(const QDir &folder, const QString &damage)
 
 void TestQtPlatform::modules_data()
 {
-    QTest::addColumn<QString>("damage"); // as placeModule() takes it
+    // "cut k" keeps k sixteenths; "beside" adds a picture named zyt_print.so;
+    // "renamed" leaves the module as zyt_print.so only.
+    QTest::addColumn<QString>("damage");
     QTest::addColumn<QString>("reason"); // what the box says; none: it loads
-    QTest::newRow("loaded") << ""
-                            << "";
-    QTest::newRow("missing") << "missing"
-                             << "is missing";
-    QTest::newRow("empty") << "cut 0"
-                           << "is empty";
+    const char *const rows[][3] = {
+        {"loaded", "", ""},
+        {"missing", "missing", "is missing"},
+        {"empty", "cut 0", "is empty"},
+        {"a byte short", "short 1", "is incomplete"},
+        {"some bytes short", "short 7", "is incomplete"},
+        {"header damaged", "header", "is damaged"},
+        {"program headers damaged", "dynamic", "is damaged"},
+        {"jpg picture", "jpg", "is not a program module"},
+        {"bmp picture", "bmp", "is not a program module"},
+        {"another library", "library", "is not this program's module"},
+        {"the sound module", "sound", "is not this program's module"},
+        {"a folder", "folder", "is not a file"},
+        {"a picture by another name", "beside", ""},
+        {"by another name only", "renamed", "is missing"},
+    };
+    for (const auto &[name, damage, reason] : rows)
+        QTest::newRow(name) << QString::fromLatin1(damage) << QString::fromLatin1(reason);
     for (int k = 1; k < 16; ++k)
         QTest::addRow("cut to %d/16", k) << QStringLiteral("cut %1").arg(k) << "is incomplete";
-    QTest::newRow("a byte short") << "short 1"
-                                  << "is incomplete";
-    QTest::newRow("some bytes short") << "short 7"
-                                      << "is incomplete";
-    QTest::newRow("header damaged") << "header"
-                                    << "is damaged";
-    QTest::newRow("program headers damaged") << "dynamic"
-                                             << "is damaged";
-    QTest::newRow("jpg picture") << "jpg"
-                                 << "is not a program module";
-    QTest::newRow("bmp picture") << "bmp"
-                                 << "is not a program module";
-    QTest::newRow("another library") << "library"
-                                     << "is not this program's module";
-    QTest::newRow("the sound module") << "sound"
-                                      << "is not this program's module";
-    QTest::newRow("a folder") << "folder"
-                              << "is not a file";
-    QTest::newRow("a picture by another name") << "beside"
-                                               << "";
-    QTest::newRow("by another name only") << "renamed"
-                                          << "is missing";
 }
 
 // A module that cannot be used is refused before any of it is mapped, so
