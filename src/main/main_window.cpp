@@ -222,12 +222,14 @@ void MainWindow::hidePanel(QFrame *panel)
 
 void MainWindow::showPrinters()
 {
-    const PrinterList list = Load_Printer_Info_Click(st_.print, st_.platform);
+    const std::optional<PrinterList> list = Load_Printer_Info_Click(st_.print, st_.platform);
+    if (!list)
+        return;
     widgets_->buildFrame(printerPanel()->objectName());
     auto *printers = widgets_->widget<QComboBox>(u"Combo1");
     printers->clear();
-    printers->addItems(list.Combo1);
-    printers->setCurrentText(list.Printer_Name);
+    printers->addItems(list->Combo1);
+    printers->setCurrentText(list->Printer_Name);
     showPanel(printerPanel());
 }
 

@@ -18,8 +18,11 @@ QStringList entries(const Platform &platform)
 
 } // namespace
 
-PrinterList Load_Printer_Info_Click(PrintState &print, const Platform &platform)
+std::optional<PrinterList> Load_Printer_Info_Click(PrintState &print, const Platform &platform)
 {
+    Q_ASSERT(platform.printers);
+    if (!platform.printers->canPrint())
+        return std::nullopt;
     PrinterList list{entries(platform), print.currentPrinter(platform.printers)};
     print.Printer_Name = list.Printer_Name;
     return list;

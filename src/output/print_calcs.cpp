@@ -138,7 +138,7 @@ void printCalcsPage(const CompareTableView &table, PrinterPage &page, const Page
 void Command3_Click(const CompareTableView &Form50, CompareWindowHooks &hooks, AppState &st,
                     const PrintInputs &inputs)
 {
-    if (!hooks.calculate())
+    if (!printingCanRun(st.platform) || !hooks.calculate())
         return;
     const PageHeaderInfo header = pageHeaderFrom(st, inputs);
     runPrintJob(st.platform, st.print, QStringLiteral("Flow Test Compare"), PrintLayoutWidth,

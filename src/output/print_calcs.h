@@ -16,7 +16,8 @@ struct PrintInputs;
 void printCalcsPage(const CompareTableView &table, PrinterPage &page, const PageHeaderInfo &header);
 
 // "Print Calcs": runs the compare window's "&Calculate" (an error box ends
-// the printout there), then prints the table on the current printer.
+// the printout there), then prints the table on the current printer. Where
+// printing cannot run it does neither.
 void Command3_Click(const CompareTableView &Form50, CompareWindowHooks &hooks, AppState &st,
                     const PrintInputs &inputs);
 

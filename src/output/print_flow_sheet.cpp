@@ -258,6 +258,8 @@ void printFlowSheetPage(const Flow_Test_Sheet &sheet, PrinterPage &page,
 
 void Print_Flow_Sheet(Flow_Test_Sheet &sheet, AppState &st, const PrintInputs &inputs)
 {
+    if (!printingCanRun(st.platform))
+        return;
     Calculate_Sheet(sheet, st.Metric(), st.calc, st.numbers, st.platform);
     const PageHeaderInfo header = pageHeaderFrom(st, inputs);
     runPrintJob(st.platform, st.print, QStringLiteral("Flow Sheet"), PrintLayoutWidth,

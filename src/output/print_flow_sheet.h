@@ -17,7 +17,8 @@ void printFlowSheetPage(const Flow_Test_Sheet &sheet, PrinterPage &page,
                         const PageHeaderInfo &header, const NumberStyle &numbers);
 
 // "Print Flow Sheet for Customer": recalculates the sheet (its own boxes
-// report any problem) and prints its page on the current printer.
+// report any problem) and prints its page on the current printer. Where
+// printing cannot run it does neither.
 void Print_Flow_Sheet(Flow_Test_Sheet &sheet, AppState &st, const PrintInputs &inputs);
 
 } // namespace zyt

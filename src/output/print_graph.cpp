@@ -13,6 +13,8 @@ namespace zyt {
 
 void Form60_Command2_Click(const QImage &picture, AppState &st, double twipsPerPixel)
 {
+    if (!printingCanRun(st.platform))
+        return;
     const QSizeF size(picture.width() * twipsPerPixel, picture.height() * twipsPerPixel);
     runPrintJob(st.platform, st.print, QStringLiteral("Graph"), std::max(size.width(), 1.0),
                 [&](PrintJob &job) {

@@ -56,6 +56,12 @@ PageHeaderInfo pageHeaderFrom(const AppState &st, const PrintInputs &inputs)
     return info;
 }
 
+bool printingCanRun(const Platform &platform)
+{
+    // Without a print service the printout itself says it failed.
+    return !platform.print || platform.print->canPrint();
+}
+
 bool runPrintJob(const Platform &platform, const PrintState &print, const QString &documentName,
                  double width, const std::function<void(PrintJob &job)> &body)
 {

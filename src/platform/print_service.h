@@ -41,6 +41,10 @@ struct PrintRequest {
 class PrintService {
 public:
     virtual ~PrintService() = default;
+    // Whether printing can run here at all; when it cannot, the user has
+    // been told why. Every print command asks this once, first, and stops
+    // on false.
+    virtual bool canPrint() = 0;
     // A started document, or nothing when the printer cannot start one.
     virtual std::unique_ptr<PrintJob> start(const PrintRequest &request) = 0;
 };

@@ -9,6 +9,10 @@ namespace zyt {
 class PrinterCatalog {
 public:
     virtual ~PrinterCatalog() = default;
+    // Whether printing can run here at all; when it cannot, the user has
+    // been told why. The printer choice asks this once, first, and stops on
+    // false.
+    virtual bool canPrint() = 0;
     // Device names, in the system's order; empty when none is installed.
     virtual QStringList printerNames() = 0;
     // The system's default printer; empty when there is none.

@@ -176,6 +176,9 @@ void TestCompanyOptions::printers_data()
     QTest::newRow("letter case counts")
         << QStringList{"Laser"} << "laser" << QStringList{"Laser", "PDF File"} << "Laser"
         << "Laser";
+    QTest::newRow("printing cannot run, no panel")
+        << QStringList{"Laser"} << "" << QStringList{} << ""
+        << "Laser";
 }
 
 void TestCompanyOptions::printers()
@@ -188,10 +191,11 @@ void TestCompanyOptions::printers()
     F f;
     f.platform.printers = system;
     f.platform.defaultPrinter = system.isEmpty() ? QString() : system.back();
+    f.platform.printingRuns = !entries.isEmpty();
 
-    const PrinterList list = Load_Printer_Info_Click(f.st.print, f.st.platform);
-    QCOMPARE(list.Combo1, entries);
-    QCOMPARE(list.Printer_Name, shown);
+    const std::optional<PrinterList> list = Load_Printer_Info_Click(f.st.print, f.st.platform);
+    QCOMPARE(list ? list->Combo1 : QStringList(), entries);
+    QCOMPARE(f.st.print.Printer_Name, shown);
     if (!picked.isEmpty())
         Combo1_Click(picked, f.st.print);
     Got_Printer_Click(f.st.print, f.st.platform);

@@ -62,14 +62,19 @@ private slots:
         QCOMPARE(lift.from.y(), to.from.y() + 6 * 240); // rows 11 to 15 between
     }
 
-    // After a calculation that failed nothing is printed; else the table,
-    // and in the "Center" layout the logo under its last row.
+    // Where printing cannot run, or after a calculation that failed, nothing
+    // is printed; else the table, and in the "Center" layout the logo under
+    // its last row.
     void command()
     {
         test::FakeCompareTable table;
         table.cells[{101, 30}] = QStringLiteral("last");
         test::PrintFixture f;
         f.logoOn(LayoutCenter);
+        f.printer.printingRuns = false;
+        Command3_Click(table, table, f.st, f.inputs);
+        QCOMPARE(table.calculations, 0);
+        f.printer.printingRuns = true;
         table.calculateWorks = false;
         Command3_Click(table, table, f.st, f.inputs);
         QVERIFY(f.printer.requests.isEmpty());
@@ -90,13 +95,19 @@ private slots:
         QTest::addColumn<QSizeF>("printed");
         QTest::newRow("fits") << QSize(600, 645) << QSizeF(9000, 9675);
         QTest::newRow("too tall") << QSize(400, 1320) << QSizeF(4800, 15840);
+        QTest::newRow("printing cannot run") << QSize(400, 300) << QSizeF();
     }
     void graph()
     {
         QFETCH(QSize, pixels);
         QFETCH(QSizeF, printed);
         test::PrintFixture f;
+        f.printer.printingRuns = !printed.isEmpty();
         Form60_Command2_Click(QImage(pixels, QImage::Format_RGB32), f.st);
+        QVERIFY(f.platform.shown.isEmpty());
+        QCOMPARE(f.printer.requests.size(), printed.isEmpty() ? 0 : 1);
+        if (printed.isEmpty())
+            return;
         QCOMPARE(f.printer.requests[0].width, pixels.width() * 15.0);
         QCOMPARE(f.printer.last().ops.size(), 1);
         QCOMPARE(f.printer.last().ops[0].target, QRectF(QPointF(0, 0), printed));

@@ -110,16 +110,18 @@ private slots:
     // The sheet's menu entry prints on the current printer after
     // recalculating; "Left" puts the logo in the header, "Center" at the end.
     // A printer that cannot start or fails, or a PDF file left unnamed,
-    // gives one box and the next printout works.
+    // gives one box and the next printout works. Where printing cannot run
+    // (the print service says why) nothing more happens.
     void command_data()
     {
         QTest::addColumn<int>("layout");
-        QTest::addColumn<int>("failure"); // 0 none, 1 start, 2 end, 3 no file name
+        QTest::addColumn<int>("failure"); // 0 none, 1 start, 2 end, 3 no file name, 4 cannot run
         QTest::newRow("left") << 0 << 0;
         QTest::newRow("center") << 1 << 0;
         QTest::newRow("cannot start") << 1 << 1;
         QTest::newRow("fails at the end") << 1 << 2;
         QTest::newRow("no file name") << 1 << 3;
+        QTest::newRow("printing cannot run") << 1 << 4;
     }
     void command()
     {
@@ -133,7 +135,8 @@ private slots:
             f.st.print.Printer = PdfFilePrinter;
             f.platform.cancelDialog();
         }
-        if (failure != 0)
+        f.printer.printingRuns = failure != 4;
+        if (failure != 0 && failure != 4)
             f.platform.answer(AnswerOk);
         f.sheet.setCell(S::Text102, 20, QString());
         SheetWindow window(f.sheet, f.st);
@@ -144,6 +147,12 @@ private slots:
         const QDateTime when(QDate(2027, 1, 2), QTime(3, 4, 5)); // the entry reads the clock
         f.platform.setNow(when);
         entry->trigger();
+        QCOMPARE(f.printer.printingAsked, 1);
+        if (failure == 4) {
+            QVERIFY(f.platform.shown.isEmpty() && f.platform.dialogs.isEmpty());
+            QVERIFY(f.printer.requests.isEmpty() && f.sheet.cell(S::Text102, 20).isEmpty());
+            return;
+        }
         QCOMPARE(f.sheet.cell(S::Text102, 20), QStringLiteral("145.0"));
         if (failure != 0) {
             QCOMPARE(f.platform.texts(), QStringList{QStringLiteral("Problem - Printing Failed")});

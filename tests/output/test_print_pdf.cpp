@@ -9,6 +9,10 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <csignal>
+
+#include <sys/resource.h>
+
 using namespace zyt;
 
 namespace {
@@ -93,24 +97,31 @@ private slots:
     }
 
     // The file named keeps what it held until the printout is complete; one
-    // dropped before its end leaves it so, with nothing beside it.
+    // dropped before its end, or failing at it, leaves it so, with nothing
+    // beside it. A name that is a link has its target replaced.
     void replacesWhole_data()
     {
-        QTest::addColumn<bool>("finished");
-        QTest::newRow("finished") << true;
-        QTest::newRow("dropped") << false;
+        QTest::addColumn<QString>("end");
+        QTest::addColumn<bool>("link"); // the name chosen links to the file
+        for (const char *end : {"finished", "dropped", "disk full"}) {
+            QTest::newRow(end) << end << false;
+            QTest::addRow("%s through a link", end) << end << true;
+        }
     }
     void replacesWhole()
     {
-        QFETCH(bool, finished);
+        QFETCH(QString, end);
+        QFETCH(bool, link);
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("sheet.pdf"));
         QFile old(pdf);
         QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
         old.close();
+        const QString chosen = link ? dir.filePath(QStringLiteral("link.pdf")) : pdf;
+        QVERIFY(!link || QFile::link(pdf, chosen));
         QtPrintService service;
         PrintRequest request;
-        request.pdfFile = pdf;
+        request.pdfFile = chosen;
         std::unique_ptr<PrintJob> job = service.start(request);
         QVERIFY(job);
         job->page().print(QStringLiteral("new"));
@@ -119,10 +130,26 @@ private slots:
             return f.open(QIODevice::ReadOnly) ? f.read(4) : QByteArray();
         };
         QCOMPARE(content(), QByteArray("old"));
-        QCOMPARE(finished && job->finish(), finished);
+        bool printed = false;
+        if (end == u"finished") {
+            printed = job->finish();
+        } else if (end == u"disk full") {
+            // No file may grow past a few bytes.
+            rlimit before{};
+            getrlimit(RLIMIT_FSIZE, &before);
+            const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit small{16, before.rlim_max};
+            setrlimit(RLIMIT_FSIZE, &small);
+            printed = job->finish();
+            setrlimit(RLIMIT_FSIZE, &before);
+            std::signal(SIGXFSZ, handler);
+        }
         job.reset();
-        QCOMPARE(content(), finished ? QByteArray("%PDF") : QByteArray("old"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"sheet.pdf"});
+        QCOMPARE(printed, end == u"finished");
+        QCOMPARE(content(), printed ? QByteArray("%PDF") : QByteArray("old"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+                 link ? QStringList({"link.pdf", "sheet.pdf"}) : QStringList{"sheet.pdf"});
+        QVERIFY(!link || QFileInfo(chosen).isSymLink());
     }
 
     // A file that cannot be written, or a printer the system does not have.

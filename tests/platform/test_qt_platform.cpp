@@ -9,10 +9,13 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QImage>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QtEndian>
 
 using namespace zyt;
 
@@ -258,37 +261,115 @@ void TestQtPlatform::colorDialog()
         QCOMPARE(*chosen, 1 + 2 * 256 + 3 * 65536);
 }
 
-void TestQtPlatform::modules_data()
+namespace {
+
+// Puts the printing module into `folder` as modules_data() names the damage.
+void placeModule(const QDir &folder, const QString &damage)
 {
-    QTest::addColumn<bool>("beside"); // the modules lie in the folder looked in
-    QTest::newRow("loaded") << true;
-    QTest::newRow("missing") << false;
+    const QStringList words = damage.split(u' ');
+    const QString &how = words[0];
+    const QString file = folder.filePath(how == u"renamed" ? "zyt_print.so" : "libzyt_print.so");
+    QImage picture(64, 32, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    if (how == u"jpg" || how == u"bmp" || how == u"beside")
+        QVERIFY(picture.save(how == u"beside" ? folder.filePath("zyt_print.so") : file,
+                             how == u"bmp" ? "BMP" : "JPG"));
+    if (how == u"folder")
+        QVERIFY(folder.mkdir(file));
+    QFile module(how == u"library" ? QLibraryInfo::path(QLibraryInfo::LibrariesPath) +
+                                         QStringLiteral("/libQt6Core.so.6")
+                                   : QStringLiteral(ZYT_MODULE_DIR "/libzyt_%1.so")
+                                         .arg(how == u"sound" ? "sound" : "print"));
+    if (how == u"missing" || QFileInfo::exists(file) || !module.open(QIODevice::ReadOnly))
+        return;
+    QByteArray bytes = module.readAll();
+    const int n = words.value(1).toInt();
+    if (how == u"cut")
+        bytes.truncate(bytes.size() * n / 16);
+    if (how == u"short")
+        bytes.chop(n);
+    if (how == u"header")
+        bytes[0x36] = char(40); // the size of a program header entry
+    // Program header entries of 56 bytes: type (2: dynamic), flags, offset, address.
+    const quint64 table = qFromLittleEndian<quint64>(bytes.constData() + 0x20);
+    for (int k = 0; how == u"dynamic" && k < bytes[0x38]; ++k)
+        if (qFromLittleEndian<quint32>(bytes.constData() + table + k * 56) == 2)
+            qToLittleEndian<quint64>(quint64(1) << 40, bytes.data() + table + k * 56 + 16);
+    QFile out(file);
+    QVERIFY(out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size());
 }
 
+} // namespace
+
+void TestQtPlatform::modules_data()
+{
+    // "cut k" keeps k sixteenths; "beside" adds a picture named zyt_print.so;
+    // "renamed" leaves the module as zyt_print.so only.
+    QTest::addColumn<QString>("damage");
+    QTest::addColumn<QString>("reason"); // what the box says; none: it loads
+    const char *const rows[][3] = {
+        {"loaded", "", ""},
+        {"missing", "missing", "is missing"},
+        {"empty", "cut 0", "is empty"},
+        {"a byte short", "short 1", "is incomplete"},
+        {"some bytes short", "short 7", "is incomplete"},
+        {"header damaged", "header", "is damaged"},
+        {"program headers damaged", "dynamic", "is damaged"},
+        {"jpg picture", "jpg", "is not a program module"},
+        {"bmp picture", "bmp", "is not a program module"},
+        {"another library", "library", "is not this program's module"},
+        {"the sound module", "sound", "is not this program's module"},
+        {"a folder", "folder", "is not a file"},
+        {"a picture by another name", "beside", ""},
+        {"by another name only", "renamed", "is missing"},
+    };
+    for (const auto &[name, damage, reason] : rows)
+        QTest::newRow(name) << QString::fromLatin1(damage) << QString::fromLatin1(reason);
+    for (int k = 1; k < 16; ++k)
+        QTest::addRow("cut to %d/16", k) << QStringLiteral("cut %1").arg(k) << "is incomplete";
+}
+
+// A module that cannot be used is refused before any of it is mapped, so
+// the program goes on. Printing says so, naming the file, on every
+// question whether it can run, and its other requests do nothing; sound
+// says so once.
 void TestQtPlatform::modules()
 {
-    QFETCH(bool, beside);
-    QTemporaryDir empty;
-    const QString folder = beside ? QStringLiteral(ZYT_MODULE_DIR) : empty.path();
+    QFETCH(QString, damage);
+    QFETCH(QString, reason);
+    QTemporaryDir folder;
+    placeModule(QDir(folder.path()), damage);
+    if (damage.isEmpty())
+        QVERIFY(QFile::copy(QStringLiteral(ZYT_MODULE_DIR "/libzyt_sound.so"),
+                            folder.filePath(QStringLiteral("libzyt_sound.so"))));
     test::ScriptedPlatform boxes;
     boxes.answerAllWith(AnswerOk);
-    LoadedPrinting printing(boxes, folder);
-    LoadedSound sound(boxes, folder);
+    test::ScriptedPlatform soundBoxes;
+    soundBoxes.answerAllWith(AnswerOk);
+    LoadedPrinting printing(boxes, folder.path());
+    LoadedSound sound(soundBoxes, folder.path());
     PrintRequest pdf;
-    pdf.pdfFile = empty.filePath(QStringLiteral("out.pdf"));
-    // Twice each: a module that cannot be loaded says so once.
+    pdf.pdfFile = folder.filePath(QStringLiteral("out.pdf"));
     for (int k = 0; k < 2; ++k) {
+        QCOMPARE(printing.canPrint(), reason.isEmpty());
+        printing.printerNames();
+        printing.defaultPrinterName();
         std::unique_ptr<PrintJob> job = printing.start(pdf);
-        QCOMPARE(bool(job), beside);
+        QCOMPARE(bool(job), reason.isEmpty());
         if (job)
             QVERIFY(job->finish());
-        printing.printerNames();
-        sound.playSound(empty.filePath(QStringLiteral("none.wav")));
+        sound.playSound(folder.filePath(QStringLiteral("none.wav")));
     }
-    QCOMPARE(QFileInfo(pdf.pdfFile).size() > 0, beside);
-    QCOMPARE(boxes.shown.size(), beside ? 0 : 2);
-    for (const MsgRequest &box : boxes.shown)
-        QVERIFY2(box.text.contains(QStringLiteral("could not be loaded")), qPrintable(box.text));
+    QCOMPARE(QFileInfo(pdf.pdfFile).size() > 0, reason.isEmpty());
+    QCOMPARE(boxes.shown.size(), reason.isEmpty() ? 0 : 2);
+    for (const MsgRequest &box : boxes.shown) {
+        const QString file =
+            QDir::toNativeSeparators(folder.filePath(QStringLiteral("libzyt_print.so")));
+        QVERIFY2(box.text.contains(QStringLiteral("\"%1\" %2,").arg(file, reason)) &&
+                     box.text.contains(QStringLiteral("install the program again")),
+                 qPrintable(box.text));
+    }
+    QCOMPARE(soundBoxes.shown.size(), damage.isEmpty() ? 0 : 1);
 }
 
 QTEST_MAIN(TestQtPlatform)

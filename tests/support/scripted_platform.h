@@ -97,6 +97,7 @@ public:
     std::optional<FontChoice> showFontDialog() override;
     QString defaultFontName() override { return fontName; }
     std::optional<std::int32_t> showColorDialog(std::int32_t initial) override;
+    bool canPrint() override { return printingRuns; }
     QStringList printerNames() override { return printers; }
     QString defaultPrinterName() override { return defaultPrinter; }
     bool openLink(const QString &target, const QString &folder) override;
@@ -131,6 +132,7 @@ public:
     QList<QWidget *> grabbed; // the windows grabbed, in order
 
     // The system as the tests set it up: no printer unless given.
+    bool printingRuns = true;
     QStringList printers;
     QString defaultPrinter;
     QString fontName = QStringLiteral("Sans Serif");

@@ -10,9 +10,12 @@
 namespace zyt::test {
 
 // A print service whose documents are recording surfaces in twips. It can
-// refuse to start a document or report a failure at its end.
+// refuse to start a document or report a failure at its end, or say that
+// printing cannot run here at all.
 class ScriptedPrinter final : public PrintService {
 public:
+    bool printingRuns = true;
+    int printingAsked = 0;
     bool startFails = false;
     bool finishFails = false;
     double pageHeight = 15840.0; // a US Letter page without margins
@@ -23,6 +26,7 @@ public:
 
     RecordingSurface &last() { return *documents.last(); }
 
+    bool canPrint() override { return ++printingAsked, printingRuns; }
     std::unique_ptr<PrintJob> start(const PrintRequest &request) override
     {
         requests << request;

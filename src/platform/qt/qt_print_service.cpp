@@ -2,15 +2,11 @@
 
 #include "painter_surface.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QTemporaryFile>
-
-#include <algorithm>
-#include <cstdio>
+#include <QSaveFile>
 
 namespace zyt {
 
@@ -24,8 +20,8 @@ constexpr int PdfResolution = 600;
 // still measured in unscaled twips, so the layout stays as designed.
 class PrinterSurface final : public PainterSurface {
 public:
-    PrinterSurface(QPrinter &printer, double scale)
-        : PainterSurface(&printer, TwipsPerInch), scale_(scale)
+    PrinterSurface(QPagedPaintDevice &device, double scale)
+        : PainterSurface(&device, TwipsPerInch), scale_(scale)
     {
     }
     ~PrinterSurface() override { end(); }
@@ -45,67 +41,69 @@ private:
     double scale_;
 };
 
-// A PDF file is printed into a temporary file beside it, which takes the
-// file's place only once the document is complete: a printout that fails or
-// is cut short leaves the file that was there as it was.
-std::unique_ptr<QTemporaryFile> partialFileFor(const QString &target)
-{
-    const QFileInfo info(target);
-    auto partial =
-        std::make_unique<QTemporaryFile>(info.absoluteFilePath() + QStringLiteral(".XXXXXX.part"));
-    if (!partial->open())
-        return nullptr;
-    partial->close();
-    partial->setPermissions(info.exists() ? info.permissions()
-                                          : QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                QFileDevice::ReadGroup | QFileDevice::ReadOther);
-    return partial;
-}
-
+// A document under way on a system printer or into a PDF file. The PDF file
+// is written through a save file, which takes the file's place only once
+// the document is complete: a printout that fails or is cut short, by a
+// failure or a kill, leaves the file that was there as it was and nothing
+// beside it. A name that is a link has the link's target replaced, as every
+// other file the program writes.
 class QtPrintJob final : public PrintJob {
 public:
-    QtPrintJob(std::unique_ptr<QPrinter> printer, double contentWidth,
-               std::unique_ptr<QTemporaryFile> partial = nullptr, const QString &target = {})
-        : partial_(std::move(partial)), target_(target), printer_(std::move(printer))
+    explicit QtPrintJob(std::unique_ptr<QPrinter> printer) : printer_(std::move(printer))
     {
-        const double width = printer_->width() * TwipsPerInch / printer_->logicalDpiX();
-        const double height = printer_->height() * TwipsPerInch / printer_->logicalDpiY();
-        const double scale = contentWidth > width && width > 0.0 ? width / contentWidth : 1.0;
-        pageHeight_ = height / scale;
-        surface_ = std::make_unique<PrinterSurface>(*printer_, scale);
+        device_ = printer_.get();
+    }
+    QtPrintJob(std::unique_ptr<QSaveFile> file, std::unique_ptr<QPdfWriter> pdf)
+        : file_(std::move(file)), pdf_(std::move(pdf))
+    {
+        device_ = pdf_.get();
     }
     ~QtPrintJob() override
     {
-        if (!finished_)
-            printer_->abort();
+        if (!finished_) {
+            if (printer_)
+                printer_->abort();
+            else
+                file_->cancelWriting();
+        }
         surface_.reset();
     }
 
-    bool begin() { return surface_->begin(); }
+    // False when the device cannot start a document.
+    bool begin(double contentWidth)
+    {
+        const double width = device_->width() * TwipsPerInch / device_->logicalDpiX();
+        const double height = device_->height() * TwipsPerInch / device_->logicalDpiY();
+        const double scale = contentWidth > width && width > 0.0 ? width / contentWidth : 1.0;
+        pageHeight_ = height / scale;
+        surface_ = std::make_unique<PrinterSurface>(*device_, scale);
+        return surface_->begin();
+    }
     DrawSurface &page() override { return *surface_; }
     double pageHeight() const override { return pageHeight_; }
     bool finish() override
     {
         finished_ = true;
         surface_->end();
-        const QPrinter::PrinterState state = printer_->printerState();
-        if (state == QPrinter::Error || state == QPrinter::Aborted)
+        if (printer_) {
+            const QPrinter::PrinterState state = printer_->printerState();
+            return state != QPrinter::Error && state != QPrinter::Aborted;
+        }
+        // What waits in the buffer is written here, where a full disk shows;
+        // the save file would not notice it while committing.
+        if (!file_->flush() || file_->error() != QFileDevice::NoError) {
+            file_->cancelWriting();
             return false;
-        if (!partial_)
-            return true;
-        // One step, replacing the old file (POSIX rename).
-        if (std::rename(QFile::encodeName(partial_->fileName()).constData(),
-                        QFile::encodeName(target_).constData()) != 0)
-            return false;
-        partial_->setAutoRemove(false);
-        return true;
+        }
+        return file_->commit();
     }
 
 private:
-    // Removed, unless it became the file, after the printer let go of it.
-    std::unique_ptr<QTemporaryFile> partial_;
-    QString target_;
     std::unique_ptr<QPrinter> printer_;
+    // The PDF file, which outlives its writer.
+    std::unique_ptr<QSaveFile> file_;
+    std::unique_ptr<QPdfWriter> pdf_;
+    QPagedPaintDevice *device_ = nullptr;
     std::unique_ptr<PrinterSurface> surface_;
     double pageHeight_ = 0.0;
     bool finished_ = false;
@@ -120,30 +118,28 @@ QtPrintService::QtPrintService()
 
 std::unique_ptr<PrintJob> QtPrintService::start(const PrintRequest &request)
 {
-    std::unique_ptr<QPrinter> printer;
-    std::unique_ptr<QTemporaryFile> partial;
+    std::unique_ptr<QtPrintJob> job;
     if (!request.pdfFile.isEmpty()) {
-        partial = partialFileFor(request.pdfFile);
-        if (!partial)
+        auto file = std::make_unique<QSaveFile>(request.pdfFile);
+        if (!file->open(QIODevice::WriteOnly))
             return nullptr;
-        printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setResolution(PdfResolution);
-        printer->setOutputFileName(partial->fileName());
-        printer->setPageLayout(pdfLayout_);
+        auto pdf = std::make_unique<QPdfWriter>(file.get());
+        pdf->setResolution(PdfResolution);
+        pdf->setPageLayout(pdfLayout_);
+        pdf->setTitle(request.documentName);
+        job = std::make_unique<QtPrintJob>(std::move(file), std::move(pdf));
     } else {
         const QPrinterInfo info = QPrinterInfo::printerInfo(request.printer);
         if (info.isNull())
             return nullptr;
-        printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+        auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
         if (!printer->isValid())
             return nullptr;
+        printer->setFullPage(false);
+        printer->setDocName(request.documentName);
+        job = std::make_unique<QtPrintJob>(std::move(printer));
     }
-    printer->setFullPage(false);
-    printer->setDocName(request.documentName);
-    auto job = std::make_unique<QtPrintJob>(std::move(printer), request.width, std::move(partial),
-                                            request.pdfFile);
-    if (!job->begin())
+    if (!job->begin(request.width))
         return nullptr;
     return job;
 }

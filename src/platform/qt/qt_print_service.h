@@ -13,6 +13,7 @@ namespace zyt {
 class QtPrintService final : public PrintService {
 public:
     QtPrintService();
+    bool canPrint() override { return true; }
     std::unique_ptr<PrintJob> start(const PrintRequest &request) override;
 
     // The paper of PDF files; US Letter without margins unless set, which
@@ -26,6 +27,7 @@ private:
 // The printers the print system (CUPS) knows.
 class QtPrinterCatalog final : public PrinterCatalog {
 public:
+    bool canPrint() override { return true; }
     QStringList printerNames() override;
     QString defaultPrinterName() override;
 };
