@@ -47,9 +47,10 @@ inline constexpr double PrintLayoutWidth = 12200.0;
 // the user why, and the command stops there.
 bool printingCanRun(const Platform &platform);
 
-// One printout on the current printer, once printingCanRun() said yes: starts the document (the PDF
-// file entry first asks for the file's name), lets `body` print on it and ends it. A printer that
-// cannot start or fails, or a file name not given, shows "Problem - Printing Failed" and the
+// One printout on the current printer, once printingCanRun() said yes:
+// starts the document (the PDF file entry first asks for the file's name),
+// lets `body` print on it and ends it. A printer that cannot start or fails,
+// or a file name not given, shows "Problem - Printing Failed" and the
 // program goes on. True when printed.
 bool runPrintJob(const Platform &platform, const PrintState &print, const QString &documentName,
                  double width, const std::function<void(PrintJob &job)> &body);
