@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QStyleFactory>
 #include <QStyleOptionFrame>
+#include <QTransform>
 #include <QVariant>
 #include <QWidget>
 
@@ -234,17 +235,17 @@ void keepDesignedFontSize(QWidget &control)
 
 namespace {
 
-// A new copy of a line editor's panel. The panel is the same in every
-// column away from its rounded ends, so the style draws one narrow panel of
-// each height and colouring, and a wider one is pieced from its two ends and
-// its middle column repeated between them; at a fractional scale, or when
-// narrow, the style draws it whole.
+// A new copy of a line editor's panel, at a whole ratio. The panel is the
+// same in every column away from its rounded ends, so the style draws one
+// narrow panel of each height and colouring, and a wider one is pieced from
+// its two ends and its middle column repeated between them; when narrow,
+// the style draws it whole.
 QImage drawnPanel(const QStyle &style, const QStyleOptionFrame &panel, PanelKey key,
                   const QWidget *widget)
 {
     const QSize size = key.size;
     const int r = int(key.ratio);
-    const bool pieced = size.width() > 2 * PanelEnd + 1 && key.ratio == r;
+    const bool pieced = size.width() > 2 * PanelEnd + 1;
     auto newImage = [&key](QSize logical) {
         QImage image((QSizeF(logical) * key.ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
         image.setDevicePixelRatio(key.ratio);
@@ -292,9 +293,24 @@ void drawLineEditPanel(const QStyle &style, const QStyleOptionFrame &panel, QPai
         style.drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, widget);
         return;
     }
+    // A copy is the style's own drawing only at a whole ratio and on whole
+    // device pixels. Elsewhere the panel's rounded edges cover parts of
+    // pixels, which the style blends into what lies underneath once and a
+    // copy twice, rounding otherwise (by one step in 255 even where the
+    // panel starts on a whole device pixel): there the style draws it in
+    // place.
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    const QTransform &toDevice = painter.deviceTransform();
+    const bool onWholePixels =
+        ratio == std::floor(ratio) && toDevice.type() <= QTransform::TxScale &&
+        toDevice.m11() == ratio && toDevice.m22() == ratio &&
+        toDevice.dx() == std::floor(toDevice.dx()) && toDevice.dy() == std::floor(toDevice.dy());
+    if (!onWholePixels) {
+        style.drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, widget);
+        return;
+    }
     // Everything the panel's drawing reads.
     const QPalette &palette = panel.palette;
-    const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
     PanelKey key{panel.rect.size(),
                  ratio,
                  palette.color(QPalette::Base).rgba(),

@@ -9,12 +9,14 @@ namespace zyt {
 
 // The program's look: the Fusion style with four changes. A line editor's
 // panel is drawn once for every size and colouring and then copied, since a
-// window shows hundreds of them. The squares of check boxes and options
-// grow with their control's font as the screen fitting enlarges it, where
-// the control's designed font size was kept (keepDesignedFontSize). And a
-// one-line caption (of a button, a check box, an option) that would not fit
-// its control is drawn whole in a smaller font, never cut. And the picture
-// of a menu bar's overflow button is read only when the button is drawn.
+// window shows hundreds of them, wherever the copy has the very pixels the
+// style would draw (at screen scales of whole numbers). The squares of check
+// boxes and options grow with their control's font as the screen fitting
+// enlarges it, where the control's designed font size was kept
+// (keepDesignedFontSize). And a one-line caption (of a button, a check box,
+// an option) that would not fit its control is drawn whole in a smaller
+// font, never cut. And the picture of a menu bar's overflow button is read
+// only when the button is drawn.
 class ProgramStyle final : public QProxyStyle {
     Q_OBJECT
 
@@ -44,7 +46,8 @@ void keepDesignedFontSize(QWidget &control);
 QFont fittedFont(const QFont &font, const QString &text, int width);
 
 // A line editor's panel by `style`, from the copy drawn before for the same
-// size and colouring when there is one.
+// size and colouring when there is one and the painter puts it on whole
+// device pixels at a whole ratio; drawn by `style` in place otherwise.
 void drawLineEditPanel(const QStyle &style, const QStyleOptionFrame &panel, QPainter &painter,
                        const QWidget *widget);
 

@@ -7,8 +7,6 @@
 #include <QStyleOptionFrame>
 #include <QTest>
 
-#include <functional>
-
 using namespace zyt;
 
 class TestProgramStyle : public QObject {
@@ -55,10 +53,13 @@ void TestProgramStyle::panelAsTheStyleDrawsIt_data()
     QTest::newRow("a cell") << QSize(90, 24) << 1.0 << false;
     QTest::newRow("a cell with the focus") << QSize(90, 24) << 1.0 << true;
     QTest::newRow("wide, at twice the scale") << QSize(361, 27) << 2.0 << true;
+    for (const qreal ratio : {1.25, 1.5, 1.75})
+        QTest::addRow("a cell at %g", ratio) << QSize(88, 20) << ratio << (ratio > 1.25);
 }
 
 // Drawn from the pieces kept of an earlier panel of another width, a panel
-// has the very pixels the style gives it.
+// has the very pixels the style gives it, in its place as a widget's painter
+// has it: between device pixels at a fractional scale, and on whole ones.
 void TestProgramStyle::panelAsTheStyleDrawsIt()
 {
     QFETCH(QSize, size);
@@ -71,24 +72,23 @@ void TestProgramStyle::panelAsTheStyleDrawsIt()
     if (focused)
         panel.state |= QStyle::State_HasFocus;
     panel.lineWidth = 1;
-    auto drawn = [&](const std::function<void(QPainter &)> &draw) {
-        QImage image((QSizeF(size + QSize(6, 4)) * ratio).toSize(),
+    auto drawn = [&](const QStyle &style, QPoint at) {
+        QImage image((QSizeF(size + QSize(16, 28)) * ratio).toSize(),
                      QImage::Format_ARGB32_Premultiplied);
         image.setDevicePixelRatio(ratio);
         image.fill(Qt::white);
         QPainter painter(&image);
-        draw(painter);
+        painter.translate(at);
+        style.drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, nullptr);
         return image;
     };
     for (const int earlierWidth : {size.width(), size.width() + 57}) {
         panel.rect = QRect(QPoint(3, 2), QSize(earlierWidth, size.height()));
-        drawn([&](QPainter &p) { drawLineEditPanel(fusion, panel, p, nullptr); });
+        drawn(*programStyle(), QPoint());
     }
     panel.rect = QRect(QPoint(3, 2), size);
-    QCOMPARE(drawn([&](QPainter &p) { drawLineEditPanel(fusion, panel, p, nullptr); }),
-             drawn([&](QPainter &p) {
-                 fusion.drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &p, nullptr);
-             }));
+    for (const QPoint at : {QPoint(7, 13), QPoint(5, 22)})
+        QCOMPARE(drawn(*programStyle(), at), drawn(fusion, at));
 }
 
 QTEST_MAIN(TestProgramStyle)
