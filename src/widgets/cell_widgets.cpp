@@ -438,10 +438,11 @@ CellTextEdit::CellTextEdit(CellModel &model, int id, AppState &st, QWidget *pare
       maxLength_(model.layout().info(id).maxLength)
 {
     setTabChangesFocus(true);
-    // Lines break between words only: breaking a word that does not fit
-    // searches it anew for every row, which freezes the box for minutes over
-    // one line of a few million letters.
-    setWordWrapMode(QTextOption::WordWrap);
+    // Lines run on as typed, the horizontal scroll bar showing the rest: a
+    // wrapping box keeps its caret inside the box's width, so the end of a
+    // word wider than the box (a serial number list, a path) could never be
+    // reached, and breaking such a word freezes the box over a long one.
+    setLineWrapMode(QPlainTextEdit::NoWrap);
     refresh();
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
         if (updating_)

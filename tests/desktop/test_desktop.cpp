@@ -10,13 +10,16 @@
 #include "report/report_window.h"
 #include "scripted_platform.h"
 #include "sheet/sheet_window.h"
+#include "user_typing.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -104,6 +107,8 @@ class TestDesktop : public QObject {
 private slots:
     void framesOnScreen_data();
     void framesOnScreen();
+    void commentsShowTheCaret_data();
+    void commentsShowTheCaret();
     void commentsKeepTheirText_data();
     void commentsKeepTheirText();
     void captureShowsTheWindow();
@@ -139,6 +144,65 @@ void TestDesktop::framesOnScreen()
     // A box, and the file dialog of the preloads panel.
     QVERIFY(dialogOnScreen([&p] { p.ScrRes_Click(); }));
     QVERIFY(dialogOnScreen([&p] { p.Command45_Click(0); }));
+}
+
+void TestDesktop::commentsShowTheCaret_data()
+{
+    QTest::addColumn<int>("sheet"); // 1 to 5, or 0 for the main window
+    QTest::newRow("sheet") << 1;
+    QTest::newRow("main window") << 0;
+}
+
+// A line wider than the comments box, without a space to break it at (a
+// list of serial numbers): wherever the caret goes, it stands on the screen
+// where its place in the text is drawn, and the text moves with the scroll
+// bar.
+void TestDesktop::commentsShowTheCaret()
+{
+    QFETCH(int, sheet);
+    Desktop d;
+    Program &p = *d.program;
+    QWidget *window = &p.mainWindow();
+    QWidget *cell = p.mainWindow().cellWidget(M::Text38);
+    if (sheet > 0) {
+        SheetWindow &w = p.sheetWindow(sheet - 1);
+        p.openSheet(sheet - 1);
+        w.NextPage_Click();
+        p.sheets[size_t(sheet - 1)]->setCell(S::Text38, S::Single, QString());
+        window = &w;
+        cell = w.cellWidget(S::Text38, S::Single);
+    } else {
+        p.main.setCell(M::Text38, M::Single, QString());
+    }
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    auto *box = qobject_cast<QPlainTextEdit *>(cell);
+    QVERIFY(box);
+    box->setFocus(Qt::MouseFocusReason);
+    QString line;
+    for (int k = 1; line.size() < 300; ++k)
+        line += QStringLiteral("SN%1").arg(12345600 + k);
+    QVERIFY(test::type(line));
+    QScrollBar *bar = box->horizontalScrollBar();
+    auto caretShown = [box] {
+        const QRect caret = box->cursorRect();
+        return box->viewport()->rect().contains(caret) &&
+               box->cursorForPosition(caret.center()).position() == box->textCursor().position();
+    };
+    QVERIFY(caretShown());
+    QVERIFY(bar->maximum() > 0);
+    QCOMPARE(bar->value(), bar->maximum());
+    QVERIFY(test::press(Qt::Key_Home));
+    QVERIFY(caretShown());
+    QCOMPARE(bar->value(), 0);
+    QVERIFY(test::press(Qt::Key_End));
+    QVERIFY(caretShown());
+    QCOMPARE(bar->value(), bar->maximum());
+    // A click on the bar's left arrow moves the text the same way.
+    const int before = box->cursorRect().x();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(3, bar->height() / 2));
+    const int moved = bar->maximum() - bar->value();
+    QVERIFY(moved > 0);
+    QCOMPARE(box->cursorRect().x(), before + moved);
 }
 
 void TestDesktop::commentsKeepTheirText_data()
