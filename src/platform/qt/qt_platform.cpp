@@ -117,6 +117,7 @@ std::optional<FileDialogChoice> QtFileDialogs::showChoice(const FileDialogReques
         // Qt asks before replacing an existing file unless told otherwise.
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setDefaultSuffix(request.defaultSuffix);
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
