@@ -148,7 +148,7 @@ void TestDesktop::framesOnScreen()
 
 void TestDesktop::commentsShowTheCaret_data()
 {
-    QTest::addColumn<int>("sheet"); // 1 to 5, or 0 for the main window
+    QTest::addColumn<int>("sheet"); // a sheet by its number, or 0 for the main window
     QTest::newRow("sheet") << 1;
     QTest::newRow("main window") << 0;
 }
