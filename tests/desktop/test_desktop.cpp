@@ -62,28 +62,10 @@ struct Desktop {
 };
 
 // Waits until the window manager has framed the window and the program has
-// placed it; false when its frame does not come to lie inside the screen.
-bool wholeOnScreen(QWidget &w)
-{
-    if (!QTest::qWaitForWindowExposed(&w))
-        return false;
-    const QRect area = w.screen()->availableGeometry();
-    // As the window system has it.
-    const QWindow *handle = w.windowHandle();
-    auto placed = [&] {
-        return !handle->frameMargins().isNull() && area.contains(handle->frameGeometry());
-    };
-    if (QTest::qWaitFor(placed, 3000))
-        return true;
-    qWarning() << w.windowTitle() << "frame" << w.windowHandle()->frameGeometry() << "outside"
-               << area;
-    return false;
-}
-
-// Waits until the window manager has framed the window and the program has
-// put its frame where `place` says for the frame's size, inside the screen's
-// available area; false, with where it lies, when it does not come there.
-bool framedAt(QWidget &w, const std::function<QPoint(QSize)> &place)
+// placed it with its frame inside the screen's available area, where
+// `place` says for the frame's size when it is given; false, with where the
+// frame lies, when it does not come there.
+bool framedAt(QWidget &w, const std::function<QRect(QSize)> &place = nullptr)
 {
     if (!QTest::qWaitForWindowExposed(&w))
         return false;
@@ -92,25 +74,26 @@ bool framedAt(QWidget &w, const std::function<QPoint(QSize)> &place)
     auto there = [&] {
         const QRect frame = handle->frameGeometry();
         return !handle->frameMargins().isNull() && area.contains(frame) &&
-               frame.topLeft() == place(frame.size());
+               (!place || frame == place(frame.size()));
     };
     if (QTest::qWaitFor(there, 3000))
         return true;
-    qWarning() << w.objectName() << "frame" << handle->frameGeometry() << "not at"
-               << place(handle->frameGeometry().size());
+    qWarning() << w.objectName() << "frame" << handle->frameGeometry() << "in" << area;
     return false;
 }
 
 // In the middle of the screen, moved just enough to lie inside the
 // available area.
-QPoint centred(const QWidget &w, QSize outer)
+QRect centred(const QWidget &w, QSize outer)
 {
     const QRect area = w.screen()->availableGeometry();
-    const QSize screen = w.screen()->size();
-    return {std::clamp((screen.width() - outer.width()) / 2, area.left(),
-                       std::max(area.left(), area.right() + 1 - outer.width())),
-            std::clamp((screen.height() - outer.height()) / 2, area.top(),
-                       std::max(area.top(), area.bottom() + 1 - outer.height()))};
+    const QSize screen = w.screen()->size() - outer;
+    auto clamp = [](int at, int low, int room) {
+        return std::clamp(at, low, low + std::max(0, room));
+    };
+    return {QPoint(clamp(screen.width() / 2, area.left(), area.width() - outer.width()),
+                   clamp(screen.height() / 2, area.top(), area.height() - outer.height())),
+            outer};
 }
 
 // Every window but the main one, with what opens it.
@@ -125,8 +108,7 @@ std::vector<std::pair<QWidget *, std::function<void()>>> openers(Program &p)
     return opens;
 }
 
-// What a widget's painting puts where: each run of text drawn, by the box of
-// its line.
+// What a widget's painting draws of text, and the box its lines take.
 class TextRuns final : public QPaintEngine {
 public:
     bool begin(QPaintDevice *) override { return true; }
@@ -136,12 +118,13 @@ public:
     void drawPolygon(const QPointF *, int, PolygonDrawMode) override {}
     void drawTextItem(const QPointF &at, const QTextItem &item) override
     {
-        const QRectF box(at.x(), at.y() - item.ascent(), item.width(),
-                         item.ascent() + item.descent());
-        runs.emplace_back(painter()->transform().mapRect(box), item.text());
+        box |= painter()->transform().mapRect(
+            QRectF(at.x(), at.y() - item.ascent(), item.width(), item.ascent() + item.descent()));
+        text += item.text();
     }
     Type type() const override { return User; }
-    std::vector<std::pair<QRectF, QString>> runs;
+    QRectF box;
+    QString text;
 };
 
 struct TextRunsImage final : QImage {
@@ -162,14 +145,9 @@ bool labelsWhole(QWidget &window)
         seen.insert(text);
         TextRunsImage drawn(label.size());
         label.render(&drawn);
-        bool inside = true;
-        QString all;
-        for (const auto &[box, run] : drawn.runs.runs) {
-            all += run;
-            inside = inside && QRectF(label.rect()).contains(box);
-        }
         static const QRegularExpression blanks(QStringLiteral("[\\s&]"));
-        if (inside && all.remove(blanks) == text.remove(blanks))
+        if (QRectF(label.rect()).contains(drawn.runs.box) &&
+            drawn.runs.text.remove(blanks) == text.remove(blanks))
             return true;
         qWarning() << label.objectName() << label.size() << "cuts" << label.text();
         return false;
@@ -178,9 +156,8 @@ bool labelsWhole(QWidget &window)
     for (QWidget *control : window.findChildren<QWidget *>()) {
         QEvent enter(QEvent::Enter);
         QCoreApplication::sendEvent(control, &enter);
-        for (QLabel *label : labels)
-            if (!whole(*label))
-                return false;
+        if (!std::all_of(labels.begin(), labels.end(), [&](QLabel *l) { return whole(*l); }))
+            return false;
     }
     return true;
 }
@@ -193,7 +170,7 @@ bool dialogOnScreen(const std::function<void()> &open)
         QWidget *dialog = nullptr;
         if (QTest::qWaitFor([&dialog] { return (dialog = QApplication::activeModalWidget()); },
                             5000)) {
-            whole = wholeOnScreen(*dialog);
+            whole = framedAt(*dialog);
             dialog->close();
         }
     });
@@ -289,29 +266,28 @@ void TestDesktop::fittedWindows()
     // factor, and each stands in the middle across and in the upper half of
     // the room left below.
     const double factor = std::min(1776.0 / graph.width(), 999.0 / graph.height());
-    const QSize fittedGraph(int(std::lround(graph.width() * factor)),
-                            int(std::lround(graph.height() * factor)));
-    auto fitted = [&screen](QSize outer) {
+    auto fitted = [&](QWidget *window) {
+        const QSize outer = window != &p.form60()
+                                ? QSize(1776, 999)
+                                : QSize(int(std::lround(graph.width() * factor)),
+                                        int(std::lround(graph.height() * factor)));
         const int free = screen.height() - outer.height();
-        return QPoint((screen.width() - outer.width()) / 2, free / 2 > 25 ? free / 4 : 0);
+        return std::function<QRect(QSize)>([=](QSize) {
+            return QRect(QPoint((screen.width() - outer.width()) / 2, free / 2 > 25 ? free / 4 : 0),
+                         outer);
+        });
     };
-    for (auto &[window, open] : openers(p)) {
+    std::vector<std::pair<QWidget *, std::function<void()>>> windows = openers(p);
+    windows.emplace_back(&p.mainWindow(), [] {});
+    for (auto &[window, open] : windows) {
         open();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
-        const QSize outer = window == &p.form60() ? fittedGraph : QSize(1776, 999);
-        QVERIFY(!measured || framedAt(*window, [&](QSize frame) {
-            return frame == outer ? fitted(outer) : QPoint(-1, -1);
-        }));
+        QVERIFY(framedAt(*window, measured ? fitted(window) : nullptr));
         QVERIFY(labelsWhole(*window));
     }
-    if (!measured)
-        return;
-    QVERIFY(framedAt(p.mainWindow(), [&](QSize frame) {
-        return frame == QSize(1776, 999) ? fitted(frame) : QPoint(-1, -1);
-    }));
-    QVERIFY(labelsWhole(p.mainWindow()));
-    QVERIFY(std::fabs(p.st.looks.Scale_X - factor) < 1e-9);
-    QCOMPARE(p.st.graph.Graph_Right_Edge, int(std::nearbyint(600 * factor - 1)));
+    if (measured) {
+        QVERIFY(std::fabs(p.st.looks.Scale_X - factor) < 1e-9);
+        QCOMPARE(p.st.graph.Graph_Right_Edge, int(std::nearbyint(600 * factor - 1)));
+    }
 }
 
 void TestDesktop::commentsKeepTheirText_data()
@@ -371,7 +347,7 @@ void TestDesktop::captureShowsTheWindow()
     Program &p = *d.program;
     ReportWindow &report = p.form70();
     p.Command33_Click();
-    QVERIFY(wholeOnScreen(report));
+    QVERIFY(framedAt(report));
     QVERIFY(QTest::qWaitForWindowActive(&report));
     // The main window, as large as the screen lets it be, over the report.
     MainWindow &m = p.mainWindow();

@@ -20,7 +20,6 @@ private slots:
     void factors();
     void fittedTop_data();
     void fittedTop();
-    void scaleFormControls_data();
     void scaleFormControls();
 };
 
@@ -111,18 +110,10 @@ void TestScreenFit::fittedTop()
     QCOMPARE(zyt::fittedTop(screen, windowHeight), top);
 }
 
-void TestScreenFit::scaleFormControls_data()
-{
-    QTest::addColumn<QMargins>("frame");
-    QTest::newRow("no frame") << QMargins();
-    QTest::newRow("a title bar") << QMargins(1, 20, 1, 1);
-}
-
 void TestScreenFit::scaleFormControls()
 {
-    QFETCH(QMargins, frame);
     test::FakeScreen screen(1920, 1080, 96);
-    screen.setWindowFrame(frame);
+    screen.setWindowFrame(QMargins(1, 20, 1, 1));
     AppState st;
     st.platform.screen = &screen;
     st.looks.Scale_X = 1.5;
@@ -137,25 +128,21 @@ void TestScreenFit::scaleFormControls()
     QFont font = label->font();
     font.setPointSizeF(8.0);
     label->setFont(font);
-    auto *frame1 = new QWidget(&window);
-    frame1->setGeometry(200, 100, 100, 100);
-    auto *inner = new QWidget(frame1);
+    auto *frame = new QWidget(&window);
+    frame->setGeometry(200, 100, 100, 100);
+    auto *inner = new QWidget(frame);
     inner->setGeometry(10, 10, 20, 20);
 
     Scale_Form_Controls(window, st.looks, st.platform.screen);
-    // The outer size grows by the factors, the frame staying as it is.
-    const QSize outer(int(std::lround((400 + frame.left() + frame.right()) * 1.5)),
-                      int(std::lround((300 + frame.top() + frame.bottom()) * 2.0)));
-    QCOMPARE(window.size().grownBy(frame), outer);
+    // The outer size, 402 by 321 with the frame, grows by the factors.
+    QCOMPARE(window.size(), QSize(603 - 2, 642 - 21));
     QCOMPARE(label->geometry(), QRect(15, 40, 150, 60));
     QCOMPARE(label->font().pointSizeF(), 10.0);
-    QCOMPARE(frame1->geometry(), QRect(300, 200, 150, 200));
+    QCOMPARE(frame->geometry(), QRect(300, 200, 150, 200));
     QCOMPARE(inner->geometry(), QRect(15, 20, 30, 40));
     // The extent is scaled crosswise.
     QCOMPARE(innerExtent(window), QSizeF(6000 * 2.0, 4500 * 1.5));
-    // The frame's corner, by the outer size.
-    QCOMPARE(window.pos(),
-             QPoint((1920 - outer.width()) / 2, int(std::lround((1080 - outer.height()) / 4.0))));
+    QCOMPARE(window.pos(), QPoint((1920 - 603) / 2, 110)); // the frame's corner
 }
 
 QTEST_MAIN(TestScreenFit)
