@@ -75,6 +75,7 @@ public:
     {
         asked_ = at;
         onShow_ = at && onShow;
+        askedAt_.start();
     }
 
     void placedBy(const FramePlace &place, bool blind)
@@ -146,6 +147,7 @@ private:
     void sendAsked()
     {
         onShow_ = false;
+        askedAt_.start();
         watching_->setFramePosition(*asked_);
     }
 
@@ -154,7 +156,9 @@ private:
         const QWindow *handle = window_.windowHandle();
         if (!onScreen(handle) || handle->frameMargins().isNull())
             return; // no frame yet, or a desktop that draws none
-        if (asked_ && !onShow_ && handle->framePosition() == *asked_)
+        // Put there, or put elsewhere by a window manager that will not.
+        if (asked_ && !onShow_ &&
+            (handle->framePosition() == *asked_ || askedAt_.hasExpired(SettlingMs)))
             asked_.reset();
         if (!framed_) {
             framed_ = true;
@@ -196,6 +200,7 @@ private:
     QElapsedTimer settling_;
     int corrections_ = 0;
     std::optional<QPoint> asked_;
+    QElapsedTimer askedAt_;
     bool onShow_ = false;
     FramePlace place_;
     bool blind_ = false;
