@@ -60,6 +60,7 @@ private slots:
     void switches_data();
     void switches();
     void smallScreenLeavesWindows();
+    void fittingByTheFrameOnceKnown();
     void windowsOnlyHideWhileRunning();
     void openingSheets();
     void preloads();
@@ -195,6 +196,20 @@ void TestProgram::smallScreenLeavesWindows()
     f.program->Form_Load(QStringLiteral("/fs"));
     QCOMPARE(f.program->mainWindow().size(), before);
     QVERIFY(!f.program->mainWindow().action(QStringLiteral("FullScrRes"))->isEnabled());
+}
+
+void TestProgram::fittingByTheFrameOnceKnown()
+{
+    // No window framed yet: fitted by the inner sizes, and again by the outer
+    // ones as the main window is framed.
+    Fixture f;
+    f.program->Form_Load(QStringLiteral("/fs"));
+    SheetWindow &sheet = f.program->sheetWindow(0);
+    QCOMPARE(sheet.size(), QSize(1776, 999));
+    f.screen.setWindowFrame(QMargins(1, 20, 1, 1));
+    f.program->mainWindow().show();
+    QTRY_COMPARE(sheet.size(), QSize(1776 - 2, 999 - 21));
+    QCOMPARE(sheet.pos(), QPoint((1920 - 1776) / 2, (1080 - 999) / 4));
 }
 
 void TestProgram::windowsOnlyHideWhileRunning()
