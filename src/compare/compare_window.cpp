@@ -10,10 +10,9 @@
 #include "output/save_form_as_jpg.h"
 #include "platform/capture.h"
 #include "widgets/window_builder.h"
+#include "widgets/window_placement.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
-#include <QScreen>
 
 namespace zyt {
 
@@ -61,11 +60,7 @@ void CompareWindow::ensureBuilt()
     setUpdatesEnabled(false);
     widgets_->build();
     // Centred on the screen when it is made.
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.left() + (area.width() - width()) / 2,
-             area.top() + (area.height() - height()) / 2);
-    }
+    placeCentred(*this, st_.platform.screen);
     setUpdatesEnabled(true);
 }
 

@@ -15,6 +15,7 @@
 #include "platform/screen.h"
 #include "platform/wait_pointer.h"
 #include "widgets/window_builder.h"
+#include "widgets/window_placement.h"
 
 #include <QBuffer>
 #include <QCheckBox>
@@ -166,16 +167,14 @@ void GraphWindow::build()
 
 void GraphWindow::Form60_Form_Load()
 {
-    const ScreenMetrics *screen = st_.platform.screen;
-    if (!screen)
-        return;
-    const QSize window = size();
-    const int left = (screen->pixelSize().width() - window.width()) / 2;
-    int top = y();
-    const int high = screenPixelsHigh(*screen);
-    if (high > window.height() && high > 700)
-        top = (high - window.height()) / 2;
-    move(left, top);
+    // Across the middle of the screen; down the middle only on a screen over
+    // 700 pixels high with room for the whole window, else where it stands.
+    const int top = y();
+    placeWindow(*this, st_.platform.screen, [top](QSize outer, const ScreenMetrics &screen) {
+        const int high = screenPixelsHigh(screen);
+        return QPoint((screen.pixelSize().width() - outer.width()) / 2,
+                      high > outer.height() && high > 700 ? (high - outer.height()) / 2 : top);
+    });
 }
 
 void GraphWindow::showState()

@@ -22,6 +22,7 @@
 #include "report/report_window.h"
 #include "screen_fit.h"
 #include "sheet/sheet_window.h"
+#include "widgets/window_placement.h"
 
 #include <QAction>
 #include <QApplication>
@@ -130,11 +131,7 @@ void Program::Form_Load(const QString &commandLine)
     // action: the main window is not kept waiting behind a flood of boxes.
     const recordBoxes::BoxBudget budget(st.platform, st.numbers);
     // The main window in the middle of the screen.
-    if (const ScreenMetrics *screen = st.platform.screen) {
-        const QSize size = mainWindow_->size();
-        mainWindow_->move((screen->pixelSize().width() - size.width()) / 2,
-                          (screen->pixelSize().height() - size.height()) / 2);
-    }
+    placeCentred(*mainWindow_, st.platform.screen);
     // Program-wide start values.
     st.calc.Valves_In = 1;
     st.calc.Valves_Ex = 1;
@@ -340,6 +337,34 @@ void Program::Fit_To_Screen()
     form70_->ensureBuilt();
     form50_->ensureBuilt();
     form60_->ensureBuilt();
+    // Before the desktop has framed a window (the switches at start-up), the
+    // windows are fitted by their size without the frame; they are fitted
+    // again, from their looks as they were, once the main window is framed.
+    if (frameMargins(*mainWindow_, screen).isNull()) {
+        auto before = std::make_shared<std::vector<WindowLooks>>();
+        for (QWidget *window : windows())
+            before->emplace_back(*window);
+        const QSizeF graphBefore(st.graph.Graph_Width, st.graph.Graph_Height);
+        whenFramed(*mainWindow_, [this, before, graphBefore] {
+            // Only the sizes go back: the logo stays where it was put since.
+            const QPointF logo(graph.Picture2_Left, graph.Picture2_Top);
+            for (const WindowLooks &looks : *before)
+                looks.restore();
+            st.graph.Graph_Width = graphBefore.width();
+            st.graph.Graph_Height = graphBefore.height();
+            fitWindows();
+            graph.Picture2_Left = logo.x();
+            graph.Picture2_Top = logo.y();
+            form60_->showState();
+        });
+    }
+    fitWindows();
+    mainWindow_->update();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void Program::fitWindows()
+{
     Scale_Form_Stretch(*mainWindow_, st.looks, st.platform.screen);
     for (auto &sheetWindow : sheetWindows_)
         Scale_Form_Stretch(*sheetWindow, st.looks, st.platform.screen);
@@ -354,8 +379,6 @@ void Program::Fit_To_Screen()
     st.graph.Graph_Height = st.looks.Scale_Y * st.graph.Graph_Height;
     st.graph.Graph_Bottom_Edge = graphEdge(st.graph.Graph_Height);
     Stretch_Picture();
-    mainWindow_->update();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void Program::fitGraphWindow()

@@ -100,6 +100,8 @@ private:
     // Before the graph window shows after a graph: scaled to the fitting
     // once, when the fitting is used up and the window is still narrow.
     void fitGraphWindow();
+    // The scaling of every window, the graph's size and its picture.
+    void fitWindows();
 
     std::optional<Models> models_;
     std::unique_ptr<MainWindow> mainWindow_;

@@ -43,16 +43,23 @@ void factors(LookState &looks, double width, double height)
     looks.Scale_Y = std::max(1.0, looks.Fit_Screen_Height / double(h) * dpiFactor(looks));
 }
 
-// A window's outer size as designed: a window that scrolls its content
-// counts with the size that shows all of it.
-QSize outerSize(const QWidget &window)
+// A window's outer size as designed, its frame as the desktop draws it
+// included: a window that scrolls its content counts with the size that
+// shows all of it.
+QSize designedOuterSize(const QWidget &window, const ScreenMetrics *screen)
 {
-    const QSize frame =
-        window.isVisible() ? window.frameGeometry().size() - window.size() : QSize(0, 0);
+    const QMargins frame = frameMargins(window, screen);
     if (const auto *main = qobject_cast<const QMainWindow *>(&window);
         main && scrolledContent(*main))
-        return fullClientSize(*main) + frame;
-    return window.size() + frame;
+        return fullClientSize(*main).grownBy(frame);
+    return window.size().grownBy(frame);
+}
+
+// Where a fitted window's frame goes: across the middle, and in the upper
+// half of the free space when there is some.
+QPoint fittedPlace(QSize outer, const ScreenMetrics &screen)
+{
+    return {(screen.pixelSize().width() - outer.width()) / 2, fittedTop(screen, outer.height())};
 }
 
 // A scroll area places its viewport and scroll bars itself, and the content
@@ -120,6 +127,7 @@ void Scale_Form_Controls(QWidget &window, const LookState &looks, const ScreenMe
 {
     const double sx = looks.Scale_X;
     const double sy = looks.Scale_Y;
+    const QSize outer = designedOuterSize(window, screen);
 
     const QSizeF extent = innerExtent(window);
     setInnerExtent(window, QSizeF(extent.width() * sy, extent.height() * sx));
@@ -158,25 +166,21 @@ void Scale_Form_Controls(QWidget &window, const LookState &looks, const ScreenMe
         w->setGeometry(scaled);
     }
 
-    const QSize outer = outerSize(window);
-    QSize frame = outer - window.size();
+    // The window's outer size grows by the factors; its inside is what the
+    // frame leaves of it.
+    const QSize client = scaled(outer, sx, sy).shrunkBy(frameMargins(window, screen));
     if (scrolled) {
-        // The window grows with its content, to show it whole where the
-        // screen has room.
-        frame = outer - fullClientSize(*main);
-        setContentSize(*main, scaled(contentSize(*main), sx, sy), screen);
+        // The content fills the inside below the menu bar, and scrolls only
+        // where the screen has no room for it.
+        setFullClientSize(*main, client, screen);
+    } else if (window.minimumSize() == window.maximumSize()) {
+        window.setFixedSize(client);
     } else {
-        const QSize client = scaled(outer, sx, sy) - frame;
-        if (window.minimumSize() == window.maximumSize())
-            window.setFixedSize(client);
-        else
-            window.resize(client);
+        window.resize(client);
     }
 
     if (screen) {
-        const QSize newOuter = window.size() + frame;
-        const int left = (screen->pixelSize().width() - newOuter.width()) / 2;
-        window.move(left, fittedTop(*screen, newOuter.height()));
+        placeWindow(window, screen, fittedPlace);
         // A window the screen has no room for keeps all of its frame on it.
         fitOnScreen(window, screen);
     }
@@ -184,16 +188,46 @@ void Scale_Form_Controls(QWidget &window, const LookState &looks, const ScreenMe
 
 void Scale_Form_Stretch(QWidget &window, LookState &looks, const ScreenMetrics *screen)
 {
-    const QSize outer = outerSize(window);
+    const QSize outer = designedOuterSize(window, screen);
     stretchFactors(looks, outer.width(), outer.height());
     Scale_Form_Controls(window, looks, screen);
 }
 
 void Scale_Form_Uniform(QWidget &window, LookState &looks, const ScreenMetrics *screen)
 {
-    const QSize outer = outerSize(window);
+    const QSize outer = designedOuterSize(window, screen);
     uniformFactors(looks, outer.width(), outer.height());
     Scale_Form_Controls(window, looks, screen);
+}
+
+WindowLooks::WindowLooks(QWidget &window) : extent_(window.property(ExtentProperty))
+{
+    auto looksOf = [](QWidget &w) {
+        return Looks{&w, w.geometry(), w.minimumSize(), w.maximumSize(), w.font()};
+    };
+    window_ = looksOf(window);
+    const QList<QWidget *> controls = window.findChildren<QWidget *>();
+    controls_.reserve(size_t(controls.size()));
+    for (QWidget *w : controls)
+        controls_.push_back(looksOf(*w));
+}
+
+void WindowLooks::restore() const
+{
+    for (const Looks &c : controls_) {
+        if (!c.widget)
+            continue;
+        c.widget->setFont(c.font);
+        c.widget->setMinimumSize(c.minimum);
+        c.widget->setMaximumSize(c.maximum);
+        c.widget->setGeometry(c.geometry);
+    }
+    if (QWidget *w = window_.widget) {
+        w->setProperty(ExtentProperty, extent_);
+        w->setMinimumSize(window_.minimum);
+        w->setMaximumSize(window_.maximum);
+        w->resize(window_.geometry.size());
+    }
 }
 
 } // namespace zyt

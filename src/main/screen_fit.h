@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QFont>
+#include <QPointer>
+#include <QRect>
 #include <QSizeF>
+#include <QVariant>
 
 #include <vector>
 
@@ -37,5 +41,25 @@ void setInnerExtent(QWidget &window, QSizeF extent);
 void Scale_Form_Controls(QWidget &window, const LookState &looks, const ScreenMetrics *screen);
 void Scale_Form_Stretch(QWidget &window, LookState &looks, const ScreenMetrics *screen);
 void Scale_Form_Uniform(QWidget &window, LookState &looks, const ScreenMetrics *screen);
+
+// A window's looks as they are: the places, sizes and fonts of the window
+// and of every control in it, to go back to.
+class WindowLooks {
+public:
+    explicit WindowLooks(QWidget &window);
+    void restore() const;
+
+private:
+    struct Looks {
+        QPointer<QWidget> widget;
+        QRect geometry;
+        QSize minimum;
+        QSize maximum;
+        QFont font;
+    };
+    Looks window_;
+    QVariant extent_;
+    std::vector<Looks> controls_;
+};
 
 } // namespace zyt

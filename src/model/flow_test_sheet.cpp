@@ -353,7 +353,9 @@ CellInfo rowInfo(const Column &c, int row)
 }
 
 // The order Tab walks: the panel column by column, the lift rows row by row
-// (lift, observed intake, observed exhaust), then page 2.
+// (lift, observed intake, observed exhaust), then page 2. The two results
+// Tab still visits come after their runs of rows: between two rows they
+// would take the value typed for the next row's first cell.
 struct TabStop {
     S::Array array;
     int index;
@@ -377,9 +379,8 @@ void setTabOrder(CellLayout &layout)
         chain.push_back({S::Text101, row});
         chain.push_back({S::Text106, row});
         chain.push_back({S::Text107, row});
-        if (row == 27)
-            chain.push_back({S::Text103, row}); // a result that Tab still visits
     }
+    chain.push_back({S::Text103, 27});
     for (S::Array a : {S::Text202, S::Text204})
         for (int i : {4, 5})
             chain.push_back({a, i});
@@ -387,9 +388,8 @@ void setTabOrder(CellLayout &layout)
         chain.push_back({S::Text207, row});
         chain.push_back({S::Text210, row});
         chain.push_back({S::Text211, row});
-        if (row == 19)
-            chain.push_back({S::Text204, row}); // a result that Tab still visits
     }
+    chain.push_back({S::Text204, 19});
     int order = 0;
     for (const TabStop &t : chain) {
         CellInfo &s = layout.info(layout.id(t.array, t.index));

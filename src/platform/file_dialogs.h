@@ -21,6 +21,10 @@ struct FileDialogRequest {
     // Offer the name chosen last in any file dialog of the program, as one
     // shared dialog does; otherwise the name box starts empty.
     bool keepLastName = false;
+    // Added, with a dot, to a name typed without an extension, before the
+    // dialog asks whether to replace a file of that name. The program's own
+    // files keep the name as typed.
+    QString defaultSuffix{};
 };
 
 // What the user chose: the path and the filter entry (1-based) selected when

@@ -17,6 +17,8 @@ std::unique_ptr<PrintJob> startPrintJob(PrintService &service, FileDialogs &dial
         ask.filter = QStringLiteral("PDF Files (*.pdf)|*.pdf|All Files (*.*)|*.*");
         ask.filterIndex = 1;
         ask.initialFolder = folder;
+        // Viewers and mail programs know a PDF file by its extension.
+        ask.defaultSuffix = QStringLiteral("pdf");
         const std::optional<QString> file = dialogs.show(ask);
         if (!file || file->isEmpty())
             return nullptr;

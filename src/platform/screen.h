@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMargins>
 #include <QRect>
 #include <QSize>
 
@@ -15,6 +16,11 @@ public:
     // The part of the screen windows may cover, without the desktop's own
     // panels, in pixels.
     virtual QRect availableArea() const { return QRect(QPoint(0, 0), pixelSize()); }
+    // The frame, title bar included, that the desktop draws around a window
+    // of the program, in pixels on each side: as the desktop tells it for a
+    // window it has framed; none before it has framed one, or where it draws
+    // none.
+    virtual QMargins windowFrame() const { return {}; }
 
     double twipsPerPixel() const { return 1440.0 / pixelsPerInch(); }
     double widthTwips() const { return pixelSize().width() * twipsPerPixel(); }

@@ -8,12 +8,11 @@
 #include "report_commands.h"
 #include "report_config.h"
 #include "widgets/window_builder.h"
+#include "widgets/window_placement.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
-#include <QScreen>
 
 #include <functional>
 
@@ -109,11 +108,7 @@ void ReportWindow::build()
     showText();
     showDisplay(report_.reportShown());
     // Centred on the screen when it is made.
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.left() + (area.width() - width()) / 2,
-             area.top() + (area.height() - height()) / 2);
-    }
+    placeCentred(*this, st_.platform.screen);
     setUpdatesEnabled(true);
 }
 

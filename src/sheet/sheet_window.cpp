@@ -18,13 +18,12 @@
 #include "widgets/hover_help.h"
 #include "widgets/painted_cell.h"
 #include "widgets/window_builder.h"
+#include "widgets/window_placement.h"
 
 #include <QCloseEvent>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 namespace zyt {
 
@@ -137,11 +136,7 @@ void SheetWindow::build()
             covered_.push_back(w);
     }
     // Centred on the screen when it is made.
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.left() + (area.width() - width()) / 2,
-             area.top() + (area.height() - height()) / 2);
-    }
+    placeCentred(*this, st_.platform.screen);
     showPage(pageTwo_);
     setUpdatesEnabled(true);
 }

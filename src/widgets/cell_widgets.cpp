@@ -182,12 +182,21 @@ void applyCellLook(QWidget &cell, const CellLook &look)
 
 int keyCode(const QKeyEvent &event)
 {
-    if (event.matches(QKeySequence::Copy))
-        return 3;
-    if (event.matches(QKeySequence::Paste))
-        return 22;
-    if (event.matches(QKeySequence::Cut))
-        return 24;
+    // Control with C, V or X is its control code, also where the platform
+    // gives the key no character of its own. Shift+Insert, Shift+Delete and
+    // Ctrl+Insert have none: they are no keys the filters see.
+    if (event.modifiers() & Qt::ControlModifier) {
+        switch (event.key()) {
+        case Qt::Key_C:
+            return 3;
+        case Qt::Key_V:
+            return 22;
+        case Qt::Key_X:
+            return 24;
+        default:
+            break;
+        }
+    }
     const QString text = event.text();
     if (text.isEmpty() || text.front() == QChar(127))
         return 0;
@@ -266,7 +275,9 @@ bool CellLineEdit::acceptsInsertion(const QString &inserted) const
 
 void CellLineEdit::pasteChecked()
 {
-    if (!isReadOnly() && acceptsInsertion(QGuiApplication::clipboard()->text()))
+    // A locked cell refuses what its filter refuses, as it does a typed key,
+    // and takes nothing else.
+    if (acceptsInsertion(QGuiApplication::clipboard()->text()) && !isReadOnly())
         paste();
 }
 
@@ -283,6 +294,8 @@ void CellLineEdit::contextMenuEvent(QContextMenuEvent *event)
             disconnect(action, SIGNAL(triggered(bool)), this, SLOT(paste())))
             connect(action, &QAction::triggered, this, &CellLineEdit::pasteChecked);
     }
+    // The menu takes the release of the button that opened it.
+    connect(menu, &QMenu::aboutToHide, this, [this] { st_.ui.Skip_Focus_Select = 0; });
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());
     event->accept();
@@ -291,7 +304,16 @@ void CellLineEdit::contextMenuEvent(QContextMenuEvent *event)
 void CellLineEdit::keyPressEvent(QKeyEvent *event)
 {
     int code = keyCode(*event);
-    if (code != 0 && rules_.filter != KeyFilter::None && !isReadOnly()) {
+    // A paste key without a character (Shift+Insert) pastes as the menu
+    // does; a cut key (Shift+Delete) goes on to cut as the menu's Cut.
+    if (code == 0 && event->matches(QKeySequence::Paste)) {
+        pasteChecked();
+        event->accept();
+        return;
+    }
+    // The filter runs in a locked cell too: a refused key beeps there, and a
+    // key it takes changes nothing.
+    if (code != 0 && rules_.filter != KeyFilter::None) {
         code = filterKey(QLineEdit::text(), code);
         if (code == 0) {
             event->accept();
@@ -416,10 +438,11 @@ CellTextEdit::CellTextEdit(CellModel &model, int id, AppState &st, QWidget *pare
       maxLength_(model.layout().info(id).maxLength)
 {
     setTabChangesFocus(true);
-    // Lines break between words only: breaking a word that does not fit
-    // searches it anew for every row, which freezes the box for minutes over
-    // one line of a few million letters.
-    setWordWrapMode(QTextOption::WordWrap);
+    // Lines run on as typed, the horizontal scroll bar showing the rest: a
+    // wrapping box keeps its caret inside the box's width, so the end of a
+    // word wider than the box (a serial number list, a path) could never be
+    // reached, and breaking such a word freezes the box over a long one.
+    setLineWrapMode(QPlainTextEdit::NoWrap);
     refresh();
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
         if (updating_)

@@ -164,18 +164,8 @@ void ProgramStyle::drawItemText(QPainter *painter, const QRect &rect, int flags,
                                 const QPalette &palette, bool enabled, const QString &text,
                                 QPalette::ColorRole textRole) const
 {
-    if (!painter || (flags & Qt::TextWordWrap) || text.contains(u'\n')) {
-        QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, text, textRole);
-        return;
-    }
-    // The access key's marker takes no room.
-    QString shown = text;
-    if (flags & (Qt::TextShowMnemonic | Qt::TextHideMnemonic))
-        shown.replace(QStringLiteral("&&"), QStringLiteral("\x01"))
-            .remove(u'&')
-            .replace(u'\x01', u'&');
-    const QFont font = fittedFont(painter->font(), shown, rect.width());
-    if (font == painter->font()) {
+    const QFont font = painter ? fittedFont(painter->font(), text, rect.size(), flags) : QFont();
+    if (!painter || font == painter->font()) {
         QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, text, textRole);
         return;
     }
@@ -196,15 +186,30 @@ QIcon ProgramStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption
     return QProxyStyle::standardIcon(standardIcon, option, widget);
 }
 
-QFont fittedFont(const QFont &font, const QString &text, int width)
+QFont fittedFont(const QFont &font, const QString &text, QSize room, int flags)
 {
-    auto needed = [&text](const QFont &f) {
-        return int(std::ceil(QFontMetricsF(f).horizontalAdvance(text)));
-    };
-    if (text.isEmpty() || width <= 0 || needed(font) <= width)
+    if (text.isEmpty() || room.isEmpty())
         return font;
-    const double start = fontSize(font);
-    double size = std::max(SmallestSize, start * width / needed(font));
+    const bool oneLine = !(flags & Qt::TextWordWrap) && !text.contains(u'\n');
+    // The access key's marker takes no room.
+    QString line = text;
+    if (oneLine && (flags & (Qt::TextShowMnemonic | Qt::TextHideMnemonic)))
+        line.replace(QStringLiteral("&&"), QStringLiteral("\x01"))
+            .remove(u'&')
+            .replace(u'\x01', u'&');
+    auto fits = [&](const QFont &f) {
+        const QFontMetricsF metrics(f);
+        if (oneLine)
+            return std::ceil(metrics.horizontalAdvance(line)) <= room.width() &&
+                   std::ceil(metrics.height()) <= room.height();
+        // Several lines, laid out as they are drawn, each line broken again
+        // at the smaller size.
+        const QSizeF needed = metrics.boundingRect(QRectF(QPointF(0, 0), room), flags, text).size();
+        return std::ceil(needed.width()) <= room.width() &&
+               std::ceil(needed.height()) <= room.height();
+    };
+    if (fits(font))
+        return font;
     QFont smaller = font;
     auto sized = [&smaller, &font](double s) {
         if (font.pointSizeF() > 0)
@@ -213,9 +218,17 @@ QFont fittedFont(const QFont &font, const QString &text, int width)
             smaller.setPixelSize(std::max(1, int(std::lround(s))));
         return smaller;
     };
-    while (size > SmallestSize && needed(sized(size)) > width)
-        size = std::max(SmallestSize, size - std::max(0.25, size * 0.04));
-    return sized(size);
+    // The largest size that fits, to a quarter of a point.
+    double fitting = SmallestSize;
+    double tooLarge = fontSize(font);
+    while (tooLarge - fitting > 0.25) {
+        const double middle = (fitting + tooLarge) / 2;
+        if (fits(sized(middle)))
+            fitting = middle;
+        else
+            tooLarge = middle;
+    }
+    return sized(fitting);
 }
 
 ProgramStyle *programStyle()

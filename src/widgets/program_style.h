@@ -13,9 +13,10 @@ namespace zyt {
 // style would draw (at screen scales of whole numbers). The squares of check
 // boxes and options grow with their control's font as the screen fitting
 // enlarges it, where the control's designed font size was kept
-// (keepDesignedFontSize). And a one-line caption (of a button, a check box,
-// an option) that would not fit its control is drawn whole in a smaller
-// font, never cut. And the picture of a menu bar's overflow button is read
+// (keepDesignedFontSize). And a text that would not fit its control (the
+// caption of a button, a check box, an option, a label's text on one line or
+// broken into lines at its width) is drawn whole in a smaller font, never
+// cut. And the picture of a menu bar's overflow button is read
 // only when the button is drawn.
 class ProgramStyle final : public QProxyStyle {
     Q_OBJECT
@@ -41,9 +42,10 @@ ProgramStyle *programStyle();
 // Keeps the control's font size as it is now, its designed one.
 void keepDesignedFontSize(QWidget &control);
 
-// The font, made smaller as needed, in which a one-line text is `width`
-// pixels wide at most; the font itself when the text fits.
-QFont fittedFont(const QFont &font, const QString &text, int width);
+// The font, made smaller as needed, in which the text, laid out by the
+// text flags `flags` (a one-line caption, or lines broken at the room's
+// width), fits `room` whole; the font itself when the text fits.
+QFont fittedFont(const QFont &font, const QString &text, QSize room, int flags);
 
 // A line editor's panel by `style`, from the copy drawn before for the same
 // size and colouring when there is one and the painter puts it on whole

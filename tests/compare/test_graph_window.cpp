@@ -373,24 +373,30 @@ void TestGraphWindow::fittingKeepsLogoAndScalesOnce()
 void TestGraphWindow::placement_data()
 {
     QTest::addColumn<int>("screenHeight");
+    QTest::addColumn<QMargins>("frame");
     QTest::addColumn<bool>("centred");
-    QTest::newRow("700 pixels") << 700 << false;
-    QTest::newRow("701 pixels") << 701 << true;
+    QTest::newRow("700 pixels") << 700 << QMargins() << false;
+    QTest::newRow("701 pixels") << 701 << QMargins() << true;
+    QTest::newRow("701 pixels, a title bar") << 701 << QMargins(1, 20, 1, 1) << true;
 }
 
 void TestGraphWindow::placement()
 {
     QFETCH(int, screenHeight);
+    QFETCH(QMargins, frame);
     QFETCH(bool, centred);
     test::FakeScreen screen(1600, screenHeight, 96);
+    screen.setWindowFrame(frame);
     AppState st;
     st.platform.screen = &screen;
     GraphWindowState Form60;
     GraphWindow w(Form60, st);
     w.ensureBuilt();
     QVERIFY(w.height() < 700);
+    // By the frame's corner and the outer size.
+    const QSize outer = w.size().grownBy(frame);
     QCOMPARE(w.pos(),
-             QPoint((1600 - w.width()) / 2, centred ? (screenHeight - w.height()) / 2 : 0));
+             QPoint((1600 - outer.width()) / 2, centred ? (screenHeight - outer.height()) / 2 : 0));
 }
 
 // For a look at the window: the sample graph with a logo and a hand line,

@@ -60,6 +60,7 @@ private slots:
     void switches_data();
     void switches();
     void smallScreenLeavesWindows();
+    void fittingByTheFrameOnceKnown();
     void windowsOnlyHideWhileRunning();
     void openingSheets();
     void preloads();
@@ -68,6 +69,8 @@ private slots:
     void screenResolutionMessage();
     void metricBoxConvertsEverything();
     void estimatorOnTheWindow();
+    void keysInLockedCells_data();
+    void keysInLockedCells();
     void hoverHelp();
 };
 
@@ -193,6 +196,20 @@ void TestProgram::smallScreenLeavesWindows()
     f.program->Form_Load(QStringLiteral("/fs"));
     QCOMPARE(f.program->mainWindow().size(), before);
     QVERIFY(!f.program->mainWindow().action(QStringLiteral("FullScrRes"))->isEnabled());
+}
+
+void TestProgram::fittingByTheFrameOnceKnown()
+{
+    // No window framed yet: fitted by the inner sizes, and again by the outer
+    // ones as the main window is framed.
+    Fixture f;
+    f.program->Form_Load(QStringLiteral("/fs"));
+    SheetWindow &sheet = f.program->sheetWindow(0);
+    QCOMPARE(sheet.size(), QSize(1776, 999));
+    f.screen.setWindowFrame(QMargins(1, 20, 1, 1));
+    f.program->mainWindow().show();
+    QTRY_COMPARE(sheet.size(), QSize(1776 - 2, 999 - 21));
+    QCOMPARE(sheet.pos(), QPoint((1920 - 1776) / 2, (1080 - 999) / 4));
 }
 
 void TestProgram::windowsOnlyHideWhileRunning()
@@ -433,6 +450,42 @@ void TestProgram::estimatorOnTheWindow()
         QVERIFY(test::type(QString::fromLatin1(kept)));
         f.platform.clear();
     }
+}
+
+void TestProgram::keysInLockedCells_data()
+{
+    QTest::addColumn<int>("box"); // ticked first, or -1
+    QTest::addColumn<int>("array");
+    QTest::addColumn<int>("index");
+    QTest::newRow("Mach number, User box clear") << -1 << int(M::Text101) << 3;
+    QTest::newRow("mean port area, Peak HP's User box set")
+        << int(M::Check3) << int(M::Text103) << 3;
+    QTest::newRow("Peak HP RPM, its User box clear") << -1 << int(M::Text109) << 3;
+}
+
+// A computed estimator cell takes the focus by a click and runs its filter
+// there: a refused key beeps, one it takes changes nothing.
+void TestProgram::keysInLockedCells()
+{
+    QFETCH(int, box);
+    QFETCH(int, array);
+    QFETCH(int, index);
+    Fixture f;
+    f.program->Form_Load(QString());
+    MainWindow &w = f.program->mainWindow();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    if (box >= 0)
+        w.checkBox(M::Array(box))->click();
+    QWidget *cell = w.cellWidget(M::Array(array), index);
+    const QString before = f.program->main.cell(M::Array(array), index);
+    QTest::mouseClick(cell, Qt::LeftButton, {}, QPoint(4, cell->height() / 2));
+    auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    QVERIFY(editor && editor->isReadOnly());
+    QVERIFY(test::type(QStringLiteral("x5")));
+    QCOMPARE(f.program->main.cell(M::Array(array), index), before);
+    QCOMPARE(editor->text(), before);
+    QCOMPARE(f.platform.beeps, 1);
 }
 
 void TestProgram::hoverHelp()

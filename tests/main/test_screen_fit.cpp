@@ -112,9 +112,10 @@ void TestScreenFit::fittedTop()
 
 void TestScreenFit::scaleFormControls()
 {
-    const test::FakeScreen screen(1920, 1080, 96);
+    test::FakeScreen screen(1920, 1080, 96);
+    screen.setWindowFrame(QMargins(1, 20, 1, 1));
     AppState st;
-    st.platform.screen = const_cast<test::FakeScreen *>(&screen);
+    st.platform.screen = &screen;
     st.looks.Scale_X = 1.5;
     st.looks.Scale_Y = 2.0;
     st.looks.Scale_Font = 1.25;
@@ -133,14 +134,15 @@ void TestScreenFit::scaleFormControls()
     inner->setGeometry(10, 10, 20, 20);
 
     Scale_Form_Controls(window, st.looks, st.platform.screen);
-    QCOMPARE(window.size(), QSize(600, 600));
+    // The outer size, 402 by 321 with the frame, grows by the factors.
+    QCOMPARE(window.size(), QSize(603 - 2, 642 - 21));
     QCOMPARE(label->geometry(), QRect(15, 40, 150, 60));
     QCOMPARE(label->font().pointSizeF(), 10.0);
     QCOMPARE(frame->geometry(), QRect(300, 200, 150, 200));
     QCOMPARE(inner->geometry(), QRect(15, 20, 30, 40));
     // The extent is scaled crosswise.
     QCOMPARE(innerExtent(window), QSizeF(6000 * 2.0, 4500 * 1.5));
-    QCOMPARE(window.pos(), QPoint((1920 - 600) / 2, (1080 - 600) / 4));
+    QCOMPARE(window.pos(), QPoint((1920 - 603) / 2, 110)); // the frame's corner
 }
 
 QTEST_MAIN(TestScreenFit)

@@ -72,6 +72,8 @@ private slots:
         f.platform.choose(pdf);
         Print_Flow_Sheet(f.sheet, f.st, f.inputs);
         QVERIFY(f.platform.shown.isEmpty());
+        // A name typed bare is written with the extension viewers know.
+        QCOMPARE(f.platform.dialogs.last().defaultSuffix, QStringLiteral("pdf"));
 
         QStringList lines = pdftotext(QStringLiteral("-layout"), pdf).split(u'\n');
         for (QString &line : lines)

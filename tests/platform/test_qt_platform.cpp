@@ -92,18 +92,35 @@ void TestQtPlatform::fileDialogs_data()
     QTest::addColumn<int>("filterIndex");
     QTest::addColumn<QString>("selected");
     QTest::addColumn<bool>("accept");
-    QTest::addColumn<bool>("existing");
+    QTest::addColumn<QString>("suffix"); // the request's default extension
+    QTest::addColumn<QString>("typed");  // the name typed into the dialog
+    QTest::addColumn<QString>("chosen"); // the name the dialog gives back
+    QTest::addColumn<bool>("existing");  // a file of that name is there
 
     const int open = int(FileDialogKind::Open);
     const int save = int(FileDialogKind::Save);
     const QString flow = QStringLiteral("Flow Data Files (*.dat)");
-    QTest::newRow("open, third entry") << open << 3 << flow << true << true;
-    QTest::newRow("open cancelled") << open << 3 << flow << false << true;
-    QTest::newRow("save, third entry") << save << 3 << flow << true << false;
-    QTest::newRow("save asks before replacing") << save << 3 << flow << true << true;
-    QTest::newRow("save cancelled") << save << 3 << flow << false << false;
-    QTest::newRow("first entry") << open << 1 << QStringLiteral("Text Files (*.txt)") << true
-                                 << true;
+    auto row = [](const char *name, int kind, int filterIndex, const QString &selected, bool accept,
+                  const char *suffix, const char *typed, const char *chosen, bool existing) {
+        QTest::newRow(name) << kind << filterIndex << selected << accept
+                            << QString::fromLatin1(suffix) << QString::fromLatin1(typed)
+                            << QString::fromLatin1(chosen) << existing;
+    };
+    row("open, third entry", open, 3, flow, true, "", "test1.dat", "test1.dat", true);
+    row("open cancelled", open, 3, flow, false, "", "test1.dat", "test1.dat", true);
+    row("save, third entry", save, 3, flow, true, "", "test1.dat", "test1.dat", false);
+    row("save asks before replacing", save, 3, flow, true, "", "test1.dat", "test1.dat", true);
+    row("save cancelled", save, 3, flow, false, "", "test1.dat", "test1.dat", false);
+    row("first entry", open, 1, QStringLiteral("Text Files (*.txt)"), true, "", "test1.dat",
+        "test1.dat", true);
+    row("a name of the program's own kept as typed", save, 3, flow, true, "", "test1", "test1",
+        false);
+    row("a bare name gets the extension", save, 1, QStringLiteral("Text Files (*.txt)"), true,
+        "pdf", "sheet1", "sheet1.pdf", false);
+    row("asked for the name with the extension", save, 1, QStringLiteral("Text Files (*.txt)"),
+        true, "pdf", "sheet1", "sheet1.pdf", true);
+    row("a name with an extension keeps it", save, 1, QStringLiteral("Text Files (*.txt)"), true,
+        "pdf", "sheet1.prn", "sheet1.prn", false);
 }
 
 void TestQtPlatform::fileDialogs()
@@ -112,15 +129,18 @@ void TestQtPlatform::fileDialogs()
     QFETCH(int, filterIndex);
     QFETCH(QString, selected);
     QFETCH(bool, accept);
+    QFETCH(QString, suffix);
+    QFETCH(QString, typed);
+    QFETCH(QString, chosen);
     QFETCH(bool, existing);
 
     QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("test1.dat"));
+    const QString path = folder.filePath(chosen);
     if (existing) {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
     }
-    bool askedToReplace = false;
+    QString askedToReplace;
     QtPlatform platform([] { return QStringLiteral("Program"); });
     QStringList shownFilters;
     QString shownSelected;
@@ -134,12 +154,12 @@ void TestQtPlatform::fileDialogs()
         shownFolder = dialog->directory().absolutePath();
         shownMode = int(dialog->acceptMode());
         if (accept) {
-            dialog->selectFile(path);
+            dialog->selectFile(folder.filePath(typed));
             QTimer::singleShot(0, this, [&] {
                 auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
                 if (!box)
                     return;
-                askedToReplace = true;
+                askedToReplace = box->text();
                 box->button(QMessageBox::Yes)->click();
             });
             static_cast<QDialog *>(dialog)->accept();
@@ -153,7 +173,8 @@ void TestQtPlatform::fileDialogs()
         "Text Files (*.txt)|*.txt|All Files (*.*)|*.*|Flow Data Files (*.dat)|*.dat");
     request.filterIndex = filterIndex;
     request.initialFolder = folder.path();
-    const std::optional<QString> chosen = platform.platform().dialogs->show(request);
+    request.defaultSuffix = suffix;
+    const std::optional<QString> given = platform.platform().dialogs->show(request);
 
     QCOMPARE(shownFilters,
              (QStringList{"Text Files (*.txt)", "All Files (*)", "Flow Data Files (*.dat)"}));
@@ -161,10 +182,12 @@ void TestQtPlatform::fileDialogs()
     QCOMPARE(shownFolder, QDir(folder.path()).absolutePath());
     QCOMPARE(shownMode, kind == int(FileDialogKind::Save) ? int(QFileDialog::AcceptSave)
                                                           : int(QFileDialog::AcceptOpen));
-    QCOMPARE(chosen.has_value(), accept);
-    QCOMPARE(askedToReplace, accept && existing && kind == int(FileDialogKind::Save));
+    QCOMPARE(given.has_value(), accept);
+    const bool asks = accept && existing && kind == int(FileDialogKind::Save);
+    QCOMPARE(askedToReplace.contains(chosen), asks);
+    QCOMPARE(askedToReplace.isEmpty(), !asks);
     if (accept)
-        QCOMPARE(QFileInfo(*chosen).absoluteFilePath(), QFileInfo(path).absoluteFilePath());
+        QCOMPARE(QFileInfo(*given).absoluteFilePath(), QFileInfo(path).absoluteFilePath());
 }
 
 void TestQtPlatform::programFolder()

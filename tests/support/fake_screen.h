@@ -5,7 +5,7 @@
 namespace zyt::test {
 
 // A screen of a chosen size and density; windows may cover all of it
-// unless an area is given.
+// unless an area is given, and wear no frame unless one is given.
 class FakeScreen final : public ScreenMetrics {
 public:
     FakeScreen(int width, int height, double dpi)
@@ -16,11 +16,14 @@ public:
     double pixelsPerInch() const override { return dpi_; }
     QRect availableArea() const override { return area_; }
     void setAvailableArea(const QRect &area) { area_ = area; }
+    QMargins windowFrame() const override { return frame_; }
+    void setWindowFrame(const QMargins &frame) { frame_ = frame; }
 
 private:
     QSize size_;
     double dpi_;
     QRect area_;
+    QMargins frame_;
 };
 
 } // namespace zyt::test

@@ -14,6 +14,7 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QUrl>
+#include <QWindow>
 
 namespace zyt {
 
@@ -97,6 +98,25 @@ QRect QtScreenMetrics::availableArea() const
     return screen ? screen->availableGeometry() : QRect(QPoint(0, 0), pixelSize());
 }
 
+QMargins QtScreenMetrics::windowFrame() const
+{
+    if (!frame_.isNull())
+        return frame_;
+    // The desktop tells a frame only for a window it shows (one still to
+    // show would tell its place instead). Dialogs and boxes may wear another
+    // than the program's windows.
+    const QWindowList windows = QGuiApplication::topLevelWindows();
+    for (const QWindow *w : windows) {
+        if (w->type() != Qt::Window || !w->isVisible() || !w->isExposed())
+            continue;
+        if (const QMargins m = w->frameMargins(); !m.isNull()) {
+            frame_ = m;
+            break;
+        }
+    }
+    return frame_;
+}
+
 std::optional<QString> QtFileDialogs::show(const FileDialogRequest &request)
 {
     const std::optional<FileDialogChoice> chosen = showChoice(request);
@@ -117,6 +137,7 @@ std::optional<FileDialogChoice> QtFileDialogs::showChoice(const FileDialogReques
         // Qt asks before replacing an existing file unless told otherwise.
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setDefaultSuffix(request.defaultSuffix);
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);

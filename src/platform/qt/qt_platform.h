@@ -40,6 +40,10 @@ public:
     QSize pixelSize() const override;
     double pixelsPerInch() const override;
     QRect availableArea() const override;
+    QMargins windowFrame() const override;
+
+private:
+    mutable QMargins frame_; // once a window has been framed
 };
 
 // The file dialogs as Qt's own, parented to the active window.
