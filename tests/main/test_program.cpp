@@ -69,8 +69,6 @@ private slots:
     void screenResolutionMessage();
     void metricBoxConvertsEverything();
     void estimatorOnTheWindow();
-    void keysInLockedCells_data();
-    void keysInLockedCells();
     void hoverHelp();
 };
 
@@ -450,42 +448,6 @@ void TestProgram::estimatorOnTheWindow()
         QVERIFY(test::type(QString::fromLatin1(kept)));
         f.platform.clear();
     }
-}
-
-void TestProgram::keysInLockedCells_data()
-{
-    QTest::addColumn<int>("box"); // ticked first, or -1
-    QTest::addColumn<int>("array");
-    QTest::addColumn<int>("index");
-    QTest::newRow("Mach number, User box clear") << -1 << int(M::Text101) << 3;
-    QTest::newRow("mean port area, Peak HP's User box set")
-        << int(M::Check3) << int(M::Text103) << 3;
-    QTest::newRow("Peak HP RPM, its User box clear") << -1 << int(M::Text109) << 3;
-}
-
-// A computed estimator cell takes the focus by a click and runs its filter
-// there: a refused key beeps, one it takes changes nothing.
-void TestProgram::keysInLockedCells()
-{
-    QFETCH(int, box);
-    QFETCH(int, array);
-    QFETCH(int, index);
-    Fixture f;
-    f.program->Form_Load(QString());
-    MainWindow &w = f.program->mainWindow();
-    w.show();
-    QVERIFY(QTest::qWaitForWindowActive(&w));
-    if (box >= 0)
-        w.checkBox(M::Array(box))->click();
-    QWidget *cell = w.cellWidget(M::Array(array), index);
-    const QString before = f.program->main.cell(M::Array(array), index);
-    QTest::mouseClick(cell, Qt::LeftButton, {}, QPoint(4, cell->height() / 2));
-    auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
-    QVERIFY(editor && editor->isReadOnly());
-    QVERIFY(test::type(QStringLiteral("x5")));
-    QCOMPARE(f.program->main.cell(M::Array(array), index), before);
-    QCOMPARE(editor->text(), before);
-    QCOMPARE(f.platform.beeps, 1);
 }
 
 void TestProgram::hoverHelp()

@@ -433,7 +433,6 @@ void TestSheetWindow::keyRefusals_data()
     row("second character in a valve count", S::Text108, 6, "", "23", "2", 1);
     row("free text takes anything", S::Text102, 0, "", "A-1.b,", "A-1.b,", 0);
     row("comma in a flow", S::Text106, 20, "", "1,5", "15", 1);
-    row("keys in the locked Intake label", S::Text106, 4, "Intake", "x5", "Intake", 1);
 }
 
 void TestSheetWindow::keyRefusals()

@@ -17,18 +17,18 @@ class TestCellPaste : public QObject {
     Q_OBJECT
 
 private slots:
-    void clipboardKeepsTheCellsRule_data();
-    void clipboardKeepsTheCellsRule();
+    void keysAndClipboardKeepTheCellsRule_data();
+    void keysAndClipboardKeepTheCellsRule();
 };
 
 namespace {
 
 // How the clipboard meets the cell.
-enum class Way { MenuPaste, ShiftInsert, CtrlV, ShiftDelete };
+enum class Way { MenuPaste, ShiftInsert, CtrlV, ShiftDelete, Typed };
 
 } // namespace
 
-void TestCellPaste::clipboardKeepsTheCellsRule_data()
+void TestCellPaste::keysAndClipboardKeepTheCellsRule_data()
 {
     QTest::addColumn<int>("way");
     QTest::addColumn<int>("filter");
@@ -45,7 +45,7 @@ void TestCellPaste::clipboardKeepsTheCellsRule_data()
     auto row = [](const char *name, std::initializer_list<Way> ways, int filter, int array,
                   int index, bool locked, const char *before, const char *pasted, const char *after,
                   int beeps) {
-        const char *names[] = {"menu", "Shift+Insert", "Ctrl+V", "Shift+Delete"};
+        const char *names[] = {"menu", "Shift+Insert", "Ctrl+V", "Shift+Delete", "typed"};
         for (Way way : ways)
             QTest::addRow("%s, %s", name, names[int(way)])
                 << int(way) << filter << array << index << locked << QString::fromLatin1(before)
@@ -64,7 +64,12 @@ void TestCellPaste::clipboardKeepsTheCellsRule_data()
         "2", "1", 1);
     row("free text", paste, int(KeyFilter::None), int(S::Text102), 0, false, "", "E7TE", "E7TE", 0);
     row("a number into a lift", {Way::CtrlV}, decimal, lift, 20, false, "650", "700", "650", 1);
-    // A locked cell refuses what its filter refuses and takes nothing.
+    // A locked cell refuses what its filter refuses and takes nothing, keys
+    // as pastes: a computed estimator cell, a sheet's "Intake" label.
+    row("keys into a locked cell", {Way::Typed}, decimal, int(S::Text106), 4, true, "Intake", "x5",
+        "Intake", 1);
+    row("keys into a locked whole-number cell", {Way::Typed}, int(KeyFilter::Integer),
+        int(S::Text106), 4, true, "Intake", "5.", "Intake", 1);
     row("letters into a locked cell", {Way::ShiftInsert}, decimal, int(S::Text106), 4, true,
         "Intake", "x", "Intake", 1);
     row("a number into a locked cell", {Way::ShiftInsert}, decimal, int(S::Text106), 4, true,
@@ -76,7 +81,7 @@ void TestCellPaste::clipboardKeepsTheCellsRule_data()
         "Intake", 0);
 }
 
-void TestCellPaste::clipboardKeepsTheCellsRule()
+void TestCellPaste::keysAndClipboardKeepTheCellsRule()
 {
     QFETCH(int, way);
     QFETCH(int, filter);
@@ -130,6 +135,9 @@ void TestCellPaste::clipboardKeepsTheCellsRule()
     }
     case Way::ShiftInsert:
         QTest::keyClick(cell, Qt::Key_Insert, Qt::ShiftModifier);
+        break;
+    case Way::Typed:
+        QTest::keyClicks(cell, pasted);
         break;
     case Way::CtrlV:
         QTest::keyClick(cell, Qt::Key_V, Qt::ControlModifier);
